@@ -1,0 +1,11 @@
+# Cross build for 64-bit Windows with the posix thread model (GoogleTest needs std::mutex).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(VYR_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${VYR_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VYR_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VYR_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VYR_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,62 @@
+// A window object: a handle plus the message map that handles its messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "cmd_target.h"
+
+class CDataExchange;
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    // A non-owning object for a window the framework did not create.
+    explicit CWnd(HWND window);
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+
+    void Attach(HWND window);
+    HWND Detach();
+    // The framework object that created or attached this window, or null.
+    static CWnd* FromHandlePermanent(HWND window);
+
+    HWND GetDlgItem(int id) const;
+    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text);
+    std::string GetDlgItemText(int id) const;
+    void SetDlgItemText(int id, const std::string& text);
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL ShowWindow(int command);
+    HWND SetFocus();
+    RECT GetClientRect() const;
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse);
+    BOOL KillTimer(UINT_PTR id);
+
+    // A message box owned by this window, through the message-box seam.
+    int MessageBox(const std::string& text, const std::string& caption, UINT type = MB_OK);
+
+    // Moves data between the member variables and the controls: true takes
+    // the controls' values, false shows the members. False when a value
+    // fails its check. Control notifications are ignored while it runs.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* dx);
+
+    // Called after the window's last message; the object may delete itself.
+    virtual void PostNcDestroy();
+
+    static const CRuntimeClass runtimeClass;
+    const CRuntimeClass* GetRuntimeClass() const override;
+
+protected:
+    // Runs the message map for one message; false when nothing handled it.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+private:
+    bool notificationsLocked_ = false;
+};

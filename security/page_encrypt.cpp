@@ -1,0 +1,5 @@
+#include "page_encrypt.h"
+
+#include "res/resource.h"
+
+CPageEncrypt::CPageEncrypt() : CPropertyPage(IDD_PAGE_ENCRYPT) {}

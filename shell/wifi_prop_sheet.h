@@ -1,0 +1,55 @@
+// The applet's one window: the property sheet with the Status,
+// Configuration, Security, Power and About pages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "driver/80211api.h"
+#include "framework/framework.h"
+#include "profiles/page_config.h"
+#include "security/page_encrypt.h"
+#include "status/page_about.h"
+#include "status/page_power.h"
+#include "status/page_status.h"
+
+class CWiFiPropSheet : public CPropertySheet {
+public:
+    // Builds the whole sheet. On Windows XP, when another session holds the
+    // card's configuration, tells the user and ends the process.
+    CWiFiPropSheet();
+    ~CWiFiPropSheet() override;
+
+    // Enables or disables the sheet's Apply button; returns TRUE.
+    BOOL EnableApply(BOOL enable);
+    // TRUE: only Status, Power and About; FALSE: all five pages again.
+    void SetWirelessZeroConfigMode(BOOL enter);
+
+    const std::vector<std::string>& GetMultipleConfigNames() const { return multipleConfigNames_; }
+    BOOL IsWirelessZeroConfigMode() const { return zeroConfig_; }
+
+    CPageStatus& GetStatusPage() { return pageStatus_; }
+    CPageConfig& GetConfigPage() { return pageConfig_; }
+    CPageEncrypt& GetEncryptPage() { return pageEncrypt_; }
+    CPagePower& GetPowerPage() { return pagePower_; }
+    CPageAbout& GetAboutPage() { return pageAbout_; }
+
+    const MessageMapBase* GetMessageMap() const override;
+    // The sheet deletes itself once its window is gone.
+    void PostNcDestroy() override;
+
+    static const CRuntimeClass runtimeClass;
+    const CRuntimeClass* GetRuntimeClass() const override;
+
+private:
+    std::vector<std::string> multipleConfigNames_;
+    CPageStatus pageStatus_;
+    CPageConfig pageConfig_;
+    CPageEncrypt pageEncrypt_;
+    CPagePower pagePower_;
+    CPageAbout pageAbout_;
+    CDriverConfigurator* configurator_ = nullptr;
+    BOOL zeroConfig_ = FALSE;
+    BOOL claimed_ = TRUE;
+    PAvailableAdapters adapters_;
+};

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Checks what a build produced for shipping: the applet exports CPlApplet by
+# its plain name and carries every dialog, its icons and its strings; the
+# German DLL carries the same dialogs and translated strings.
+set -euo pipefail
+bin=$1
+pe="python3 $(dirname "$0")/pe_resources.py"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect() { # what, actual, wanted
+    [ "$2" = "$3" ] && echo "ok: $1" || fail "$1: got [$2], wanted [$3]"
+}
+
+for file in VyrWLan.cpl 80211API.dll german.dll; do
+    [ -f "$bin/$file" ] || { fail "$file was not built"; }
+done
+[ $failures -eq 0 ] || exit 1
+
+dialogs="106 107 108 109 110 1003 1009 1012 1013 1014 1017 1018 1021 1022"
+expect "applet exports" "$($pe "$bin/VyrWLan.cpl" exports)" "CPlApplet"
+expect "applet dialogs" "$($pe "$bin/VyrWLan.cpl" dialogs)" "$dialogs"
+expect "applet icons" "$($pe "$bin/VyrWLan.cpl" icons)" "1001 1011"
+expect "applet string 1001" "$($pe "$bin/VyrWLan.cpl" string 1001)" \
+    "'Vyr 11a/b/g Wireless LAN\\nMini PCI Adapter Configuration\\n\\n '"
+expect "applet sheet caption" "$($pe "$bin/VyrWLan.cpl" string 1)" \
+    "'Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration'"
+expect "German dialogs" "$($pe "$bin/german.dll" dialogs)" "$dialogs"
+expect "German icons" "$($pe "$bin/german.dll" icons)" "1001 1011"
+german_title=$($pe "$bin/german.dll" string 57351)
+[ -n "$german_title" ] && [ "$german_title" != "$($pe "$bin/VyrWLan.cpl" string 57351)" ] \
+    && echo "ok: German strings are translated" || fail "German string 57351 is missing or English: $german_title"
+
+echo "$failures failed"
+[ $failures -eq 0 ]

@@ -1,0 +1,60 @@
+// Runs a scenario of this test program in a child process: for what only a
+// process start decides (the Windows version Wine reports, the user's
+// locale, the DLLs it loads) and for what ends the process.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct ChildOptions {
+    // Wine's name of the version the child sees ("winxp", "win2k", "win98",
+    // ...); empty: the prefix's own.
+    std::string windowsVersion;
+    // Variables added to the child's environment (for example LC_ALL).
+    std::vector<std::pair<std::string, std::string>> environment;
+    // Text handed to the scenario.
+    std::string argument;
+};
+
+struct ChildResult {
+    DWORD exitCode;
+    std::string output;  // what the scenario printed
+};
+
+// Starts the scenario; Finish waits for it to end.
+class ChildProcess {
+public:
+    ChildProcess(const std::string& scenario, const ChildOptions& options = {});
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    ChildResult Finish();
+
+private:
+    HANDLE process_ = nullptr;
+    HANDLE output_ = nullptr;
+};
+
+ChildResult RunChild(const std::string& scenario, const ChildOptions& options = {});
+
+// A named event shared with children, unique to this test run.
+HANDLE SharedEvent(const std::string& name);
+
+// A scenario: its result is the child's exit code. Register one with a
+// namespace-scope object:  ChildScenario probe("name", [](const std::string& argument) { ... });
+using ScenarioFunction = int (*)(const std::string& argument);
+struct ChildScenario {
+    ChildScenario(const char* name, ScenarioFunction run);
+};
+
+// In a child: message boxes are printed ("message box: <caption>: <text>")
+// and answered with OK, as nobody is there to answer them.
+void PrintMessageBoxesInChild();
+
+// Called by main: runs the scenario when the command line names one.
+bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode);

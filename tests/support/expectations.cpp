@@ -1,0 +1,118 @@
+#include "expectations.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "framework/seams.h"
+
+namespace {
+
+bool IsPropertySheet(HWND window)
+{
+    return SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0;
+}
+
+std::string TitleOf(HWND window)
+{
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof(title));
+    return title;
+}
+
+int FailUnexpectedMessageBox(HWND, const std::string& text, const std::string&, UINT)
+{
+    ADD_FAILURE() << "unexpected message box: " << text;
+    return IDCANCEL;
+}
+
+void FailUnexpectedModal(HWND window)
+{
+    ADD_FAILURE() << "unexpected modal window: " << TitleOf(window);
+    CloseModal(window);
+}
+
+void FailUnexpectedExit(UINT code)
+{
+    ADD_FAILURE() << "unexpected end of the process with code " << code;
+}
+
+}  // namespace
+
+void InstallUnexpectedHandlers()
+{
+    SetMessageBoxHook(FailUnexpectedMessageBox);
+    SetModalHook(FailUnexpectedModal);
+    SetExitHook(FailUnexpectedExit);
+}
+
+void CloseModal(HWND window)
+{
+    if (IsPropertySheet(window))
+        SendMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    else
+        EndDialog(window, IDCANCEL);
+}
+
+MessageBoxes::MessageBoxes()
+{
+    SetMessageBoxHook([this](HWND, const std::string& text, const std::string& caption, UINT type) {
+        shown_.push_back({text, caption, type});
+        if (expected_.empty())
+            return FailUnexpectedMessageBox(nullptr, text, caption, type);
+        Expected next = expected_.front();
+        expected_.pop_front();
+        EXPECT_EQ(next.text, text);
+        if (next.during)
+            next.during();
+        return next.answer;
+    });
+}
+
+MessageBoxes::~MessageBoxes()
+{
+    for (const Expected& missing : expected_)
+        ADD_FAILURE() << "message box never shown: " << missing.text;
+    SetMessageBoxHook(FailUnexpectedMessageBox);
+}
+
+MessageBoxes& MessageBoxes::Expect(const std::string& text, int answer, std::function<void()> during)
+{
+    expected_.push_back({text, answer, std::move(during)});
+    return *this;
+}
+
+ModalWindows::ModalWindows()
+{
+    SetModalHook([this](HWND window) {
+        if (steps_.empty()) {
+            FailUnexpectedModal(window);
+            return;
+        }
+        std::function<void(HWND)> step = std::move(steps_.front());
+        steps_.pop_front();
+        step(window);
+    });
+}
+
+ModalWindows::~ModalWindows()
+{
+    if (!steps_.empty())
+        ADD_FAILURE() << steps_.size() << " expected modal window(s) never came up";
+    SetModalHook(FailUnexpectedModal);
+}
+
+ModalWindows& ModalWindows::Then(std::function<void(HWND window)> step)
+{
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+ProcessExits::ProcessExits()
+{
+    SetExitHook([this](UINT code) { codes_.push_back(code); });
+}
+
+ProcessExits::~ProcessExits()
+{
+    SetExitHook(FailUnexpectedExit);
+}

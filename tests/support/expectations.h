@@ -1,0 +1,73 @@
+// What a test expects the applet to show or do: message boxes, modal
+// windows and the end of the process. Each is met through the framework's
+// seams; anything unexpected fails the test and is closed, so a headless
+// run never hangs.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct ShownMessageBox {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Answers message boxes in order. Every expected box must be shown by the
+// time the object goes away.
+class MessageBoxes {
+public:
+    MessageBoxes();
+    ~MessageBoxes();
+
+    // The next box must have this text; the user answers with `answer`.
+    // `during` runs while the box is up (for example to look at the focus
+    // or at what else is on screen).
+    MessageBoxes& Expect(const std::string& text, int answer = IDOK, std::function<void()> during = nullptr);
+    const std::vector<ShownMessageBox>& Shown() const { return shown_; }
+
+private:
+    struct Expected {
+        std::string text;
+        int answer;
+        std::function<void()> during;
+    };
+    std::deque<Expected> expected_;
+    std::vector<ShownMessageBox> shown_;
+};
+
+// Drives modal dialogs and sheets in the order they come up. Each step gets
+// the window once its modal loop runs and must close it.
+class ModalWindows {
+public:
+    ModalWindows();
+    ~ModalWindows();
+
+    ModalWindows& Then(std::function<void(HWND window)> step);
+
+private:
+    std::deque<std::function<void(HWND)>> steps_;
+};
+
+// Records the codes with which the applet ends the process, instead of
+// ending it.
+class ProcessExits {
+public:
+    ProcessExits();
+    ~ProcessExits();
+    const std::vector<UINT>& Codes() const { return codes_; }
+
+private:
+    std::vector<UINT> codes_;
+};
+
+// Ends a modal dialog or sheet the way the user's Cancel would.
+void CloseModal(HWND window);
+
+// Installed by the test runner: unexpected boxes, modal windows and process
+// ends fail the running test.
+void InstallUnexpectedHandlers();

@@ -1,0 +1,40 @@
+#include "isolated_store.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kVariable[] = "VYR80211_STORE";
+
+}  // namespace
+
+IsolatedStore::IsolatedStore()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    path_ = "Software\\VyrTests\\" + std::string(test ? test->test_suite_name() : "none") + "." +
+            (test ? test->name() : "none");
+    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    SetEnvironmentVariableA(kVariable, path_.c_str());
+}
+
+IsolatedStore::~IsolatedStore()
+{
+    SetEnvironmentVariableA(kVariable, nullptr);
+    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+}
+
+void IsolatedStore::SetSimulation(const char* name, DWORD value)
+{
+    std::string key = path_ + "\\Simulation";
+    RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_DWORD, &value, sizeof(value));
+}
+
+void IsolatedStore::SetMultipleConfigNames(const std::vector<std::string>& names)
+{
+    std::string block;
+    for (const std::string& name : names)
+        block += name + '\0';
+    block += '\0';
+    RegSetKeyValueA(HKEY_CURRENT_USER, path_.c_str(), "MultipleConfigNames", REG_MULTI_SZ, block.data(),
+                    static_cast<DWORD>(block.size()));
+}

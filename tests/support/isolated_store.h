@@ -1,0 +1,28 @@
+// A store of the simulated card that belongs to one test: the library's
+// registry root moved to a key of its own, emptied before and after.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class IsolatedStore {
+public:
+    IsolatedStore();
+    ~IsolatedStore();
+    IsolatedStore(const IsolatedStore&) = delete;
+    IsolatedStore& operator=(const IsolatedStore&) = delete;
+
+    // The registry path under HKEY_CURRENT_USER, also in VYR80211_STORE,
+    // so that child processes share the store.
+    const std::string& Path() const { return path_; }
+
+    // Forces a value of the simulated card (for example its Wireless Zero
+    // Configuration answer).
+    void SetSimulation(const char* name, DWORD value);
+    void SetMultipleConfigNames(const std::vector<std::string>& names);
+
+private:
+    std::string path_;
+};

@@ -1,0 +1,45 @@
+#include "window_watcher.h"
+
+namespace {
+
+struct Search {
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM data)
+{
+    Search* search = reinterpret_cast<Search*>(data);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof(title));
+    if (*search->title == title && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+WindowWatcher::WindowWatcher(const std::string& title, std::function<void(HWND window)> step, DWORD timeoutMs)
+{
+    DWORD owner = GetCurrentThreadId();
+    thread_ = std::thread([this, title, step, timeoutMs, owner] {
+        DWORD start = GetTickCount();
+        while (GetTickCount() - start < timeoutMs) {
+            Search search = {&title, nullptr};
+            EnumThreadWindows(owner, MatchTitle, reinterpret_cast<LPARAM>(&search));
+            if (search.found) {
+                found_ = true;
+                step(search.found);
+                return;
+            }
+            Sleep(20);
+        }
+    });
+}
+
+WindowWatcher::~WindowWatcher()
+{
+    thread_.join();
+}
