@@ -24,3 +24,26 @@ prepare_wine_prefix() {
     "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -w
 }
+
+# A prefix for running the applet itself: made by us (and marked so), with
+# the version and graphics driver asked for and Wine's own fonts (Tahoma,
+# which the dialogs are laid out for, and Marlett for the caption buttons),
+# which this Wine does not find by itself. A prefix we did not make is left
+# alone.
+prepare_applet_prefix() {
+    local prefix=$1 version=$2 graphics=$3
+    if [ -e "$prefix" ] && [ ! -f "$prefix/.made-by-vyr" ]; then
+        echo "$prefix exists but was not made by this project; not touching it." >&2
+        exit 1
+    fi
+    if [ ! -e "$prefix" ]; then
+        mkdir -p "$prefix"
+        touch "$prefix/.made-by-vyr"
+    fi
+    prepare_wine_prefix "$prefix" "$version" "$graphics"
+    local fonts=$prefix/drive_c/windows/Fonts
+    for font in /usr/share/wine/fonts/*.ttf; do
+        [ -f "$font" ] && cp -n "$font" "$fonts/"
+    done
+    return 0
+}

@@ -16,6 +16,9 @@ start)
     prepare_wine_prefix "$prefix" winxp null
     # Detached from the caller's output, which would otherwise stay open.
     "$WINESERVER" -p </dev/null >/dev/null 2>&1
+    # Wine's own services start with the first program and live as long as
+    # the server; started here, they hold no test's output open.
+    "$WINELOADER" wineboot </dev/null >/dev/null 2>&1
     ;;
 run)
     exec "$WINELOADER" "$3" --gtest_color=no
