@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include <commctrl.h>
+
 namespace {
 
 thread_local ModuleState* currentState = nullptr;
@@ -64,6 +66,15 @@ HICON LoadResourceIcon(UINT id)
     LPCSTR name = MAKEINTRESOURCEA(id);
     HINSTANCE module = FindResourceHandle(name, RT_GROUP_ICON);
     return module ? LoadIconA(module, name) : nullptr;
+}
+
+void RegisterCommonControls()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES};
+    registered = InitCommonControlsEx(&classes) != FALSE;
 }
 
 CWinApp* GetApp()

@@ -45,6 +45,10 @@ HICON LoadResourceIcon(UINT id);
 
 CWinApp* GetApp();
 
+// Registers the common control classes (list views, progress bars, ...)
+// that dialog templates may use; done before the first dialog is created.
+void RegisterCommonControls();
+
 class CWinApp : public CCmdTarget {
 public:
     explicit CWinApp(const char* appName = nullptr);

@@ -21,6 +21,7 @@ INT_PTR CDialog::DoModal()
     if (!module)
         return -1;
     modal_ = true;
+    RegisterCommonControls();
     return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId_), owner, DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }

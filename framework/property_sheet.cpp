@@ -103,6 +103,7 @@ INT_PTR CPropertySheet::DoModal()
     header.phpage = handles.data();
     header.pfnCallback = SheetCallback;
 
+    RegisterCommonControls();
     sheetBeingCreated = this;
     INT_PTR result = PropertySheetA(&header);
     sheetBeingCreated = nullptr;
@@ -113,27 +114,30 @@ int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED && sheetBeingCreated) {
         CPropertySheet* sheet = sheetBeingCreated;
+        // Classic subclassing: SetWindowSubclass is exported by name only
+        // from the version 6 common controls.
         sheet->Attach(window);
-        SetWindowSubclass(window, SheetSubclassProc, 0, reinterpret_cast<DWORD_PTR>(sheet));
+        sheet->sheetProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetWindowProc)));
         ScheduleModalHook(window);
     }
     return 0;
 }
 
-LRESULT CALLBACK CPropertySheet::SheetSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                   UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK CPropertySheet::SheetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CPropertySheet* sheet = reinterpret_cast<CPropertySheet*>(data);
+    CPropertySheet* sheet = static_cast<CPropertySheet*>(FromHandlePermanent(window));
+    WNDPROC sheetProc = sheet->sheetProc_;
     if (RunModalHook(window, message))
         return 0;
     LRESULT result = 0;
     if (message != WM_NCDESTROY && sheet->OnWndMsg(message, wParam, lParam, result))
         return result;
-    result = DefSubclassProc(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, SheetSubclassProc, 0);
-        sheet->Detach();
-        sheet->PostNcDestroy();
-    }
+    if (message != WM_NCDESTROY)
+        return CallWindowProcA(sheetProc, window, message, wParam, lParam);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sheetProc));
+    sheet->Detach();
+    result = CallWindowProcA(sheetProc, window, message, wParam, lParam);
+    sheet->PostNcDestroy();
     return result;
 }

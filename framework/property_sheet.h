@@ -43,12 +43,12 @@ public:
 
 private:
     static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
-    static LRESULT CALLBACK SheetSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK SheetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::string caption_;
     CWnd* parent_;
     UINT startPage_;
     HICON icon_ = nullptr;
     std::vector<CPropertyPage*> pages_;
+    WNDPROC sheetProc_ = nullptr;  // comctl32's own procedure of the sheet window
 };

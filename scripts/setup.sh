@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build python3 googletest
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64 libwine fonts-wine
     xvfb imagemagick x11-utils

@@ -3,7 +3,7 @@
 # its plain name and carries every dialog, its icons and its strings; the
 # German DLL carries the same dialogs and translated strings.
 set -euo pipefail
-bin=$1
+bin=$1 arch=$2
 pe="python3 $(dirname "$0")/pe_resources.py"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -29,6 +29,17 @@ expect "German icons" "$($pe "$bin/german.dll" icons)" "1001 1011"
 german_title=$($pe "$bin/german.dll" string 57351)
 [ -n "$german_title" ] && [ "$german_title" != "$($pe "$bin/VyrWLan.cpl" string 57351)" ] \
     && echo "ok: German strings are translated" || fail "German string 57351 is missing or English: $german_title"
+
+# The 32-bit build is the one for Windows XP and earlier: it must load there
+# without the version 6 common controls, so nothing Windows Vista added and
+# no subclassing helpers, which older common controls export by ordinal only.
+# (The 64-bit build links the posix thread runtime that the tests need.)
+newer='!(GetTickCount64|InitOnceExecuteOnce|RegGetValue[AW]|RegSetKeyValue[AW]|RegDeleteTree[AW]|SetWindowSubclass|DefSubclassProc|RemoveWindowSubclass)$'
+for file in VyrWLan.cpl 80211API.dll; do
+    [ "$arch" = i686 ] || break
+    found=$($pe "$bin/$file" imports | grep -E "$newer" || true)
+    [ -z "$found" ] && echo "ok: $file imports nothing newer than Windows XP" || fail "$file imports $found"
+done
 
 echo "$failures failed"
 [ $failures -eq 0 ]

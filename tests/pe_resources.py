@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Lists what a Windows PE file carries, for the build checks:
-`pe_resources.py FILE dialogs|icons|string ID|exports`."""
+`pe_resources.py FILE dialogs|icons|string ID|exports|imports`."""
 import struct
 import sys
 
@@ -88,6 +88,33 @@ def exports(path):
     return result
 
 
+def imports(path):
+    """Functions imported by name, as DLL!function."""
+    data, offset, directory = read_pe(path)
+    rva, size = directory(1)
+    if not size:
+        return []
+    pe32 = struct.unpack_from('<H', data, struct.unpack_from('<I', data, 0x3C)[0] + 24)[0] == 0x10B
+    result = []
+    at = offset(rva)
+    while True:
+        lookup, _, _, name_rva, thunks = struct.unpack_from('<IIIII', data, at)
+        if not name_rva:
+            return result
+        dll = data[offset(name_rva):data.index(b'\0', offset(name_rva))].decode('ascii')
+        entry = offset(lookup or thunks)
+        width, ordinal_flag = (4, 1 << 31) if pe32 else (8, 1 << 63)
+        while True:
+            value = struct.unpack_from('<Q' if width == 8 else '<I', data, entry)[0]
+            if not value:
+                break
+            if not value & ordinal_flag:
+                start = offset(value & 0x7FFFFFFF) + 2
+                result.append(dll + '!' + data[start:data.index(b'\0', start)].decode('ascii'))
+            entry += width
+        at += 20
+
+
 def main():
     path, what = sys.argv[1], sys.argv[2]
     if what == 'dialogs':
@@ -99,6 +126,8 @@ def main():
         print('' if text is None else repr(text))
     elif what == 'exports':
         print(' '.join(exports(path)))
+    elif what == 'imports':
+        print('\n'.join(imports(path)))
     else:
         sys.exit(f'unknown request {what}')
 
