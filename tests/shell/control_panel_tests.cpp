@@ -4,9 +4,12 @@
 #include <cpl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "driver/80211api.h"
+#include "support/child.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
 
@@ -126,6 +129,50 @@ TEST_F(ControlPanel, OpensOnTheFirstPageWithoutAPageNumber)
     EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, reinterpret_cast<LPARAM>("9"), &result), "Status");
     EXPECT_EQ(OpenAndReadFirstPage(CPL_DBLCLK, 0, &result), "Status");
     EXPECT_EQ(result, 0);
+}
+
+// Opens the real applet while another process holds the card's
+// configuration. The applet's own message box is met from a second thread,
+// as a user would meet it: its text is printed and OK pressed.
+ChildScenario openAppletWhileClaimed("open_applet_while_claimed", [](const std::string&) {
+    HMODULE applet = LoadLibraryA("VyrWLan.cpl");
+    auto cplApplet = applet ? reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(applet, "CPlApplet")))
+                            : nullptr;
+    if (!cplApplet)
+        return 2;
+    cplApplet(nullptr, CPL_INIT, 0, 0);
+    WindowWatcher watcher(kSheetTitle, [](HWND box) {
+        std::printf("%s\n", user::Text(box, 0xFFFF).c_str());
+        std::fflush(stdout);
+        SendMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    cplApplet(nullptr, CPL_DBLCLK, 0, 0);
+    std::printf("the applet returned\n");
+    return 0;
+});
+
+ChildScenario holdClaimUntilReleased("hold_claim_until_released", [](const std::string&) {
+    PAvailableAdapters adapters;
+    int claimed = adapters.CheckMultipleConfig();
+    SetEvent(SharedEvent("applet-claim-held"));
+    WaitForSingleObject(SharedEvent("applet-release-claim"), 60000);
+    return claimed ? 0 : 3;
+});
+
+TEST(ControlPanelProcess, AnotherUsersClaimEndsTheControlPanelWithCodeOne)
+{
+    HANDLE held = SharedEvent("applet-claim-held");
+    HANDLE release = SharedEvent("applet-release-claim");
+    ChildProcess other("hold_claim_until_released");
+    ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
+
+    ChildResult result = RunChild("open_applet_while_claimed");
+    SetEvent(release);
+    EXPECT_EQ(other.Finish().exitCode, 0u);
+    EXPECT_EQ(result.exitCode, 1u);
+    EXPECT_EQ(result.output, "This Application is Currently Being Used By Another User.\nPlease Try Again Later.\n");
+    CloseHandle(held);
+    CloseHandle(release);
 }
 
 }  // namespace
