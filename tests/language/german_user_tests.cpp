@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/applet_entry.h"
 #include "support/child.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
@@ -29,9 +30,7 @@ protected:
 
     void LoadApplet()
     {
-        applet_ = LoadLibraryA("VyrWLan.cpl");
-        ASSERT_NE(applet_, nullptr);
-        cplApplet_ = reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(applet_, "CPlApplet")));
+        cplApplet_ = LoadAppletEntry(&applet_);
         ASSERT_NE(cplApplet_, nullptr);
         ASSERT_EQ(cplApplet_(nullptr, CPL_INIT, 0, 0), TRUE);
     }
@@ -84,9 +83,7 @@ TEST_F(GermanUser, SeesTheSheetAndItsTabsInGerman)
 // Loads the applet in a process of its own, where no earlier load has left
 // a language DLL behind, and prints what it describes itself as.
 ChildScenario printDescription("print_description", [](const std::string&) {
-    HMODULE applet = LoadLibraryA("VyrWLan.cpl");
-    auto cplApplet = applet ? reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(applet, "CPlApplet")))
-                            : nullptr;
+    APPLET_PROC cplApplet = LoadAppletEntry();
     if (!cplApplet)
         return 2;
     NEWCPLINFOA info = {};

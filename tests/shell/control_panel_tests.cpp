@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver/80211api.h"
+#include "support/applet_entry.h"
 #include "support/child.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
@@ -21,9 +22,7 @@ class ControlPanel : public testing::Test {
 protected:
     void SetUp() override
     {
-        module_ = LoadLibraryA("VyrWLan.cpl");
-        ASSERT_NE(module_, nullptr);
-        cplApplet_ = reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(module_, "CPlApplet")));
+        cplApplet_ = LoadAppletEntry(&module_);
         ASSERT_NE(cplApplet_, nullptr);
     }
 
@@ -135,9 +134,7 @@ TEST_F(ControlPanel, OpensOnTheFirstPageWithoutAPageNumber)
 // configuration. The applet's own message box is met from a second thread,
 // as a user would meet it: its text is printed and OK pressed.
 ChildScenario openAppletWhileClaimed("open_applet_while_claimed", [](const std::string&) {
-    HMODULE applet = LoadLibraryA("VyrWLan.cpl");
-    auto cplApplet = applet ? reinterpret_cast<APPLET_PROC>(reinterpret_cast<void*>(GetProcAddress(applet, "CPlApplet")))
-                            : nullptr;
+    APPLET_PROC cplApplet = LoadAppletEntry();
     if (!cplApplet)
         return 2;
     cplApplet(nullptr, CPL_INIT, 0, 0);

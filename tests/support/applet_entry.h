@@ -1,0 +1,10 @@
+// The real applet DLL, loaded as the Control Panel loads it.
+#pragma once
+
+#include <windows.h>
+#include <cpl.h>
+
+// Loads VyrWLan.cpl from the program's folder and returns its CPlApplet, or
+// null (with a test failure) when either is missing. The module is handed
+// out for FreeLibrary when `module` is given.
+APPLET_PROC LoadAppletEntry(HMODULE* module = nullptr);
