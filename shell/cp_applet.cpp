@@ -30,9 +30,11 @@ LONG CCPApplet::OnRun(CWnd* parent, const char* parameters)
     } else if (CDialog* dialog = dynamic_cast<CDialog*>(object)) {
         dialog->SetParent(parent);
         dialog->DoModal();
+    } else {
+        // Nothing to show; nobody else will ever see the object.
+        delete object;
     }
-    // Windows delete themselves when they are destroyed; anything else is
-    // left to its class, as the applet never owns its UI object.
+    // A window object is its class's to delete when its window is destroyed.
     return 0;
 }
 
