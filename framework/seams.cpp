@@ -56,6 +56,11 @@ bool RunModalHook(HWND window, UINT message)
     if (message != ModalHookMessage())
         return false;
     if (modalHook()) {
+        // A modal dialog is shown only when its loop first goes idle, which
+        // is after this message; show it now, so the hook meets the window
+        // as the user does.
+        if (!IsWindowVisible(window))
+            ShowWindow(window, SW_SHOWNORMAL);
         // A copy: the hook may replace itself while it runs.
         ModalHook hook = modalHook();
         hook(window);

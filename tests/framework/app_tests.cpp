@@ -93,7 +93,7 @@ TEST_F(ResourceModule, AScopedModuleStateHoldsForItsThreadUntilTheScopeEnds)
 
 class TestApp : public CWinApp {
 public:
-    TestApp(bool succeed) : CWinApp("Test"), succeed_(succeed) {}
+    explicit TestApp(bool succeed) : CWinApp("Test"), succeed_(succeed) {}
     int inits = 0, exits = 0;
     BOOL InitInstance() override
     {

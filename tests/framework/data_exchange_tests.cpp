@@ -34,6 +34,7 @@ TEST(DataExchange, MovesTextBothWays)
     RunModal(dialog, [&](HWND window) {
         EXPECT_EQ(user::Text(window, IDC_FW_NAME), "Campus");
         EXPECT_EQ(user::Text(window, IDC_FW_CODE), "C1");
+        dialog.nameEdit.SetSel(6, 6);
         user::Type(window, IDC_FW_NAME, " Lab");
         EXPECT_EQ(dialog.name, "Campus");
         EXPECT_TRUE(dialog.UpdateData(TRUE));

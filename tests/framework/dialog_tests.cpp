@@ -38,7 +38,7 @@ TEST(Dialog, OkTakesTheControlsValuesAndCancelDropsThem)
 
     EXPECT_EQ(RunModal(dialog, [](HWND window) {
         EXPECT_EQ(user::Text(window, IDC_FW_NAME), "typed");
-        user::Type(window, IDC_FW_NAME, " more");
+        user::Type(window, IDC_FW_NAME, "changed");
         user::Click(window, IDCANCEL);
     }), IDCANCEL);
     EXPECT_EQ(dialog.name, "typed");

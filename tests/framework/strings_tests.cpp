@@ -65,8 +65,8 @@ TEST(Strings, FormatWritesAnyLength)
 {
     EXPECT_EQ(Format("%d of %s", 3, "five"), "3 of five");
     EXPECT_EQ(Format("%s", ""), "");
-    std::string long_(2000, 'a');
-    EXPECT_EQ(Format("<%s>", long_.c_str()), "<" + long_ + ">");
+    std::string longText(2000, 'a');
+    EXPECT_EQ(Format("<%s>", longText.c_str()), "<" + longText + ">");
 }
 
 }  // namespace
