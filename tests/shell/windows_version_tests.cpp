@@ -15,10 +15,11 @@ ChildScenario printVersion("print_version", [](const std::string&) {
     return 0;
 });
 
-std::string UnderVersion(const char* version)
+std::string UnderVersion(const char* version, bool asNonAdministrator = false)
 {
     ChildOptions options;
     options.windowsVersion = version;
+    options.asNonAdministrator = asNonAdministrator;
     ChildResult result = RunChild("print_version", options);
     EXPECT_EQ(result.exitCode, 0u) << version;
     return result.output;
@@ -34,6 +35,14 @@ TEST(WindowsVersion, ClassifiesEveryVersionAndChecksAdministratorsWhereItCan)
     EXPECT_EQ(UnderVersion("winme"), "code 4 admin 0\n");
     EXPECT_EQ(UnderVersion("win98"), "code 5 admin 1\n");
     EXPECT_EQ(UnderVersion("win95"), "code 6 admin 0\n");
+}
+
+TEST(WindowsVersion, AUserOutsideTheAdministratorsGroupIsNoAdministrator)
+{
+    EXPECT_EQ(UnderVersion("winxp", true), "code 3 admin 0\n");
+    EXPECT_EQ(UnderVersion("win2k", true), "code 2 admin 0\n");
+    EXPECT_EQ(UnderVersion("nt40", true), "code 1 admin 0\n");
+    EXPECT_EQ(UnderVersion("win98", true), "code 5 admin 1\n");
 }
 
 TEST(WindowsVersion, NewerVersionsGiveZero)

@@ -62,6 +62,27 @@ std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::strin
     return result;
 }
 
+// This process's token with the local Administrators group for deny only.
+HANDLE NonAdministratorToken()
+{
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &own)) {
+        ADD_FAILURE() << "cannot open this process's token";
+        return nullptr;
+    }
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
+                             0, &administrators);
+    SID_AND_ATTRIBUTES disabled = {administrators, 0};
+    HANDLE restricted = nullptr;
+    if (!CreateRestrictedToken(own, 0, 1, &disabled, 0, nullptr, 0, nullptr, &restricted))
+        ADD_FAILURE() << "cannot make a token without administrator rights";
+    FreeSid(administrators);
+    CloseHandle(own);
+    return restricted;
+}
+
 }  // namespace
 
 ChildScenario::ChildScenario(const char* name, ScenarioFunction run)
@@ -90,8 +111,14 @@ ChildProcess::ChildProcess(const std::string& scenario, const ChildOptions& opti
     startup.hStdError = writeEnd;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
-    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, &environment[0], nullptr,
-                       &startup, &process)) {
+    HANDLE token = options.asNonAdministrator ? NonAdministratorToken() : nullptr;
+    BOOL started = token ? CreateProcessAsUserA(token, program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                                &environment[0], nullptr, &startup, &process)
+                         : CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                          &environment[0], nullptr, &startup, &process);
+    if (token)
+        CloseHandle(token);
+    if (started) {
         process_ = process.hProcess;
         CloseHandle(process.hThread);
     } else {

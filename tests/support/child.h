@@ -17,6 +17,9 @@ struct ChildOptions {
     std::vector<std::pair<std::string, std::string>> environment;
     // Text handed to the scenario.
     std::string argument;
+    // Runs the child with the Administrators group disabled in its token,
+    // as a user who is not an administrator.
+    bool asNonAdministrator = false;
 };
 
 struct ChildResult {
