@@ -56,14 +56,19 @@ LONG CControlPanelApp::OnCplMessage(HWND controlPanel, UINT message, LPARAM lPar
     if (lParam1 < 0 || lParam1 >= GetAppletCount())
         return 1;
     CCPApplet* applet = applets_[lParam1];
-    CWnd parent(controlPanel);
+    // The framework's own object for the window when there is one, else a
+    // temporary one for the length of the call.
+    CWnd temporary(controlPanel);
+    CWnd* parent = CWnd::FromHandlePermanent(controlPanel);
+    if (!parent)
+        parent = &temporary;
     switch (message) {
     case CPL_INQUIRE:
         return applet->OnInquire(reinterpret_cast<CPLINFO*>(lParam2));
     case CPL_SELECT:
         return applet->OnSelect();
     case CPL_DBLCLK:
-        return applet->OnRun(&parent, nullptr);
+        return applet->OnRun(parent, nullptr);
     case CPL_STOP:
         return applet->OnStop();
     case CPL_NEWINQUIRE:
@@ -72,7 +77,7 @@ LONG CControlPanelApp::OnCplMessage(HWND controlPanel, UINT message, LPARAM lPar
     case CPL_STARTWPARMSW:
         // The parameter is read as 8-bit text in both forms: of the wide
         // form only the first character is seen, enough for a page number.
-        applet->OnRun(&parent, reinterpret_cast<const char*>(lParam2));
+        applet->OnRun(parent, reinterpret_cast<const char*>(lParam2));
         return 1;
     default:
         return 1;
