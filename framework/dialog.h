@@ -27,7 +27,6 @@ public:
 
     UINT GetTemplateId() const { return templateId_; }
     void SetParent(CWnd* parent) { parent_ = parent; }
-    CWnd* GetParentWnd() const { return parent_; }
 
     static const CRuntimeClass runtimeClass;
     const CRuntimeClass* GetRuntimeClass() const override;

@@ -80,11 +80,6 @@ CPropertyPage* CPropertySheet::GetActivePage() const
     return nullptr;
 }
 
-BOOL CPropertySheet::SetActivePage(int index)
-{
-    return static_cast<BOOL>(SendMessage(PSM_SETCURSEL, index, 0));
-}
-
 INT_PTR CPropertySheet::DoModal()
 {
     std::vector<HPROPSHEETPAGE> handles;

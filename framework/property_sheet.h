@@ -22,12 +22,10 @@ public:
     CPropertyPage* GetPage(int index) const;
     int GetPageIndex(const CPropertyPage* page) const;
     CPropertyPage* GetActivePage() const;
-    BOOL SetActivePage(int index);
 
     void SetParent(CWnd* parent) { parent_ = parent; }
     // A start page beyond the last page opens the first one.
     void SetStartPage(UINT index) { startPage_ = index; }
-    UINT GetStartPage() const { return startPage_; }
     void SetIcon(HICON icon) { icon_ = icon; }
 
     // Runs the sheet until OK, Cancel or the close box; the result of

@@ -28,7 +28,6 @@ public:
     const std::vector<std::string>& GetMultipleConfigNames() const { return multipleConfigNames_; }
     BOOL IsWirelessZeroConfigMode() const { return zeroConfig_; }
 
-    CPageStatus& GetStatusPage() { return pageStatus_; }
     CPageConfig& GetConfigPage() { return pageConfig_; }
     CPageEncrypt& GetEncryptPage() { return pageEncrypt_; }
     CPagePower& GetPowerPage() { return pagePower_; }

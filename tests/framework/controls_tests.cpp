@@ -50,6 +50,8 @@ TEST(ListCtrl, AsksForCallbackTextAndKeepsStatesAndDataPerRow)
         EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
         EXPECT_EQ(list.GetNextItem(2, LVNI_SELECTED), -1);
         EXPECT_EQ(list.GetNextItem(0, LVNI_ALL), 1);
+        EXPECT_TRUE(list.EnsureVisible(2, FALSE));
+        EXPECT_TRUE(list.RedrawItems(0, 2));
 
         EXPECT_TRUE(list.DeleteItem(0));
         EXPECT_EQ(list.GetItemCount(), 2);

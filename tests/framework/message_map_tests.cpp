@@ -153,6 +153,7 @@ TEST(MessageMap, ControlNotificationsAreIgnoredWhileDataIsExchanged)
         // Outside an exchange the same changes are heard.
         dialog.duringExchange = nullptr;
         dialog.SetDlgItemText(IDC_FW_NAME, "set");
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_FW_NAME), "set");
         EXPECT_EQ(dialog.nameChanges, 1);
         user::ClearRows(window, IDC_FW_LIST);
         EXPECT_GT(dialog.rowChanges, 0);

@@ -97,6 +97,13 @@ TEST(CControlPanelApp, OwnsItsAppletsAndCountsThem)
     CPLINFO info = {};
     EXPECT_EQ(app.OnCplMessage(nullptr, CPL_INQUIRE, 1, reinterpret_cast<LPARAM>(&info)), 1);
     EXPECT_EQ(app.OnCplMessage(nullptr, CPL_INQUIRE, 2, reinterpret_cast<LPARAM>(&info)), 1);
+
+    // A UI class that cannot be created: the double click reports it, the
+    // start with parameters answers 1 all the same.
+    app.AddApplet(new CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE));
+    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_DBLCLK, 2, 0), 1);
+    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_STARTWPARMSA, 2, reinterpret_cast<LPARAM>("1")), 1);
+    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_DBLCLK, 0, 0), 0);
 }
 
 }  // namespace
