@@ -3,14 +3,7 @@
 // that tests and demonstrations get a store of their own.
 #pragma once
 
-#include <windows.h>
-
 #include <string>
-#include <vector>
 
+// Read afresh each time, so a process can move between stores.
 std::string StoreRootPath();
-
-// A DWORD value of the store's Simulation key, or `fallback` when absent.
-DWORD ReadSimulationValue(const char* name, DWORD fallback);
-// A multi-string value of the store's root key; empty when absent.
-std::vector<std::string> ReadStoreStrings(const char* name);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/card_state.h"
+#include "driver/store.h"
+
 namespace {
 
 const char kVariable[] = "VYR80211_STORE";
@@ -15,6 +18,7 @@ IsolatedStore::IsolatedStore()
             (test ? test->name() : "none");
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
     SetEnvironmentVariableA(kVariable, path_.c_str());
+    ResetStore();
 }
 
 IsolatedStore::~IsolatedStore()
@@ -31,10 +35,8 @@ void IsolatedStore::SetSimulation(const char* name, DWORD value)
 
 void IsolatedStore::SetMultipleConfigNames(const std::vector<std::string>& names)
 {
-    std::string block;
-    for (const std::string& name : names)
-        block += name + '\0';
-    block += '\0';
-    RegSetKeyValueA(HKEY_CURRENT_USER, path_.c_str(), "MultipleConfigNames", REG_MULTI_SZ, block.data(),
-                    static_cast<DWORD>(block.size()));
+    RegistryKey store = OpenStore();
+    CardState state = ReadCardState(store);
+    state.multipleConfigNames = names;
+    WriteCardState(store, state);
 }

@@ -1,5 +1,6 @@
 // A store of the simulated card that belongs to one test: the library's
-// registry root moved to a key of its own, emptied before and after.
+// registry root moved to a key of its own, holding the embedded default at
+// the start and removed at the end.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,202 @@
+#include "adapter.h"
+
+#include <algorithm>
+
+#include "card_state.h"
+#include "profile_list.h"
+#include "profile_record.h"
+#include "store.h"
+
+namespace {
+
+const char kDefaultName[] = "Default";
+const char kMultipleConfigsKey[] = "MultipleConfigs";
+const char kMembers[] = "Members";
+
+bool SameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+int ProfileArray::GetCount() const
+{
+    return static_cast<int>(profiles_.size());
+}
+
+CAdapterConfig* ProfileArray::GetAt(int index) const
+{
+    return index >= 0 && index < GetCount() ? profiles_[index] : nullptr;
+}
+
+bool ProfileArray::Remove(const Profile* profile)
+{
+    auto found = std::find(profiles_.begin(), profiles_.end(), profile);
+    if (found == profiles_.end())
+        return false;
+    profiles_.erase(found);
+    return true;
+}
+
+bool ProfileArray::Contains(const CAdapterConfig* config) const
+{
+    return std::find(profiles_.begin(), profiles_.end(), config) != profiles_.end();
+}
+
+Adapter::Adapter()
+{
+    Load(kProfilesKey, own_);
+    Load(kProvisionedKey, provisioned_);
+}
+
+void Adapter::Load(const char* listKey, ProfileArray& array)
+{
+    RegistryKey list = OpenStore().OpenChild(listKey);
+    for (const std::string& id : ReadProfileOrder(list)) {
+        ProfileSettings settings;
+        if (!ReadProfileRecord(list.OpenChild(id), settings))
+            continue;  // listed but unreadable: damaged by hand, not by us
+        profiles_.push_back(std::make_unique<Profile>(*this, listKey, id, settings));
+        array.Add(profiles_.back().get());
+    }
+}
+
+Profile* Adapter::Find(CAdapterConfig* config) const
+{
+    if (!own_.Contains(config) && !provisioned_.Contains(config))
+        return nullptr;
+    return static_cast<Profile*>(config);
+}
+
+CAdapterConfig* Adapter::GetCurrentConfiguration()
+{
+    std::string location = ReadCardState(OpenStore()).currentConfiguration;
+    for (Profile* profile : own_.Profiles()) {
+        if (profile->Location() == location)
+            return profile;
+    }
+    for (Profile* profile : provisioned_.Profiles()) {
+        if (profile->Location() == location)
+            return profile;
+    }
+    return own_.GetAt(0);
+}
+
+BOOL Adapter::SetCurrentConfiguration(CAdapterConfig* config)
+{
+    Profile* profile = Find(config);
+    if (!profile || (profile->IsProvisioned() && !IsCallerAdministrator()))
+        return FALSE;
+    RegistryKey store = OpenStore();
+    CardState state = ReadCardState(store);
+    state.currentConfiguration = profile->Location();
+    return WriteCardState(store, state);
+}
+
+CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
+{
+    if (name.empty() || name.size() > 32 || name.find('\\') != std::string::npos || IsNameTaken(name, nullptr))
+        return nullptr;
+    RegistryKey store = OpenStore();
+    ProfileSettings settings;
+    settings.name = name;
+    if (!(ReadSimulatedCard(store).radioCapabilities & 0x08))
+        settings.wirelessMode = 5;  // Auto without 802.11g
+    std::string id = AddStoredProfile(store.OpenChild(kProfilesKey), settings);
+    if (id.empty())
+        return nullptr;
+    profiles_.push_back(std::make_unique<Profile>(*this, kProfilesKey, id, settings));
+    own_.Add(profiles_.back().get());
+    return profiles_.back().get();
+}
+
+BOOL Adapter::Delete(Profile* profile)
+{
+    bool provisioned = profile->IsProvisioned();
+    if (profile->Name() == kDefaultName || (!provisioned && own_.GetCount() == 1) ||
+        (provisioned && !IsCallerAdministrator()))
+        return FALSE;
+    RegistryKey store = OpenStore();
+    const char* listKey = provisioned ? kProvisionedKey : kProfilesKey;
+    std::string location = profile->Location();
+    std::string id = location.substr(location.find('\\') + 1);
+    if (!RemoveStoredProfile(store.OpenChild(listKey), id))
+        return FALSE;
+    profile->MarkDeleted();
+    (provisioned ? provisioned_ : own_).Remove(profile);
+    CardState state = ReadCardState(store);
+    if (state.currentConfiguration == location) {
+        state.currentConfiguration = static_cast<Profile*>(own_.GetAt(0))->Location();
+        WriteCardState(store, state);
+    }
+    return TRUE;
+}
+
+BOOL Adapter::DeleteConfiguration(CAdapterConfig* config)
+{
+    Profile* profile = Find(config);
+    return profile && Delete(profile);
+}
+
+BOOL Adapter::DeleteMultipleConfig(CAdapterConfig* config)
+{
+    Profile* profile = Find(config);
+    if (!profile)
+        return FALSE;
+    std::string set;
+    for (const std::string& name : ReadCardState(OpenStore()).multipleConfigNames) {
+        if (BelongsToMultipleConfig(profile->Name(), name)) {
+            set = name;
+            break;
+        }
+    }
+    if (set.empty() || !Delete(profile))
+        return FALSE;
+    return RecordMultipleConfig(set);
+}
+
+bool Adapter::IsNameTaken(const std::string& name, const Profile* except) const
+{
+    for (const std::unique_ptr<Profile>& profile : profiles_) {
+        if (profile.get() != except && !profile->IsDeleted() && SameIgnoringCase(profile->Name(), name))
+            return true;
+    }
+    return false;
+}
+
+bool Adapter::RecordMultipleConfig(const std::string& set) const
+{
+    std::vector<std::string> members;
+    for (const std::unique_ptr<Profile>& profile : profiles_) {
+        if (!profile->IsDeleted() && BelongsToMultipleConfig(profile->Name(), set))
+            members.push_back(profile->Name());
+    }
+    RegistryKey sets = OpenStore().CreateChild(std::string(kCardKey) + "\\" + kMultipleConfigsKey);
+    return sets.CreateChild(set).WriteStrings(kMembers, members);
+}
+
+bool BelongsToMultipleConfig(const std::string& profileName, const std::string& set)
+{
+    return !set.empty() && profileName.compare(0, set.size() + 1, set + "_") == 0;
+}
+
+bool IsCallerAdministrator()
+{
+    // Not on Windows NT 4.0's advapi32: there, and on the Windows 95 family,
+    // nothing keeps users apart.
+    typedef BOOL(WINAPI * CheckMembership)(HANDLE, PSID, PBOOL);
+    CheckMembership check = reinterpret_cast<CheckMembership>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "CheckTokenMembership")));
+    if (!check)
+        return true;
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
+                                  0, 0, 0, &administrators))
+        return true;
+    BOOL member = FALSE;
+    BOOL checked = check(nullptr, administrators, &member);
+    FreeSid(administrators);
+    return !checked || member;
+}

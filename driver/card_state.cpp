@@ -1,0 +1,152 @@
+#include "card_state.h"
+
+#include "profile_record.h"
+#include "store.h"
+
+namespace {
+
+const char kPresent[] = "Present";
+const char kZeroConfig[] = "WirelessZeroConfig";
+const char kForeignClaim[] = "ForeignClaimSession";
+const char kRadioCapabilities[] = "RadioCapabilities";
+const char kSecurityCapabilities[] = "SecurityCapabilities";
+const char kNameCapacity[] = "NameCapacity";
+const char kWpaSupport[] = "WpaSupport";
+const char kCountryCode[] = "CountryCode";
+const char kDriverVersion[] = "DriverVersion";
+const char kMacAddress[] = "MacAddress";
+
+const char kRadio[] = "Radio";
+const char kRadioSwitchedOff[] = "RadioSwitchedOff";
+const char kCurrentConfiguration[] = "CurrentConfiguration";
+const char kAdminProfileName[] = "AdminProfileName";
+const char kMultipleConfigNames[] = "MultipleConfigNames";
+
+const char kAppliedLocation[] = "Profile";
+const char kAppliedGeneration[] = "Generation";
+
+AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
+{
+    AccessPoint point;
+    point.ssid = ssid;
+    std::string band = key.ReadString("Band");
+    if (band == "a" || band == "b" || band == "g")
+        point.band = band[0];
+    point.channel = static_cast<int>(key.ReadDword("Channel", point.channel));
+    point.signal = static_cast<int>(key.ReadDword("Signal", point.signal));
+    std::string security = key.ReadString("Security");
+    if (!security.empty())
+        point.security = security;
+    std::string cipher = key.ReadString("Cipher");
+    if (!cipher.empty())
+        point.cipher = cipher;
+    point.adHoc = key.ReadDword("AdHoc", 0) != 0;
+    return point;
+}
+
+}  // namespace
+
+SimulatedCard ReadSimulatedCard(const RegistryKey& store)
+{
+    SimulatedCard card;
+    RegistryKey key = store.OpenChild(kSimulationKey);
+    card.present = key.ReadDword(kPresent, card.present) != 0;
+    card.zeroConfig = static_cast<int>(key.ReadDword(kZeroConfig, static_cast<DWORD>(card.zeroConfig)));
+    card.foreignClaimSession = key.ReadDword(kForeignClaim, card.foreignClaimSession);
+    card.radioCapabilities = key.ReadDword(kRadioCapabilities, card.radioCapabilities);
+    card.securityCapabilities = key.ReadDword(kSecurityCapabilities, card.securityCapabilities);
+    card.nameCapacity = key.ReadDword(kNameCapacity, card.nameCapacity);
+    card.wpaSupport = key.ReadDword(kWpaSupport, card.wpaSupport) != 0;
+    card.countryCode = key.ReadDword(kCountryCode, card.countryCode);
+    if (key.HasValue(kDriverVersion))
+        card.driverVersion = key.ReadString(kDriverVersion);
+    if (key.HasValue(kMacAddress))
+        card.macAddress = key.ReadString(kMacAddress);
+    RegistryKey points = key.OpenChild(kAccessPointsKey);
+    for (const std::string& ssid : points.ChildNames())
+        card.accessPoints.push_back(ReadAccessPoint(points.OpenChild(ssid), ssid));
+    return card;
+}
+
+bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
+{
+    RegistryKey key = store.CreateChild(kSimulationKey);
+    bool written = key.WriteDword(kPresent, card.present) &&
+                   key.WriteDword(kForeignClaim, card.foreignClaimSession) &&
+                   key.WriteDword(kRadioCapabilities, card.radioCapabilities) &&
+                   key.WriteDword(kSecurityCapabilities, card.securityCapabilities) &&
+                   key.WriteDword(kNameCapacity, card.nameCapacity) && key.WriteDword(kWpaSupport, card.wpaSupport) &&
+                   key.WriteDword(kCountryCode, card.countryCode) &&
+                   key.WriteString(kDriverVersion, card.driverVersion) &&
+                   key.WriteString(kMacAddress, card.macAddress);
+    if (card.zeroConfig == kZeroConfigAskService)
+        key.DeleteValue(kZeroConfig);
+    else
+        written = written && key.WriteDword(kZeroConfig, static_cast<DWORD>(card.zeroConfig));
+    key.DeleteChild(kAccessPointsKey);
+    for (const AccessPoint& point : card.accessPoints)
+        written = WriteAccessPoint(store, point) && written;
+    return written;
+}
+
+bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point)
+{
+    if (point.ssid.empty() || point.ssid.size() > 32 || point.ssid.find('\\') != std::string::npos)
+        return false;
+    RegistryKey key = store.CreateChild(std::string(kSimulationKey) + "\\" + kAccessPointsKey + "\\" + point.ssid);
+    return key.WriteString("Band", std::string(1, point.band)) &&
+           key.WriteDword("Channel", static_cast<DWORD>(point.channel)) &&
+           key.WriteDword("Signal", static_cast<DWORD>(point.signal)) && key.WriteString("Security", point.security) &&
+           key.WriteString("Cipher", point.cipher) && key.WriteDword("AdHoc", point.adHoc);
+}
+
+bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid)
+{
+    if (ssid.empty() || ssid.find('\\') != std::string::npos)
+        return false;
+    return store.OpenChild(std::string(kSimulationKey) + "\\" + kAccessPointsKey).DeleteChild(ssid);
+}
+
+CardState ReadCardState(const RegistryKey& store)
+{
+    CardState state;
+    RegistryKey key = store.OpenChild(kCardKey);
+    state.radioOn = key.ReadDword(kRadio, state.radioOn) != 0;
+    state.radioSwitchedOff = key.ReadDword(kRadioSwitchedOff, state.radioSwitchedOff) != 0;
+    state.currentConfiguration = key.ReadString(kCurrentConfiguration);
+    state.adminProfileName = key.ReadString(kAdminProfileName);
+    state.multipleConfigNames = key.ReadStrings(kMultipleConfigNames);
+    return state;
+}
+
+bool WriteCardState(const RegistryKey& store, const CardState& state)
+{
+    RegistryKey key = store.CreateChild(kCardKey);
+    return key.WriteDword(kRadio, state.radioOn) && key.WriteDword(kRadioSwitchedOff, state.radioSwitchedOff) &&
+           key.WriteString(kCurrentConfiguration, state.currentConfiguration) &&
+           key.WriteString(kAdminProfileName, state.adminProfileName) &&
+           key.WriteStrings(kMultipleConfigNames, state.multipleConfigNames);
+}
+
+bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied)
+{
+    RegistryKey key = store.OpenChild(std::string(kCardKey) + "\\" + kAppliedKey);
+    AppliedProfile read;
+    if (!ReadProfileRecord(key, read.settings))
+        return false;
+    RegistryKey version = OpenCommittedVersion(key);
+    read.location = version.ReadString(kAppliedLocation);
+    read.generation = version.ReadDword(kAppliedGeneration, 0);
+    applied = read;
+    return true;
+}
+
+bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location)
+{
+    RegistryKey key = store.CreateChild(std::string(kCardKey) + "\\" + kAppliedKey);
+    DWORD generation = OpenCommittedVersion(key).ReadDword(kAppliedGeneration, 0) + 1;
+    return WriteProfileRecord(key, settings, [&](const RegistryKey& version) {
+        version.WriteString(kAppliedLocation, location);
+        version.WriteDword(kAppliedGeneration, generation);
+    });
+}

@@ -1,0 +1,68 @@
+// The card as the store describes it: the simulated hardware and radio
+// world (changed by vyrsim) and the driver's own state (changed by the
+// library on the applet's behalf).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "profile_settings.h"
+#include "registry_key.h"
+
+struct AccessPoint {
+    std::string ssid;
+    char band = 'g';                 // 'a', 'b', or 'g' (which also serves 802.11b)
+    int channel = 6;
+    int signal = 70;                 // percent
+    std::string security = "open";   // open, wep, wpa-psk, 8021x, wpa
+    std::string cipher = "tkip";     // tkip or aes, for the WPA kinds
+    bool adHoc = false;              // a peer-to-peer network
+};
+
+// Wireless Zero Configuration answers: asked of the service, or forced.
+const int kZeroConfigAskService = -2;
+
+struct SimulatedCard {
+    bool present = true;
+    int zeroConfig = kZeroConfigAskService;  // or forced 1, 0, -1
+    DWORD foreignClaimSession = 0;           // another logon session's claim; 0 none
+    DWORD radioCapabilities = 0x0D;          // 1 802.11a, 4 802.11b, 8 802.11g
+    DWORD securityCapabilities = 0x07;       // 1 WEP, 2 WPA, 4 802.1x
+    UINT nameCapacity = 3;
+    bool wpaSupport = true;
+    DWORD countryCode = ('U' << 8) | 'S';
+    std::string driverVersion = "5.0.2.17";
+    std::string macAddress = "00:0B:6B:3C:5A:91";
+    std::vector<AccessPoint> accessPoints;
+};
+
+struct CardState {
+    bool radioOn = true;
+    bool radioSwitchedOff = false;           // recorded for Windows NT 4.0
+    std::string currentConfiguration;        // location of the stored selection
+    std::string adminProfileName;
+    std::vector<std::string> multipleConfigNames;
+};
+
+// The settings in effect, where they came from ("Profiles\<id>" or
+// "Provisioned\<id>"), and a number that every Apply raises, so that a
+// reader sees that the card associated again.
+struct AppliedProfile {
+    ProfileSettings settings;
+    std::string location;
+    DWORD generation = 0;
+};
+
+SimulatedCard ReadSimulatedCard(const RegistryKey& store);
+bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);
+bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point);
+bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid);
+
+CardState ReadCardState(const RegistryKey& store);
+bool WriteCardState(const RegistryKey& store, const CardState& state);
+
+bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied);
+// Puts `settings` into effect; raises the generation.
+bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location);

@@ -1,0 +1,19 @@
+// One profile's settings under a key of the store, written so that a
+// process killed while writing leaves the previous record or the new one:
+// each record goes to a fresh version subkey, and one value naming the
+// committed version switches readers over in a single registry write.
+#pragma once
+
+#include <functional>
+
+#include "profile_settings.h"
+#include "registry_key.h"
+
+// False when the key holds no committed record; `settings` then keeps what
+// it had.
+bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings);
+// `extra` writes further values into the same version, committed with it.
+bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
+                        const std::function<void(const RegistryKey& version)>& extra = nullptr);
+// The committed version's key, for values written by `extra`.
+RegistryKey OpenCommittedVersion(const RegistryKey& key);
