@@ -44,10 +44,15 @@ bool ProfileArray::Contains(const CAdapterConfig* config) const
     return std::find(profiles_.begin(), profiles_.end(), config) != profiles_.end();
 }
 
-Adapter::Adapter()
+Adapter::Adapter(std::string rootPath) : rootPath_(std::move(rootPath))
 {
     Load(kProfilesKey, own_);
     Load(kProvisionedKey, provisioned_);
+}
+
+RegistryKey Adapter::OpenStore() const
+{
+    return ::OpenStore(rootPath_);
 }
 
 void Adapter::Load(const char* listKey, ProfileArray& array)

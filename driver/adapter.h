@@ -7,6 +7,7 @@
 
 #include "80211api.h"
 #include "profile.h"
+#include "registry_key.h"
 
 class ProfileArray : public CAdapterConfigArray {
 public:
@@ -24,8 +25,12 @@ private:
 
 class Adapter : public CDriverAdapter {
 public:
-    Adapter();
+    // Reads the profiles of the store at `rootPath`, which it keeps using.
+    explicit Adapter(std::string rootPath);
     ~Adapter() override = default;
+
+    const std::string& RootPath() const { return rootPath_; }
+    RegistryKey OpenStore() const;
 
     CAdapterConfigArray* GetConfigurations() override { return &own_; }
     CAdapterConfigArray* GetSecondConfigurations() override { return &provisioned_; }
@@ -48,6 +53,7 @@ private:
     BOOL Delete(Profile* profile);
     void Load(const char* listKey, ProfileArray& array);
 
+    std::string rootPath_;
     std::vector<std::unique_ptr<Profile>> profiles_;  // deleted ones too
     ProfileArray own_;
     ProfileArray provisioned_;

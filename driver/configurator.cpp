@@ -1,9 +1,14 @@
 // The configurator and its one adapter, made from the store the first time
-// a caller asks. A card that is not present reports no adapter.
+// a caller asks. A card that is not present reports no adapter. When the
+// store moves (tests and demonstrations move it) a new adapter reads the new
+// store; objects handed out before stay valid and keep to their own store.
+#include <vector>
+
 #include "80211api.h"
 #include "adapter.h"
 #include "card_state.h"
 #include "store.h"
+#include "store_root.h"
 
 namespace {
 
@@ -14,12 +19,16 @@ public:
 
     void Find()
     {
-        if (!adapter_ && ReadSimulatedCard(OpenStore()).present)
-            adapter_ = std::make_unique<Adapter>();
+        std::string rootPath = StoreRootPath();
+        if (adapter_ && adapter_->RootPath() != rootPath)
+            retired_.push_back(std::move(adapter_));
+        if (!adapter_ && ReadSimulatedCard(OpenStore(rootPath)).present)
+            adapter_ = std::make_unique<Adapter>(rootPath);
     }
 
 private:
     std::unique_ptr<Adapter> adapter_;
+    std::vector<std::unique_ptr<Adapter>> retired_;
 };
 
 class Configurator : public CDriverConfigurator {

@@ -61,7 +61,7 @@ bool Profile::Store()
 {
     if (!MayStore())
         return false;
-    RegistryKey record = OpenStore().OpenChild(listKey_).OpenChild(id_);
+    RegistryKey record = adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_);
     if (!record.IsOpen() || !WriteProfileRecord(record, settings_))
         return false;
     stored_ = settings_;
@@ -70,7 +70,7 @@ bool Profile::Store()
 
 bool Profile::PutIntoEffect()
 {
-    return !deleted_ && WriteAppliedProfile(OpenStore(), settings_, Location());
+    return !deleted_ && WriteAppliedProfile(adapter_.OpenStore(), settings_, Location());
 }
 
 BOOL Profile::Apply()
@@ -93,7 +93,7 @@ BOOL Profile::SaveMultipleConfig(const std::string& name, int rewriteSet)
     if (name.empty() || name.find('\\') != std::string::npos || !Store())
         return FALSE;
     AppliedProfile applied;
-    if (ReadAppliedProfile(OpenStore(), applied) && applied.location == Location() &&
+    if (ReadAppliedProfile(adapter_.OpenStore(), applied) && applied.location == Location() &&
         !SameSettings(applied.settings, settings_))
         PutIntoEffect();  // a set's profile is committed without Apply
     if (rewriteSet || BelongsToMultipleConfig(settings_.name, name))
@@ -108,7 +108,7 @@ BOOL Profile::IsModified()
     if (!SameSettings(settings_, stored_))
         return TRUE;
     AppliedProfile applied;
-    return ReadAppliedProfile(OpenStore(), applied) && applied.location == Location() &&
+    return ReadAppliedProfile(adapter_.OpenStore(), applied) && applied.location == Location() &&
            !SameSettings(applied.settings, settings_);
 }
 
@@ -166,7 +166,7 @@ BOOL Profile::NotifyLoaded(int group)
         return FALSE;
     SettingGroup loaded = kGroups[group - 1];
     ProfileSettings fresh;
-    if (!ReadProfileRecord(OpenStore().OpenChild(listKey_).OpenChild(id_), fresh))
+    if (!ReadProfileRecord(adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_), fresh))
         return FALSE;
     ProfileSettings untouched = settings_;
     CopySettingGroup(loaded, stored_, untouched);

@@ -56,7 +56,12 @@ void Empty(const RegistryKey& root)
 
 RegistryKey OpenStore()
 {
-    RegistryKey root = RegistryKey::Create(StoreRootPath());
+    return OpenStore(StoreRootPath());
+}
+
+RegistryKey OpenStore(const std::string& rootPath)
+{
+    RegistryKey root = RegistryKey::Create(rootPath);
     if (root.IsOpen() && root.ReadDword(kFormat, 0) != kFormatVersion) {
         Empty(root);
         FillWithDefault(root);

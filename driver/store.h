@@ -24,5 +24,6 @@ extern const char kAccessPointsKey[];
 // The store's root key, filled with the embedded default first when the
 // store is new (or was left half-made).
 RegistryKey OpenStore();
+RegistryKey OpenStore(const std::string& rootPath);
 // Replaces everything in the store with the embedded default.
 bool ResetStore();

@@ -135,6 +135,12 @@ ChildProcess::~ChildProcess()
         CloseHandle(output_);
 }
 
+void ChildProcess::Kill()
+{
+    if (process_)
+        TerminateProcess(process_, 9);
+}
+
 ChildResult ChildProcess::Finish()
 {
     ChildResult result = {static_cast<DWORD>(-1), std::string()};

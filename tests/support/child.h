@@ -36,6 +36,8 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return process_ != nullptr; }
+    // Ends the child at once, as a crash or Task Manager would.
+    void Kill();
     ChildResult Finish();
 
 private:

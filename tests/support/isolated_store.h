@@ -10,7 +10,8 @@
 
 class IsolatedStore {
 public:
-    IsolatedStore();
+    // `second` names a further store of the same test.
+    explicit IsolatedStore(const std::string& second = std::string());
     ~IsolatedStore();
     IsolatedStore(const IsolatedStore&) = delete;
     IsolatedStore& operator=(const IsolatedStore&) = delete;

@@ -1,0 +1,531 @@
+// Profiles of the simulated card through the library's public interface:
+// what is stored, what survives a new process, and what bad input cannot
+// break.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "driver/80211api.h"
+#include "driver/card_state.h"
+#include "driver/profile_list.h"
+#include "driver/profile_record.h"
+#include "driver/store.h"
+#include "support/child.h"
+#include "support/isolated_store.h"
+
+namespace {
+
+CDriverAdapter* TheAdapter()
+{
+    CDriverAdapterArray* adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
+    return adapters && adapters->GetCount() > 0 ? adapters->GetAt(0) : nullptr;
+}
+
+std::string NameOf(const CAdapterConfig* config)
+{
+    std::string name;
+    return config->GetName(name);
+}
+
+std::vector<std::string> Names(CAdapterConfigArray* array)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < array->GetCount(); ++i)
+        names.push_back(NameOf(array->GetAt(i)));
+    return names;
+}
+
+CAdapterConfig* FindProfile(const std::string& name)
+{
+    CDriverAdapter* adapter = TheAdapter();
+    for (CAdapterConfigArray* array : {adapter->GetConfigurations(), adapter->GetSecondConfigurations()}) {
+        for (int i = 0; i < array->GetCount(); ++i) {
+            if (NameOf(array->GetAt(i)) == name)
+                return array->GetAt(i);
+        }
+    }
+    return nullptr;
+}
+
+// Every setting set to a value other than its default.
+void SetEverything(CAdapterConfig& p)
+{
+    ASSERT_TRUE(p.SetNetworkType(0));
+    ASSERT_TRUE(p.SetNetworkName("Harbour"));
+    ASSERT_TRUE(p.SetNetworkName2("Harbour-2"));
+    ASSERT_TRUE(p.SetNetworkName3("Harbour-3"));
+    ASSERT_TRUE(p.SetWirelessMode(14));
+    ASSERT_TRUE(p.SetAdHocStartBand(3));
+    ASSERT_TRUE(p.SetEnableSecurity(TRUE));
+    ASSERT_TRUE(p.SetEapSelection(7));
+    ASSERT_TRUE(p.SetWpa(TRUE));
+    ASSERT_TRUE(p.SetDynamicSecurity(TRUE));
+    ASSERT_TRUE(p.SetLeapEnabled(TRUE));
+    ASSERT_TRUE(p.SetWepEncryptType(1));
+    ASSERT_TRUE(p.SetSharedKey1("3237353134", 0));
+    ASSERT_TRUE(p.SetSharedKey2("00112233445566778899AABBCC", 1));
+    ASSERT_TRUE(p.SetSharedKey3("0123456789ABCDEF0123456789ABCDEF", 2));
+    ASSERT_TRUE(p.SetSharedKey4("FFEEDDCCBB", 3));
+    ASSERT_TRUE(p.SetDefaultKey(3));
+    ASSERT_TRUE(p.SetPassphrase("correct horse battery", 21, FALSE));
+    ASSERT_TRUE(p.SetLeapUserName("leap.user"));
+    ASSERT_TRUE(p.SetLeapUserPasswd("leap-secret", 11));
+    ASSERT_TRUE(p.SetCertificate("A1B2C3D4E5F60718293A4B5C6D7E8F9012345678"));
+    ASSERT_TRUE(p.SetCA("00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF"));
+    ASSERT_TRUE(p.SetDomainName("corp.example"));
+    ASSERT_TRUE(p.SetLoginName("alice"));
+    ASSERT_TRUE(p.SetAdvancedUserName("alice.peap"));
+    ASSERT_TRUE(p.SetAdvancedPassword("peap-secret", 11));
+    ASSERT_TRUE(p.SetAdvancedCertificate("99887766554433221100FFEEDDCCBBAA99887766"));
+    ASSERT_TRUE(p.SetTransmitPower(3));
+    ASSERT_TRUE(p.SetPowerSaving(2));
+}
+
+// The settings as one line each, to compare whole profiles.
+std::vector<std::string> Describe(const CAdapterConfig& p)
+{
+    std::string s;
+    auto number = [](const char* name, DWORD value) { return std::string(name) + "=" + std::to_string(value); };
+    auto text = [](const char* name, const std::string& value) { return std::string(name) + "=" + value; };
+    return {
+        text("name", p.GetName(s)),
+        number("type", p.GetNetworkType()),
+        text("ssid1", p.GetNetworkName(s)),
+        text("ssid2", p.GetNetworkName2(s)),
+        text("ssid3", p.GetNetworkName3(s)),
+        number("mode", p.GetWirelessMode()),
+        number("band", p.GetAdHocStartBand()),
+        number("security", p.GetEnableSecurity()),
+        number("eap", p.GetEapSelection()),
+        number("wpa", p.GetWpa()),
+        number("dynamic", p.GetDynamicSecurity()),
+        number("leap", p.GetLeapEnabled()),
+        number("format", p.GetWepEncryptType()),
+        text("key1", p.GetSharedKey1(s)),
+        text("key2", p.GetSharedKey2(s)),
+        text("key3", p.GetSharedKey3(s)),
+        text("key4", p.GetSharedKey4(s)),
+        number("len1", p.GetSharedKey1Length()),
+        number("len2", p.GetSharedKey2Length()),
+        number("len3", p.GetSharedKey3Length()),
+        number("len4", p.GetSharedKey4Length()),
+        number("default", p.GetDefaultKey()),
+        number("hex", p.GetHexEntryPp()),
+        text("pp", p.GetPassphrase(s, p.GetHexEntryPp())),
+        number("pplen", p.GetPassphraseLength()),
+        text("leapuser", p.GetLeapUserName(s)),
+        text("leappw", p.GetLeapUserPasswd(s)),
+        text("cert", p.GetCertificate(s)),
+        text("ca", p.GetCA(s)),
+        text("domain", p.GetDomainName(s)),
+        text("login", p.GetLoginName(s)),
+        text("advuser", p.GetAdvancedUserName(s)),
+        text("advpw", p.GetAdvancedPassword(s)),
+        text("advcert", p.GetAdvancedCertificate(s)),
+        number("txpower", p.GetTransmitPower()),
+        number("saving", p.GetPowerSaving()),
+    };
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines)
+        all += line + "\n";
+    return all;
+}
+
+// Prints a stored profile as a fresh process reads it.
+ChildScenario describeProfile("describe_profile", [](const std::string& name) {
+    CAdapterConfig* profile = FindProfile(name);
+    if (!profile)
+        return 2;
+    std::printf("%s", Joined(Describe(*profile)).c_str());
+    return 0;
+});
+
+// Saves one of two whole profiles after the other, until killed.
+ChildScenario saveForever("save_forever", [](const std::string& name) {
+    CAdapterConfig* profile = FindProfile(name);
+    if (!profile)
+        return 2;
+    SetEvent(SharedEvent("saving"));
+    for (int round = 0;; ++round) {
+        bool odd = round % 2 != 0;
+        profile->SetNetworkName(odd ? "Odd" : "Even");
+        profile->SetNetworkName2(odd ? "Odd-2" : "Even-2");
+        profile->SetWirelessMode(odd ? 1 : 4);
+        profile->SetPassphrase(odd ? "odd pass phrase" : "even pass phrase", odd ? 15 : 16, FALSE);
+        profile->SetTransmitPower(odd ? 1 : 2);
+        profile->SetPowerSaving(odd ? 1 : 2);
+        profile->Save();
+    }
+});
+
+ChildScenario deleteProfile("delete_profile", [](const std::string& name) {
+    CAdapterConfig* profile = FindProfile(name);
+    return profile && TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
+});
+
+// Changes the stored network name and power of a profile, as a second
+// program would.
+ChildScenario restoreElsewhere("store_elsewhere", [](const std::string& name) {
+    CAdapterConfig* profile = FindProfile(name);
+    if (!profile)
+        return 2;
+    profile->SetNetworkName("FromElsewhere");
+    profile->SetTransmitPower(4);
+    return profile->Save() ? 0 : 1;
+});
+
+// What a user without administrator rights may do with a provisioned profile.
+ChildScenario useProvisioned("use_provisioned", [](const std::string& name) {
+    CAdapterConfig* profile = FindProfile(name);
+    if (!profile)
+        return 2;
+    profile->SetTransmitPower(4);
+    std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
+                TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
+                profile->ApplyTemporarily());
+    return 0;
+});
+
+class ProfileStore : public testing::Test {
+protected:
+    IsolatedStore store_;
+    CDriverAdapter* adapter_ = nullptr;
+
+    void SetUp() override
+    {
+        adapter_ = TheAdapter();
+        ASSERT_NE(adapter_, nullptr);
+    }
+
+    std::string DescribeInNewProcess(const std::string& name)
+    {
+        ChildOptions options;
+        options.argument = name;
+        ChildResult result = RunChild("describe_profile", options);
+        EXPECT_EQ(result.exitCode, 0u) << result.output;
+        return result.output;
+    }
+
+    // A profile an administrator set up for every user, written as the
+    // provisioning would write it; the configurator reads it when made.
+    static void Provision(const std::string& name)
+    {
+        ProfileSettings settings;
+        settings.name = name;
+        EXPECT_FALSE(AddStoredProfile(OpenStore().OpenChild(kProvisionedKey), settings).empty());
+    }
+};
+
+TEST_F(ProfileStore, ANewStoreHoldsTheDefaultProfileAsSelectionAndInEffect)
+{
+    EXPECT_EQ(Names(adapter_->GetConfigurations()), std::vector<std::string>{"Default"});
+    EXPECT_EQ(adapter_->GetSecondConfigurations()->GetCount(), 0);
+    CAdapterConfig* current = adapter_->GetCurrentConfiguration();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(NameOf(current), "Default");
+    EXPECT_FALSE(current->IsModified());
+    AppliedProfile applied;
+    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
+    EXPECT_EQ(applied.settings.name, "Default");
+}
+
+TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
+{
+    CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
+    ASSERT_NE(profile, nullptr);
+    SetEverything(*profile);
+    if (HasFatalFailure())
+        return;
+    EXPECT_TRUE(profile->IsModified());
+    ASSERT_TRUE(profile->Save());
+    EXPECT_FALSE(profile->IsModified());
+    EXPECT_EQ(DescribeInNewProcess("Harbour"), Joined(Describe(*profile)));
+
+    // The record holds the secrets only sealed.
+    RegistryKey record = OpenCommittedVersion(OpenStore().OpenChild(kProfilesKey).OpenChild("P2"));
+    ASSERT_TRUE(record.IsOpen());
+    for (const char* secretValue : {"SharedKey2", "Passphrase", "leapUserPasswd", "AdvancedPassword"}) {
+        std::string stored = record.ReadBinary(secretValue);
+        EXPECT_FALSE(stored.empty()) << secretValue;
+        for (const char* clear : {"00112233445566778899AABBCC", "correct horse", "leap-secret", "peap-secret"})
+            EXPECT_EQ(stored.find(clear), std::string::npos) << secretValue;
+    }
+}
+
+TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
+{
+    CAdapterConfig* profile = adapter_->AddConfiguration("Crash");
+    ASSERT_NE(profile, nullptr);
+    HANDLE saving = SharedEvent("saving");
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        ResetEvent(saving);
+        ChildOptions options;
+        options.argument = "Crash";
+        ChildProcess child("save_forever", options);
+        ASSERT_TRUE(child.Started());
+        ASSERT_EQ(WaitForSingleObject(saving, 30000), WAIT_OBJECT_0);
+        Sleep(40 + attempt * 37);
+        child.Kill();
+        child.Finish();
+
+        std::string stored = DescribeInNewProcess("Crash");
+        bool even = stored.find("ssid1=Even\nssid2=Even-2\n") != std::string::npos &&
+                    stored.find("mode=4\n") != std::string::npos &&
+                    stored.find("pp=even pass phrase\npplen=16\n") != std::string::npos &&
+                    stored.find("txpower=2\nsaving=2\n") != std::string::npos;
+        bool odd = stored.find("ssid1=Odd\nssid2=Odd-2\n") != std::string::npos &&
+                   stored.find("mode=1\n") != std::string::npos &&
+                   stored.find("pp=odd pass phrase\npplen=15\n") != std::string::npos &&
+                   stored.find("txpower=1\nsaving=1\n") != std::string::npos;
+        bool untouched = stored.find("ssid1=\n") != std::string::npos;  // killed before its first Save
+        EXPECT_TRUE(even || odd || untouched) << "attempt " << attempt << ":\n" << stored;
+    }
+}
+
+TEST_F(ProfileStore, StoresOfDifferentRootsDoNotMeet)
+{
+    ASSERT_NE(adapter_->AddConfiguration("OnlyHere"), nullptr);
+    {
+        IsolatedStore other("other");  // the configurator now follows the other store
+        CDriverAdapter* otherAdapter = TheAdapter();
+        ASSERT_NE(otherAdapter, nullptr);
+        EXPECT_NE(otherAdapter, adapter_);
+        EXPECT_EQ(Names(otherAdapter->GetConfigurations()), std::vector<std::string>{"Default"});
+    }
+    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+    EXPECT_NE(DescribeInNewProcess("OnlyHere"), "");
+    // The object handed out before keeps writing to its own store.
+    EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "OnlyHere"}));
+}
+
+TEST_F(ProfileStore, AddingRefusesNamesThatCannotBeStored)
+{
+    EXPECT_EQ(adapter_->AddConfiguration(""), nullptr);
+    EXPECT_EQ(adapter_->AddConfiguration("default"), nullptr);  // in use, ignoring case
+    EXPECT_EQ(adapter_->AddConfiguration(std::string(33, 'n')), nullptr);
+    EXPECT_EQ(adapter_->AddConfiguration("back\\slash"), nullptr);
+    CAdapterConfig* home = adapter_->AddConfiguration(std::string(32, 'h'));
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(adapter_->AddConfiguration(std::string(32, 'H')), nullptr);
+    EXPECT_FALSE(home->SetName("DEFAULT"));
+    EXPECT_TRUE(home->SetName("Home"));
+    EXPECT_TRUE(home->SetName("HOME"));  // its own name in another case
+    EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "HOME"}));
+    // A new profile is stored at once, with its default settings.
+    EXPECT_NE(DescribeInNewProcess(std::string(32, 'h')).find("mode=13\n"), std::string::npos);
+}
+
+TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
+{
+    CAdapterConfig* p = adapter_->GetCurrentConfiguration();
+    std::vector<std::string> before = Describe(*p);
+    EXPECT_FALSE(p->SetNetworkType(2));
+    EXPECT_FALSE(p->SetNetworkName(std::string(33, 'x')));
+    EXPECT_FALSE(p->SetWirelessMode(0));
+    EXPECT_FALSE(p->SetWirelessMode(16));
+    EXPECT_FALSE(p->SetAdHocStartBand(5));
+    EXPECT_FALSE(p->SetEapSelection(8));
+    EXPECT_FALSE(p->SetSharedKey1("12345", 0));         // not a 64-bit key
+    EXPECT_FALSE(p->SetSharedKey2("XYZXYZXYZX", 0));    // not hexadecimal
+    EXPECT_FALSE(p->SetSharedKey3("0123456789", 1));    // length index says 128-bit
+    EXPECT_FALSE(p->SetSharedKey4("0123456789", 4));
+    EXPECT_FALSE(p->SetDefaultKey(5));
+    EXPECT_FALSE(p->SetDefaultKey(-1));
+    EXPECT_FALSE(p->SetPassphrase("not hex at all", 14, TRUE));
+    EXPECT_FALSE(p->SetPassphrase(std::string(65, 'a'), 65, FALSE));
+    EXPECT_FALSE(p->SetLeapUserPasswd("short", 6));
+    EXPECT_FALSE(p->SetAdvancedPassword("short", -1));
+    EXPECT_FALSE(p->SetTransmitPower(5));
+    EXPECT_FALSE(p->SetPowerSaving(4));
+    EXPECT_EQ(Describe(*p), before);
+    EXPECT_FALSE(p->IsModified());
+
+    // Empty keys are how a profile has no key; the marker key is an ordinary one.
+    EXPECT_TRUE(p->SetSharedKey1("", 0));
+    EXPECT_TRUE(p->SetSharedKey1("3237353134", 0));
+    EXPECT_TRUE(p->SetLeapUserPasswd("password", 4));
+    std::string password;
+    EXPECT_EQ(p->GetLeapUserPasswd(password), "pass");
+}
+
+TEST_F(ProfileStore, APassPhraseReadsBackOnlyTheWayItWasEntered)
+{
+    CAdapterConfig* p = adapter_->GetCurrentConfiguration();
+    std::string hex(64, 'A'), key;
+    ASSERT_TRUE(p->SetPassphrase(hex, 64, TRUE));
+    EXPECT_TRUE(p->GetHexEntryPp());
+    EXPECT_EQ(p->GetPassphrase(key, TRUE), hex);
+    EXPECT_EQ(p->GetPassphrase(key, FALSE), "");
+    ASSERT_TRUE(p->SetPassphrase("plain words", 11, FALSE));
+    EXPECT_EQ(p->GetPassphrase(key, FALSE), "plain words");
+    EXPECT_EQ(p->GetPassphraseLength(), 11);
+}
+
+TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
+{
+    CAdapterConfig* active = adapter_->GetCurrentConfiguration();
+    CAdapterConfig* other = adapter_->AddConfiguration("Other");
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(other->IsModified());
+
+    // Writing what is already there is no change.
+    EXPECT_TRUE(other->SetTransmitPower(other->GetTransmitPower()));
+    EXPECT_FALSE(other->IsModified());
+    other->SetTransmitPower(2);
+    EXPECT_TRUE(other->IsModified());
+    other->SetTransmitPower(0);
+    EXPECT_FALSE(other->IsModified());
+
+    // A profile not in effect is done once stored.
+    other->SetPowerSaving(1);
+    ASSERT_TRUE(other->Save());
+    EXPECT_FALSE(other->IsModified());
+
+    // The profile in effect stays modified until its settings are in effect.
+    active->SetNetworkName("Newer");
+    ASSERT_TRUE(active->Save());
+    EXPECT_TRUE(active->IsModified());
+    AppliedProfile before, after;
+    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), before));
+    ASSERT_TRUE(active->Apply());
+    EXPECT_FALSE(active->IsModified());
+    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), after));
+    EXPECT_EQ(after.settings.networkName1, "Newer");
+    EXPECT_GT(after.generation, before.generation);
+}
+
+TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
+{
+    CAdapterConfig* office = adapter_->AddConfiguration("Office");
+    CAdapterConfig* cafe = adapter_->AddConfiguration("Cafe");
+    ASSERT_TRUE(office && cafe);
+    ASSERT_TRUE(adapter_->SetCurrentConfiguration(office));
+    ASSERT_TRUE(office->Apply());
+    cafe->SetNetworkName("Espresso");
+    ASSERT_TRUE(cafe->ApplyTemporarily());
+
+    EXPECT_EQ(adapter_->GetCurrentConfiguration(), office);
+    AppliedProfile applied;
+    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
+    EXPECT_EQ(applied.settings.name, "Cafe");
+    EXPECT_EQ(applied.settings.networkName1, "Espresso");
+    EXPECT_TRUE(cafe->IsModified());  // in effect, but not stored
+    EXPECT_NE(DescribeInNewProcess("Cafe").find("ssid1=\n"), std::string::npos);
+    EXPECT_FALSE(adapter_->SetCurrentConfiguration(nullptr));
+    EXPECT_EQ(adapter_->GetCurrentConfiguration(), office);
+}
+
+TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
+{
+    CAdapterConfig* defaultProfile = adapter_->GetCurrentConfiguration();
+    EXPECT_FALSE(adapter_->DeleteConfiguration(defaultProfile));
+    EXPECT_FALSE(adapter_->DeleteConfiguration(nullptr));
+    EXPECT_FALSE(adapter_->DeleteConfiguration(reinterpret_cast<CAdapterConfig*>(&store_)));  // a stranger
+
+    CAdapterConfig* trip = adapter_->AddConfiguration("Trip");
+    ASSERT_TRUE(adapter_->SetCurrentConfiguration(trip));
+    ASSERT_TRUE(adapter_->DeleteConfiguration(trip));
+    EXPECT_FALSE(adapter_->DeleteConfiguration(trip));
+    EXPECT_EQ(Names(adapter_->GetConfigurations()), std::vector<std::string>{"Default"});
+    EXPECT_EQ(adapter_->GetCurrentConfiguration(), defaultProfile);  // the selection falls back
+
+    // The deleted object answers, but nothing it does reaches the store.
+    std::string name;
+    EXPECT_EQ(trip->GetName(name), "Trip");
+    trip->SetNetworkName("Ghost");
+    EXPECT_FALSE(trip->Save());
+    EXPECT_FALSE(trip->Apply());
+    EXPECT_FALSE(trip->IsModified());
+    ChildOptions options;
+    options.argument = "Trip";
+    EXPECT_EQ(RunChild("describe_profile", options).exitCode, 2u);
+    // Its name is free again.
+    EXPECT_NE(adapter_->AddConfiguration("trip"), nullptr);
+}
+
+TEST_F(ProfileStore, AProfileDeletedByAnotherProcessIsNotWrittenAgain)
+{
+    CAdapterConfig* shared = adapter_->AddConfiguration("Shared");
+    ChildOptions options;
+    options.argument = "Shared";
+    ASSERT_EQ(RunChild("delete_profile", options).exitCode, 0u);
+    shared->SetNetworkName("Late");
+    EXPECT_FALSE(shared->Save());
+    EXPECT_EQ(RunChild("describe_profile", options).exitCode, 2u);
+    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 1u);
+}
+
+TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
+{
+    CAdapterConfig* p = adapter_->AddConfiguration("Moving");
+    ChildOptions options;
+    options.argument = "Moving";
+    ASSERT_EQ(RunChild("store_elsewhere", options).exitCode, 0u);
+    std::string name;
+    EXPECT_EQ(p->GetNetworkName(name), "");
+    EXPECT_TRUE(p->NotifyLoaded(2));
+    EXPECT_EQ(p->GetNetworkName(name), "FromElsewhere");
+    EXPECT_EQ(p->GetTransmitPower(), 0u);  // another group: as this object read it
+    EXPECT_FALSE(p->IsModified());
+
+    p->SetTransmitPower(1);
+    ASSERT_EQ(RunChild("store_elsewhere", options).exitCode, 0u);
+    EXPECT_TRUE(p->NotifyLoaded(3));
+    EXPECT_EQ(p->GetTransmitPower(), 1u);  // the change made here wins
+    EXPECT_FALSE(p->NotifyLoaded(4));
+}
+
+TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
+{
+    store_.SetMultipleConfigNames({"Campus"});
+    CAdapterConfig* library = adapter_->AddConfiguration("Campus_Library");
+    CAdapterConfig* lab = adapter_->AddConfiguration("Campus_Lab");
+    CAdapterConfig* home = adapter_->AddConfiguration("Home");
+    ASSERT_TRUE(library && lab && home);
+    auto members = [] {
+        return OpenStore().OpenChild("Card\\MultipleConfigs\\Campus").ReadStrings("Members");
+    };
+    lab->SetNetworkName("LabNet");
+    ASSERT_TRUE(lab->SaveMultipleConfig("Campus", 0));
+    EXPECT_FALSE(lab->IsModified());
+    EXPECT_EQ(members(), (std::vector<std::string>{"Campus_Library", "Campus_Lab"}));
+
+    EXPECT_FALSE(adapter_->DeleteMultipleConfig(home));  // not a member of any
+    ASSERT_TRUE(adapter_->DeleteMultipleConfig(library));
+    EXPECT_EQ(members(), std::vector<std::string>{"Campus_Lab"});
+    EXPECT_TRUE(home->SaveMultipleConfig("Campus", 1));
+    EXPECT_EQ(members(), std::vector<std::string>{"Campus_Lab"});
+    EXPECT_FALSE(home->SaveMultipleConfig("", 1));
+}
+
+class ProvisionedStore : public ProfileStore {
+protected:
+    ProvisionedStore() { Provision("admin_Campus"); }
+};
+
+TEST_F(ProvisionedStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
+{
+    EXPECT_EQ(Names(adapter_->GetSecondConfigurations()), std::vector<std::string>{"admin_Campus"});
+    ChildOptions options;
+    options.argument = "admin_Campus";
+    options.asNonAdministrator = true;
+    ChildResult user = RunChild("use_provisioned", options);
+    EXPECT_EQ(user.output, "save=0 select=0 delete=0 temporary=1\n");
+    AppliedProfile applied;
+    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
+    EXPECT_EQ(applied.settings.name, "admin_Campus");
+    EXPECT_NE(DescribeInNewProcess("admin_Campus").find("txpower=0\n"), std::string::npos);
+
+    CAdapterConfig* campus = FindProfile("admin_Campus");
+    campus->SetTransmitPower(4);
+    EXPECT_TRUE(campus->Save());
+    EXPECT_TRUE(adapter_->SetCurrentConfiguration(campus));
+    EXPECT_EQ(adapter_->GetCurrentConfiguration(), campus);
+    EXPECT_TRUE(adapter_->DeleteConfiguration(campus));
+    EXPECT_EQ(adapter_->GetSecondConfigurations()->GetCount(), 0);
+}
+
+}  // namespace
