@@ -1,0 +1,272 @@
+// Certificates of the test prefix's real current-user stores, as
+// 80211API.dll lists and reads them, and the user certificates the core
+// makes. Every certificate a test adds to "MY" is removed at its end.
+#include <windows.h>
+#include <wincrypt.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "driver/80211api.h"
+#include "driver/certificate_names.h"
+#include "driver/user_certificate.h"
+
+namespace {
+
+bool IsIdentifier(const std::string& id)
+{
+    return id.size() == 40 && id.find_first_not_of("0123456789ABCDEF") == std::string::npos;
+}
+
+BYTE* Bytes(const void* data)
+{
+    return static_cast<BYTE*>(const_cast<void*>(data));
+}
+
+int IndexOf(const std::vector<std::string>& list, const std::string& item)
+{
+    auto found = std::find(list.begin(), list.end(), item);
+    return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+class Certificates : public testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (const std::string& id : made_)
+            EXPECT_TRUE(DeleteUserCertificate(id)) << id;
+    }
+
+    // A user@domain of this test alone: the stores outlive test runs.
+    static std::string Unique(const std::string& user, const std::string& domain)
+    {
+        static int count = 0;
+        return user + "." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++count) + "@" + domain;
+    }
+
+    std::string CreateUser(const std::string& userAtDomain)
+    {
+        std::string id, error;
+        EXPECT_TRUE(CreateUserCertificate(userAtDomain, id, error)) << error;
+        made_.push_back(id);
+        return id;
+    }
+
+    // Adds to "MY" a certificate signed by a key that is thrown away; a null
+    // name or an empty alternative name is left out.
+    std::string AddToMy(const wchar_t* commonName, const wchar_t* email, std::string altName = std::string())
+    {
+        CERT_RDN_ATTR attributes[] = {
+            {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, Bytes(commonName)}},
+            {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, Bytes(email)}}};
+        std::vector<CERT_RDN> rdns;
+        for (CERT_RDN_ATTR& attribute : attributes) {
+            if (attribute.Value.pbData)
+                rdns.push_back({1, &attribute});
+        }
+        CERT_NAME_INFO name = {static_cast<DWORD>(rdns.size()), rdns.data()};
+        BYTE subjectData[512];
+        CERT_NAME_BLOB subject = {sizeof(subjectData), subjectData};
+        EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &name, subjectData, &subject.cbData));
+        CERT_EXTENSION extension = {const_cast<LPSTR>(szOID_SUBJECT_ALT_NAME2), FALSE,
+                                    {static_cast<DWORD>(altName.size()), Bytes(altName.data())}};
+        CERT_EXTENSIONS extensions = {altName.empty() ? 0u : 1u, &extension};
+        HCRYPTPROV provider = 0;
+        HCRYPTKEY key = 0;
+        CryptAcquireContextW(&provider, nullptr, MS_ENHANCED_PROV_W, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT);
+        CryptGenKey(provider, AT_SIGNATURE, 1024 << 16, &key);
+        PCCERT_CONTEXT certificate =
+            CertCreateSelfSignCertificate(provider, &subject, 0, nullptr, nullptr, nullptr, nullptr, &extensions);
+        HCERTSTORE my = CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "MY");
+        EXPECT_TRUE(CertAddCertificateContextToStore(my, certificate, CERT_STORE_ADD_NEW, nullptr));
+        made_.push_back(CertificateIdentifier(certificate));
+        CertCloseStore(my, 0);
+        CertFreeCertificateContext(certificate);
+        CryptDestroyKey(key);
+        CryptReleaseContext(provider, 0);
+        return made_.back();
+    }
+
+    std::vector<std::string> made_;
+};
+
+TEST_F(Certificates, AUserCertificateIsListedInMyAndNamesItsUserAndDomain)
+{
+    std::string address = Unique("joe", "corp.example.org");
+    std::string id = CreateUser(address);
+
+    CCertificate certificate;
+    std::vector<std::string> names = {"left over"}, ids = {"left over", "too"};
+    int count = certificate.EnumerateCertificates(names, ids, "MY");
+    ASSERT_EQ(count, static_cast<int>(ids.size()));
+    ASSERT_EQ(names.size(), ids.size());
+    EXPECT_TRUE(std::all_of(ids.begin(), ids.end(), IsIdentifier));
+    int index = IndexOf(ids, id);
+    ASSERT_GE(index, 0) << id;
+    EXPECT_EQ(names[index], address.substr(0, address.find('@')));
+
+    // Taken in either case, given in upper case.
+    std::string lower = id;
+    std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+    ASSERT_TRUE(certificate.setCertificate(lower, 0));
+    std::string digest, user, domain;
+    EXPECT_TRUE(certificate.getDigest(digest) && certificate.getUser(user) && certificate.getDomain(domain));
+    EXPECT_EQ(digest, id);
+    EXPECT_EQ(user + "@" + domain, address);
+}
+
+TEST_F(Certificates, AUserCertificateHasAKeyOfItsOwnAndLeavesNothingWhenDeleted)
+{
+    std::string id = CreateUser(Unique("ann", "example.org"));
+    HCERTSTORE my = OpenUserStore("MY");
+    PCCERT_CONTEXT certificate = FindCertificate(my, id);
+    ASSERT_NE(certificate, nullptr);
+    EXPECT_EQ(CertVerifyTimeValidity(nullptr, certificate->pCertInfo), 0);
+    FILETIME inAYear;
+    GetSystemTimeAsFileTime(&inAYear);
+    ULONGLONG time = (ULONGLONG{inAYear.dwHighDateTime} << 32 | inAYear.dwLowDateTime) + 366ULL * 24 * 3600 * 10000000;
+    inAYear = {static_cast<DWORD>(time), static_cast<DWORD>(time >> 32)};
+    EXPECT_EQ(CertVerifyTimeValidity(&inAYear, certificate->pCertInfo), 0);
+
+    HCRYPTPROV key = 0;
+    DWORD keySpec = 0;
+    BOOL mustFree = FALSE;
+    ASSERT_TRUE(CryptAcquireCertificatePrivateKey(certificate, 0, nullptr, &key, &keySpec, &mustFree));
+    EXPECT_EQ(keySpec, static_cast<DWORD>(AT_KEYEXCHANGE));
+    char container[256];
+    DWORD size = sizeof(container);
+    EXPECT_TRUE(CryptGetProvParam(key, PP_CONTAINER, reinterpret_cast<BYTE*>(container), &size, 0));
+    if (mustFree)
+        CryptReleaseContext(key, 0);
+    CertFreeCertificateContext(certificate);
+    CertCloseStore(my, 0);
+
+    made_.clear();
+    EXPECT_TRUE(DeleteUserCertificate(id));
+    EXPECT_FALSE(DeleteUserCertificate(id));
+    std::vector<std::string> names, ids;
+    CCertificate().EnumerateCertificates(names, ids, "MY");
+    EXPECT_EQ(IndexOf(ids, id), -1);
+    EXPECT_FALSE(CryptAcquireContextA(&key, container, MS_ENHANCED_PROV_A, PROV_RSA_FULL, 0));
+}
+
+TEST_F(Certificates, OnlyUserAtDomainMakesACertificate)
+{
+    for (const char* text : {"", "joe", "@example.org", "joe@", "jo e@example.org", "joe@exa@mple.org",
+                             "joe\t@example.org", "j\xF6@example.org"}) {
+        std::string id = "unchanged", error;
+        EXPECT_FALSE(CreateUserCertificate(text, id, error)) << text;
+        EXPECT_EQ(id, "unchanged");
+        EXPECT_NE(error, "") << text;
+    }
+}
+
+TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
+{
+    std::string id = CreateUser(Unique("sam", "example.org"));
+    std::string wrongDigit = id;
+    wrongDigit[0] = 'G';
+    CCertificate certificate;
+    for (const std::pair<std::string, DWORD>& refused :
+         {std::make_pair(std::string(40, '0'), 0ul), std::make_pair(id.substr(1), 0ul), std::make_pair(id + "0", 0ul),
+          std::make_pair(wrongDigit, 0ul), std::make_pair(std::string(), 0ul), std::make_pair(id, 1ul)}) {
+        ASSERT_TRUE(certificate.setCertificate(id, 0));
+        EXPECT_FALSE(certificate.setCertificate(refused.first, refused.second)) << refused.first;
+        std::string digest = "kept", user = "kept", domain = "kept";
+        EXPECT_FALSE(certificate.getDigest(digest));
+        EXPECT_FALSE(certificate.getUser(user));
+        EXPECT_FALSE(certificate.getDomain(domain));
+        EXPECT_EQ(digest + user + domain, "keptkeptkept");
+    }
+}
+
+TEST_F(Certificates, UserAndDomainComeFromThePrincipalNameThenTheAltEmailThenTheSubjectEmail)
+{
+    const wchar_t* third = L"third@subject.example";
+    const std::vector<std::vector<std::string>> cases = {
+        {AddToMy(nullptr, third, EncodePrincipalAltName("first@team@upn.example", "second@alt.example")),
+         "first@team", "upn.example"},
+        {AddToMy(nullptr, third, EncodePrincipalAltName("", "second@alt.example")), "second", "alt.example"},
+        {AddToMy(L"Third", third), "third", "subject.example"},
+        {AddToMy(L"No Address", nullptr), "none", "none"},
+        {AddToMy(nullptr, nullptr), "none", "none"},
+        {AddToMy(nullptr, L"nobody@", EncodePrincipalAltName("@upn.example", "")), "none", "none"},
+    };
+    CCertificate certificate;
+    for (const std::vector<std::string>& expected : cases) {
+        ASSERT_TRUE(certificate.setCertificate(expected[0], 0));
+        std::string user = "none", domain = "none";
+        EXPECT_EQ(certificate.getUser(user), expected[1] != "none") << expected[0];
+        EXPECT_EQ(certificate.getDomain(domain), expected[2] != "none") << expected[0];
+        EXPECT_EQ(user, expected[1]);
+        EXPECT_EQ(domain, expected[2]);
+    }
+
+    // Listed by their common name, or by their identifier when they have no name.
+    std::vector<std::string> names, ids;
+    CCertificate().EnumerateCertificates(names, ids, "MY");
+    EXPECT_EQ(names[IndexOf(ids, cases[3][0])], "No Address");
+    EXPECT_EQ(names[IndexOf(ids, cases[4][0])], cases[4][0]);
+}
+
+TEST(CertificateAltName, ReadsNamesAmongOthersAndRefusesBrokenEncodings)
+{
+    // dNSName, an otherName of another kind, the principal name in UTF-8,
+    // and the e-mail address, as Windows encodes them.
+    const std::string encoded(
+        "\x30\x49\x82\x09h.example\xA0\x11\x06\x09\x2B\x06\x01\x04\x01\x82\x37\x19\x01\xA0\x04\x04\x02\xAB\xCD"
+        "\xA0\x1C\x06\x0A\x2B\x06\x01\x04\x01\x82\x37\x14\x02\x03\xA0\x0E\x0C\x0C\xC3\xBC@d.example"
+        "\x81\x0Bm@d.example",
+        75);
+    auto read = [](const std::string& data, std::string& upn, std::string& email) {
+        return ReadPrincipalAltName(reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()), upn,
+                                    email);
+    };
+    std::string upn, email;
+    ASSERT_TRUE(read(encoded, upn, email));
+    EXPECT_EQ(upn, "\xC3\xBC@d.example");
+    EXPECT_EQ(email, "m@d.example");
+    EXPECT_FALSE(read(encoded.substr(0, 74), upn, email));
+    EXPECT_FALSE(read(encoded + '\0', upn, email));
+
+    // Long enough for lengths of two bytes.
+    std::string longName = std::string(300, 'u') + "@example.org";
+    ASSERT_TRUE(read(EncodePrincipalAltName(longName, "x@y"), upn, email));
+    EXPECT_EQ(upn, longName);
+    EXPECT_EQ(email, "x@y");
+}
+
+TEST_F(Certificates, StoresThatExistAreListedAndOthersAreNotMade)
+{
+    CCertificate certificate;
+    std::vector<std::string> rootNames, rootIds, myNames, myIds;
+    // Wine's root store holds Microsoft's roots besides the host's.
+    ASSERT_GT(certificate.EnumerateCertificates(rootNames, rootIds, "ROOT"), 0);
+    EXPECT_EQ(rootNames.size(), rootIds.size());
+    EXPECT_TRUE(std::all_of(rootIds.begin(), rootIds.end(), IsIdentifier));
+    EXPECT_GE(certificate.EnumerateCertificates(myNames, myIds, "my"), 0);
+    auto rootOnly = std::find_if(rootIds.begin(), rootIds.end(),
+                                 [&](const std::string& id) { return IndexOf(myIds, id) < 0; });
+    ASSERT_NE(rootOnly, rootIds.end());
+    ASSERT_TRUE(certificate.setCertificate(*rootOnly, 0));
+    std::string digest;
+    EXPECT_TRUE(certificate.getDigest(digest) && digest == *rootOnly);
+
+    // Wine makes a user's standard store only when a program writes to it;
+    // one it has not made yet is empty, not missing. (The prefix is the build's.)
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Microsoft\\SystemCertificates\\TrustedPeople");
+    EXPECT_EQ(certificate.EnumerateCertificates(myNames, myIds, "TrustedPeople"), 0);
+
+    const char unknown[] = "VyrNoSuchStore";
+    const char unknownKey[] = "Software\\Microsoft\\SystemCertificates\\VyrNoSuchStore";
+    RegDeleteTreeA(HKEY_CURRENT_USER, unknownKey);
+    for (const char* name : {unknown, unknown, "", static_cast<const char*>(nullptr)}) {
+        std::vector<std::string> names = {"left over"}, ids = {"left over"};
+        EXPECT_EQ(certificate.EnumerateCertificates(names, ids, name), -1);
+        EXPECT_TRUE(names.empty() && ids.empty());
+    }
+    HKEY handle = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, unknownKey, 0, KEY_READ, &handle), ERROR_FILE_NOT_FOUND);
+}
+
+}  // namespace
