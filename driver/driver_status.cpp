@@ -1,0 +1,122 @@
+// The status singleton: the card as last read from the store and the live
+// link that LinkModel computes from it.
+#include "80211api.h"
+#include "card_state.h"
+#include "link_model.h"
+#include "store.h"
+#include "store_root.h"
+
+namespace {
+
+class DriverStatus : public CDriverStatus {
+public:
+    DriverStatus() { Reload(); model_.Step(inputs_); }
+
+    DWORD GetState() const override { return Link().state; }
+    std::string GetLinkName() const override { return Link().linkName; }
+    int GetTxRate() const override { return Link().txRate; }
+    int GetRxRate() const override { return Link().rxRate; }
+    DWORD GetBand() const override { return Link().band; }
+    int GetChannel() const override { return Link().channel; }
+    int GetLinkQuality() const override { return Link().linkQuality; }
+    int GetSignalStrength() const override { return Link().signal; }
+    DWORD GetEncryptionType() const override { return Link().encryption; }
+    BOOL IsJoinFinal() const override { return Link().joinFinal; }
+
+    BOOL EnableRadio() override { return SwitchRadio(true); }
+    BOOL DisableRadio() override { return SwitchRadio(false); }
+
+    BOOL Rescan() override
+    {
+        Reload();
+        if (!inputs_.card.present || !inputs_.cardState.radioOn)
+            return FALSE;
+        model_.Restart(inputs_);
+        return TRUE;
+    }
+
+    BOOL Refresh() override
+    {
+        if (Reload())
+            model_.Restart(inputs_);
+        else
+            model_.Step(inputs_);
+        return TRUE;
+    }
+
+    BOOL IsRadioEnabled() const override { return inputs_.cardState.radioOn; }
+    BOOL IsAdapterPresent() const override { return inputs_.card.present; }
+    std::string GetDriverVersion() const override { return inputs_.card.driverVersion; }
+    std::string GetMacAddress() const override { return inputs_.card.macAddress; }
+    DWORD GetCountryCode() const override { return inputs_.card.countryCode; }
+    UINT GetNetworkNameCapacity() const override { return inputs_.card.nameCapacity; }
+    BOOL GetCapabilities(DWORD& radio, DWORD& security) const override
+    {
+        radio = inputs_.card.radioCapabilities;
+        security = inputs_.card.securityCapabilities;
+        return TRUE;
+    }
+    BOOL GetWpaSupport() const override { return inputs_.card.wpaSupport; }
+
+private:
+    const LinkStatus& Link() const { return model_.Status(); }
+
+    // Reads the card, the radio and the settings in effect again. True when
+    // the card must associate anew: someone applied a profile, or the
+    // settings in effect changed under it. Another store root is another
+    // card, whose link is seen as it already runs.
+    bool Reload()
+    {
+        std::string root = StoreRootPath();
+        RegistryKey store = OpenStore(root);
+        inputs_.card = ReadSimulatedCard(store);
+        inputs_.cardState = ReadCardState(store);
+        AppliedProfile applied;
+        bool hasApplied = ReadAppliedProfile(store, applied);
+        if (!hasApplied)
+            applied = AppliedProfile();  // the driver's own defaults
+
+        bool restart = false;
+        if (root != root_) {
+            root_ = root;
+            model_ = LinkModel();
+        } else if (hasApplied != hasApplied_ || applied.generation != generation_ ||
+                   applied.location != location_ || !SameSettings(applied.settings, inputs_.settings)) {
+            restart = true;
+        }
+        hasApplied_ = hasApplied;
+        generation_ = applied.generation;
+        location_ = applied.location;
+        inputs_.settings = applied.settings;
+        return restart;
+    }
+
+    BOOL SwitchRadio(bool on)
+    {
+        Reload();
+        if (!inputs_.card.present)
+            return FALSE;
+        CardState state = inputs_.cardState;
+        state.radioOn = on;
+        if (!WriteCardState(OpenStore(root_), state))
+            return FALSE;
+        inputs_.cardState = state;
+        model_.Restart(inputs_);
+        return TRUE;
+    }
+
+    LinkInputs inputs_;
+    LinkModel model_;
+    std::string root_ = StoreRootPath();
+    bool hasApplied_ = false;
+    DWORD generation_ = 0;
+    std::string location_;
+};
+
+}  // namespace
+
+CDriverStatus* CVeltoDriverStatus::GetInstance()
+{
+    static DriverStatus status;
+    return &status;
+}

@@ -1,0 +1,261 @@
+// The live link on its own: which networks a profile takes, how the link
+// moves from search to association, and the values the Status page shows.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "driver/link_model.h"
+
+namespace {
+
+AccessPoint Point(const char* ssid, char band, int signal = 60, const char* security = "open", bool adHoc = false,
+                  const char* cipher = "tkip")
+{
+    AccessPoint point;
+    point.ssid = ssid;
+    point.band = band;
+    point.channel = band == 'a' ? 40 : 11;
+    point.signal = signal;
+    point.security = security;
+    point.cipher = cipher;
+    point.adHoc = adHoc;
+    return point;
+}
+
+LinkInputs Inputs(DWORD type, const char* name, std::vector<AccessPoint> points = {})
+{
+    LinkInputs inputs;
+    inputs.settings.networkType = type;
+    inputs.settings.networkName1 = name;
+    inputs.card.accessPoints = std::move(points);
+    return inputs;
+}
+
+// Selection 7 is static keys; the others are EAP methods.
+void Secure(ProfileSettings& settings, DWORD selection, bool wpa)
+{
+    settings.enableSecurity = 1;
+    settings.eapSelection = selection;
+    settings.wpa = wpa;
+    settings.leapEnabled = selection == 1;
+}
+
+int BandIfFits(const AccessPoint& point, const LinkInputs& inputs)
+{
+    DWORD band = 0;
+    return PointFits(point, inputs, band) ? static_cast<int>(band) : -1;
+}
+
+// The states shown after Restart (or after creation) and each further Step:
+// digits are state codes, F is Joined with the join final.
+std::string States(LinkModel& model, const LinkInputs& inputs, int steps, bool restart = true)
+{
+    if (restart)
+        model.Restart(inputs);
+    else
+        model.Step(inputs);
+    std::string states;
+    for (int i = 0;; ++i) {
+        const LinkStatus& status = model.Status();
+        states += status.joinFinal ? 'F' : static_cast<char>('0' + status.state);
+        if (i == steps)
+            return states;
+        model.Step(inputs);
+    }
+}
+
+const std::set<int> kRatesB = {1, 2, 5, 11};
+const std::set<int> kRatesAG = {6, 9, 12, 18, 24, 36, 48, 54};
+
+TEST(LinkMatching, NamesBandsAndSecurity)
+{
+    LinkInputs named = Inputs(1, "Office");
+    named.settings.networkName3 = "Hall";
+    EXPECT_EQ(kBandG, BandIfFits(Point("Hall", 'g'), named));
+    EXPECT_EQ(-1, BandIfFits(Point("office", 'g'), named));
+    EXPECT_EQ(-1, BandIfFits(Point("Office", 'g', 60, "open", true), named));
+    named.card.nameCapacity = 1;  // names 2 and 3 unused
+    EXPECT_EQ(-1, BandIfFits(Point("Hall", 'g'), named));
+
+    LinkInputs any = Inputs(1, "");
+    EXPECT_EQ(kBandA, BandIfFits(Point("Anything", 'a'), any));
+    any.settings.networkName2 = "Lab";
+    EXPECT_EQ(-1, BandIfFits(Point("Anything", 'a'), any));
+
+    // A g network serves a profile or card without g at b.
+    any = Inputs(1, "");
+    any.settings.wirelessMode = kModeB;
+    EXPECT_EQ(kBandB, BandIfFits(Point("G", 'g'), any));
+    EXPECT_EQ(-1, BandIfFits(Point("A", 'a'), any));
+    any.settings.wirelessMode = kModeG;
+    EXPECT_EQ(-1, BandIfFits(Point("B", 'b'), any));
+    any.settings.wirelessMode = 13;
+    any.card.radioCapabilities = kModeA | kModeB;
+    EXPECT_EQ(kBandB, BandIfFits(Point("G", 'g'), any));
+    any.card.radioCapabilities = kModeB | kModeG;
+    EXPECT_EQ(-1, BandIfFits(Point("A", 'a'), any));
+
+    struct Profile {
+        DWORD selection;
+        bool wpa;
+        const char* kind;
+    };
+    const Profile profiles[] = {{0, false, "open"}, {7, false, "wep"}, {7, true, "wpa-psk"},
+                                {1, false, "8021x"}, {3, false, "8021x"}, {4, true, "wpa"}};
+    for (const Profile& profile : profiles) {
+        for (bool wpaSupport : {true, false}) {
+            LinkInputs inputs = Inputs(1, "Net");
+            if (profile.selection)
+                Secure(inputs.settings, profile.selection, profile.wpa);
+            inputs.card.wpaSupport = wpaSupport;
+            for (const char* kind : {"open", "wep", "wpa-psk", "8021x", "wpa"}) {
+                bool wpaKind = std::string(kind).compare(0, 3, "wpa") == 0;
+                bool fits = std::string(kind) == profile.kind && (wpaSupport || !wpaKind);
+                EXPECT_EQ(fits, BandIfFits(Point("Net", 'g', 60, kind), inputs) >= 0)
+                    << profile.kind << " on " << kind << " wpa support " << wpaSupport;
+            }
+        }
+    }
+}
+
+TEST(LinkSequence, AssociationComesAndGoes)
+{
+    LinkInputs open = Inputs(1, "", {Point("Weak", 'g', 30), Point("Strong", 'a', 80), Point("Locked", 'b', 95, "wep")});
+    LinkModel model;
+    EXPECT_EQ("3", States(model, open, 0, false));  // a new model finds the link running
+    EXPECT_EQ("Strong", model.Status().linkName);
+    EXPECT_EQ("0233", States(model, open, 3));
+    EXPECT_EQ(40, model.Status().channel);
+
+    LinkInputs eap = Inputs(1, "Office", {Point("Office", 'g', 60, "wpa", false, "aes")});
+    Secure(eap.settings, 3, true);
+    EXPECT_EQ("0233", States(model, eap, 3));
+    model.Restart(eap);
+    EXPECT_EQ("Office", model.Status().linkName);  // searched for by name
+    EXPECT_EQ("23", States(model, eap, 1, false));
+
+    // Lost network: scanning until it returns, then the steps again.
+    LinkInputs gone = eap;
+    gone.card.accessPoints.clear();
+    EXPECT_EQ("00", States(model, gone, 1, false));
+    EXPECT_EQ("23", States(model, eap, 1, false));
+    gone = eap;
+    gone.card.accessPoints[0].security = "wpa-psk";
+    EXPECT_EQ("0", States(model, gone, 0, false));
+
+    // No radio or no card: nothing shown; power back is a new search.
+    for (bool cardGone : {true, false}) {
+        LinkInputs silent = open;
+        (cardGone ? silent.card.present : silent.cardState.radioOn) = false;
+        EXPECT_EQ("000", States(model, silent, 2));
+        const LinkStatus& status = model.Status();
+        EXPECT_EQ(0, status.txRate + status.rxRate + status.linkQuality + status.signal + status.channel);
+        EXPECT_EQ(kCipherNone, status.encryption);
+        EXPECT_EQ("0233", States(model, open, 3, false));
+    }
+}
+
+TEST(LinkSequence, PeerToPeerJoinsOrStartsItsOwn)
+{
+    LinkInputs party = Inputs(0, "Party", {Point("Party", 'g', 90)});  // not ad hoc: ignored
+    party.settings.adHocStartBand = 1;
+    LinkModel model;
+    EXPECT_EQ("F", States(model, party, 0, false));
+    EXPECT_EQ("1FF", States(model, party, 2));
+    EXPECT_EQ("Party", model.Status().linkName);
+    EXPECT_EQ(kBandA, model.Status().band);
+    EXPECT_EQ(36, model.Status().channel);
+    EXPECT_GE(model.Status().signal, 75);
+
+    // Start bands the mode or the domain do not allow give way.
+    party.settings.wirelessMode = kModeB | kModeG;
+    States(model, party, 1);
+    EXPECT_EQ(kBandG, model.Status().band);
+    EXPECT_EQ(6, model.Status().channel);
+    for (DWORD country : {DWORD('W' << 8 | 'W'), DWORD('N' << 8 | 'A')}) {
+        LinkInputs world = party;
+        world.card.countryCode = country;
+        world.card.accessPoints = {Point("Party", 'a', 70, "open", true)};
+        world.settings.wirelessMode = 13;
+        States(model, world, 1);
+        EXPECT_EQ(kBandB, model.Status().band);
+        EXPECT_EQ(6, model.Status().channel);
+        world.settings.wirelessMode = kModeA;
+        EXPECT_EQ("000", States(model, world, 2));
+    }
+
+    // An ad-hoc network of the name is joined; when it leaves, the card
+    // carries it on.
+    party.card.accessPoints.push_back(Point("Party", 'g', 40, "open", true));
+    EXPECT_EQ("1F", States(model, party, 1));
+    EXPECT_EQ(11, model.Status().channel);
+    EXPECT_NEAR(40, model.Status().signal, 5);
+    party.card.accessPoints.clear();
+    EXPECT_EQ("F", States(model, party, 0, false));
+    EXPECT_EQ(11, model.Status().channel);
+
+    party.settings.networkName1.clear();
+    EXPECT_EQ("000", States(model, party, 2));
+}
+
+TEST(LinkValues, RatesSignalAndEncryption)
+{
+    for (DWORD mode : {DWORD(13), kModeB}) {
+        for (int configured : {2, 50, 98}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << " signal " << configured);
+            LinkInputs inputs = Inputs(1, "Net", {Point("Net", 'g', configured)});
+            inputs.settings.wirelessMode = mode;
+            LinkModel model(configured);
+            model.Step(inputs);
+            const std::set<int>& rates = mode == kModeB ? kRatesB : kRatesAG;
+            std::set<int> seen;
+            for (int step = 0; step < 100; ++step) {
+                int previous = model.Status().signal;
+                model.Step(inputs);
+                const LinkStatus& status = model.Status();
+                EXPECT_TRUE(rates.count(status.txRate) && rates.count(status.rxRate));
+                EXPECT_LE(std::abs(status.signal - previous), 2);
+                EXPECT_LE(std::abs(status.signal - configured), 5);
+                EXPECT_TRUE(status.signal >= 0 && status.signal <= 100);
+                EXPECT_TRUE(status.linkQuality < status.signal || status.linkQuality == 0);
+                EXPECT_GE(status.linkQuality, status.signal - 12);
+                seen.insert(status.signal);
+            }
+            EXPECT_GE(seen.size(), 4u);
+            // A new configured value is followed at once.
+            inputs.card.accessPoints[0].signal = configured < 50 ? 70 : 20;
+            model.Step(inputs);
+            EXPECT_NEAR(inputs.card.accessPoints[0].signal, model.Status().signal, 5);
+        }
+    }
+    EXPECT_LT(RateFor(kBandG, 10), RateFor(kBandG, 90));
+    EXPECT_LT(RateFor(kBandB, 10), RateFor(kBandB, 90));
+
+    struct Case {
+        DWORD selection;
+        bool wpa;
+        const char* kind;
+        const char* cipher;
+        DWORD associated;
+        DWORD searching;
+    };
+    const Case cases[] = {{0, false, "open", "tkip", kCipherNone, kCipherNone},
+                          {7, false, "wep", "aes", kCipherWep, kCipherWep},
+                          {7, true, "wpa-psk", "aes", kCipherAes, kCipherTkip},
+                          {1, false, "8021x", "aes", kCipherCkip, kCipherCkip},
+                          {4, false, "8021x", "aes", kCipherWep, kCipherWep},
+                          {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},
+                          {5, true, "wpa", "aes", kCipherAes, kCipherTkip}};
+    for (const Case& c : cases) {
+        LinkInputs inputs = Inputs(1, "Net", {Point("Net", 'g', 60, c.kind, false, c.cipher)});
+        if (c.selection)
+            Secure(inputs.settings, c.selection, c.wpa);
+        LinkModel model;
+        EXPECT_EQ("3", States(model, inputs, 0, false)) << c.kind;
+        EXPECT_EQ(c.associated, model.Status().encryption) << c.kind << " " << c.selection;
+        model.Restart(inputs);
+        EXPECT_EQ(c.searching, model.Status().encryption) << c.kind << " " << c.selection;
+    }
+}
+
+}  // namespace
