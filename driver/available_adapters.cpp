@@ -1,7 +1,6 @@
-#include <ctype.h>
-
 #include "80211api.h"
 #include "card_state.h"
+#include "configuration_claim.h"
 #include "store.h"
 #include "store_root.h"
 
@@ -12,27 +11,6 @@ const char kZeroConfigService[] = "WZCSVC";
 // The claim is the process's, not one object's: the sheet takes it and the
 // status page may release it through another object.
 HANDLE claim = nullptr;
-
-// One claim per store, so that isolated stores do not meet. Registry paths
-// ignore case, and so does the name.
-std::string ClaimName()
-{
-    DWORD hash = 2166136261u;
-    for (char c : StoreRootPath()) {
-        hash ^= static_cast<unsigned char>(tolower(static_cast<unsigned char>(c)));
-        hash *= 16777619u;
-    }
-    char name[64];
-    wsprintfA(name, "Global\\Vyr80211ConfigurationClaim.%08lX", hash);
-    return name;
-}
-
-DWORD CurrentSession()
-{
-    DWORD session = 0;
-    ProcessIdToSessionId(GetCurrentProcessId(), &session);
-    return session;
-}
 
 int QueryZeroConfigService()
 {
@@ -63,11 +41,10 @@ int PAvailableAdapters::CheckMultipleConfig()
 {
     if (claim)
         return 1;
-    DWORD foreign = ReadSimulatedCard(OpenStore()).foreignClaimSession;
-    if (foreign != 0 && foreign != CurrentSession())
+    if (IsForeignClaim(ReadSimulatedCard(OpenStore()).foreignClaimSession))
         return 0;
     SetLastError(ERROR_SUCCESS);
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, ClaimName().c_str());
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, ConfigurationClaimName(StoreRootPath()).c_str());
     if (!mutex)
         return 0;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {

@@ -1,0 +1,48 @@
+#include "configuration_claim.h"
+
+#include <windows.h>
+
+std::string ConfigurationClaimName(const std::string& storeRootPath)
+{
+    DWORD hash = 2166136261u;
+    for (char c : storeRootPath) {
+        // ASCII only: the C runtime's tolower follows the locale under Wine.
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= 'A' && byte <= 'Z')
+            byte = static_cast<unsigned char>(byte - 'A' + 'a');
+        hash ^= byte;
+        hash *= 16777619u;
+    }
+    char name[64];
+    wsprintfA(name, "Global\\Vyr80211ConfigurationClaim.%08lX", hash);
+    return name;
+}
+
+bool IsConfigurationClaimHeld(const std::string& storeRootPath)
+{
+    // The mutex lives exactly as long as some process keeps a handle to it.
+    HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, ConfigurationClaimName(storeRootPath).c_str());
+    if (mutex) {
+        CloseHandle(mutex);
+        return true;
+    }
+    return GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+DWORD CurrentLogonSession()
+{
+    // Looked up, not imported: Windows NT 4.0 and the Windows 95 family lack
+    // it, and have one session only.
+    typedef BOOL(WINAPI * SessionOfProcess)(DWORD, DWORD*);
+    SessionOfProcess sessionOf = reinterpret_cast<SessionOfProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "ProcessIdToSessionId")));
+    DWORD session = 0;
+    if (sessionOf)
+        sessionOf(GetCurrentProcessId(), &session);
+    return session;
+}
+
+bool IsForeignClaim(DWORD session)
+{
+    return session != 0 && session != CurrentLogonSession();
+}

@@ -1,0 +1,99 @@
+#include "arguments.h"
+
+#include <climits>
+
+Arguments::Arguments(std::string topic, std::vector<std::string> words)
+    : topic_(std::move(topic)), words_(std::move(words)), positional_(words_)
+{
+}
+
+void Arguments::Usage(const std::string& message) const
+{
+    throw UsageError{message, topic_};
+}
+
+void Arguments::ParseOptions(std::initializer_list<OptionSpec> accepted)
+{
+    positional_.clear();
+    options_.clear();
+    for (size_t i = 0; i < words_.size(); ++i) {
+        const std::string& word = words_[i];
+        // A lone "-" or "-x" is a value (an SSID may begin with a dash).
+        if (word.compare(0, 2, "--") != 0) {
+            positional_.push_back(word);
+            continue;
+        }
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& candidate : accepted) {
+            if (word == candidate.name)
+                spec = &candidate;
+        }
+        if (!spec)
+            Usage("unknown option " + word + " for " + topic_);
+        if (options_.count(word))
+            Usage("option " + word + " is given twice");
+        std::string value;
+        if (spec->takesValue) {
+            if (i + 1 == words_.size())
+                Usage("option " + word + " needs a value");
+            value = words_[++i];
+        }
+        options_[word] = value;
+    }
+    next_ = 0;
+}
+
+std::string Arguments::Take(const char* what)
+{
+    if (!HasMore())
+        Usage(std::string("missing ") + what);
+    return positional_[next_++];
+}
+
+std::vector<std::string> Arguments::TakeRest()
+{
+    std::vector<std::string> rest(positional_.begin() + static_cast<std::ptrdiff_t>(next_), positional_.end());
+    next_ = positional_.size();
+    return rest;
+}
+
+void Arguments::ExpectNoMore() const
+{
+    if (HasMore())
+        Usage("unexpected argument " + Quoted(positional_[next_]));
+}
+
+int ParseNumber(const Arguments& args, const std::string& text, int low, int high, const std::string& what)
+{
+    // Digits only: no sign, blanks or suffix slip through.
+    bool digits = !text.empty() && text.size() <= 9;
+    for (char c : text)
+        digits = digits && c >= '0' && c <= '9';
+    int value = digits ? std::stoi(text) : INT_MIN;
+    if (value < low || value > high)
+        args.Usage(what + " must be a number from " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
+                   Quoted(text));
+    return value;
+}
+
+std::string ParseChoice(const Arguments& args, const std::string& text, std::initializer_list<const char*> choices,
+                        const std::string& what)
+{
+    std::string list;
+    for (const char* choice : choices) {
+        if (text == choice)
+            return text;
+        list += (list.empty() ? "" : ", ") + std::string(choice);
+    }
+    args.Usage(what + " must be one of " + list + ", not " + Quoted(text));
+}
+
+bool ParseOnOff(const Arguments& args, const std::string& text, const std::string& what)
+{
+    return ParseChoice(args, text, {"on", "off"}, what) == "on";
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
