@@ -1,5 +1,6 @@
 #include "card_state.h"
 
+#include "profile_list.h"
 #include "profile_record.h"
 #include "store.h"
 
@@ -126,6 +127,24 @@ bool WriteCardState(const RegistryKey& store, const CardState& state)
            key.WriteString(kCurrentConfiguration, state.currentConfiguration) &&
            key.WriteString(kAdminProfileName, state.adminProfileName) &&
            key.WriteStrings(kMultipleConfigNames, state.multipleConfigNames);
+}
+
+bool RestartCard(const RegistryKey& store)
+{
+    CardState state = ReadCardState(store);
+    ProfileSettings selection;
+    std::string location = state.currentConfiguration;
+    if (!ReadProfileRecord(store.OpenChild(location), selection)) {
+        std::vector<std::string> order = ReadProfileOrder(store.OpenChild(kProfilesKey));
+        if (order.empty())
+            return false;
+        location = ProfileLocation(kProfilesKey, order.front());
+        if (!ReadProfileRecord(store.OpenChild(location), selection))
+            return false;
+    }
+    state.currentConfiguration = location;
+    state.radioOn = !state.radioSwitchedOff;
+    return WriteCardState(store, state) && WriteAppliedProfile(store, selection, location);
 }
 
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied)

@@ -63,6 +63,10 @@ bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid);
 CardState ReadCardState(const RegistryKey& store);
 bool WriteCardState(const RegistryKey& store, const CardState& state);
 
+// The card starting again (inserted, or the machine booted): the stored
+// selection goes into effect, and the radio comes up as the user left it.
+bool RestartCard(const RegistryKey& store);
+
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied);
 // Puts `settings` into effect; raises the generation.
 bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location);

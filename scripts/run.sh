@@ -23,11 +23,7 @@ xp) version=winxp ;; 2000) version=win2k ;; nt4) version=nt40 ;;
 98) version=win98 ;; me) version=winme ;; 95) version=win95 ;;
 *) echo "unknown Windows version: $windows (xp, 2000, nt4, 98, me or 95)" >&2; exit 2 ;;
 esac
-case $store in
-demo) export VYR80211_STORE='Software\Vyr\80211API-Demo' ;;
-user) unset VYR80211_STORE ;;
-*) echo "unknown store: $store (demo or user)" >&2; exit 2 ;;
-esac
+select_store "$store"
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "There is no X display to show the applet on (DISPLAY is not set)." >&2
@@ -37,7 +33,7 @@ fi
 
 "$top/scripts/setup.sh"
 [ -f "$build/x86_64/bin/VyrWLan.cpl" ] || "$top/scripts/build.sh"
-cmake --build "$build/x86_64" --target VyrWLan german vyr80211 >/dev/null
+cmake --build "$build/x86_64" --target VyrWLan german vyr80211 vyrsim >/dev/null
 
 prepare_applet_prefix "$build/x86_64/wineprefix-run" "$version" x11
 cd "$build/x86_64/bin"

@@ -47,3 +47,13 @@ prepare_applet_prefix() {
     done
     return 0
 }
+
+# The card's store for demonstrations (the default of run.sh and vyrsim.sh),
+# or the user's own. Usage: select_store demo|user
+select_store() {
+    case $1 in
+    demo) export VYR80211_STORE='Software\Vyr\80211API-Demo' ;;
+    user) unset VYR80211_STORE ;;
+    *) echo "unknown store: $1 (demo or user)" >&2; exit 2 ;;
+    esac
+}
