@@ -10,8 +10,6 @@
 namespace {
 
 const char kDefaultName[] = "Default";
-const char kMultipleConfigsKey[] = "MultipleConfigs";
-const char kMembers[] = "Members";
 
 bool SameIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -178,7 +176,7 @@ bool Adapter::RecordMultipleConfig(const std::string& set) const
             members.push_back(profile->Name());
     }
     RegistryKey sets = OpenStore().CreateChild(std::string(kCardKey) + "\\" + kMultipleConfigsKey);
-    return sets.CreateChild(set).WriteStrings(kMembers, members);
+    return sets.CreateChild(set).WriteStrings(kMembersValue, members);
 }
 
 bool BelongsToMultipleConfig(const std::string& profileName, const std::string& set)

@@ -12,7 +12,6 @@ const char kForeignClaim[] = "ForeignClaimSession";
 const char kRadioCapabilities[] = "RadioCapabilities";
 const char kSecurityCapabilities[] = "SecurityCapabilities";
 const char kNameCapacity[] = "NameCapacity";
-const char kWpaSupport[] = "WpaSupport";
 const char kCountryCode[] = "CountryCode";
 const char kDriverVersion[] = "DriverVersion";
 const char kMacAddress[] = "MacAddress";
@@ -25,6 +24,12 @@ const char kMultipleConfigNames[] = "MultipleConfigNames";
 
 const char kAppliedLocation[] = "Profile";
 const char kAppliedGeneration[] = "Generation";
+
+// Registry key names ignore case.
+bool SameSsidKey(const std::string& ssid, const std::string& keyName)
+{
+    return lstrcmpiA(ssid.c_str(), keyName.c_str()) == 0;
+}
 
 AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
 {
@@ -57,7 +62,6 @@ SimulatedCard ReadSimulatedCard(const RegistryKey& store)
     card.radioCapabilities = key.ReadDword(kRadioCapabilities, card.radioCapabilities);
     card.securityCapabilities = key.ReadDword(kSecurityCapabilities, card.securityCapabilities);
     card.nameCapacity = key.ReadDword(kNameCapacity, card.nameCapacity);
-    card.wpaSupport = key.ReadDword(kWpaSupport, card.wpaSupport) != 0;
     card.countryCode = key.ReadDword(kCountryCode, card.countryCode);
     if (key.HasValue(kDriverVersion))
         card.driverVersion = key.ReadString(kDriverVersion);
@@ -76,7 +80,7 @@ bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
                    key.WriteDword(kForeignClaim, card.foreignClaimSession) &&
                    key.WriteDword(kRadioCapabilities, card.radioCapabilities) &&
                    key.WriteDword(kSecurityCapabilities, card.securityCapabilities) &&
-                   key.WriteDword(kNameCapacity, card.nameCapacity) && key.WriteDword(kWpaSupport, card.wpaSupport) &&
+                   key.WriteDword(kNameCapacity, card.nameCapacity) &&
                    key.WriteDword(kCountryCode, card.countryCode) &&
                    key.WriteString(kDriverVersion, card.driverVersion) &&
                    key.WriteString(kMacAddress, card.macAddress);
@@ -84,9 +88,17 @@ bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
         key.DeleteValue(kZeroConfig);
     else
         written = written && key.WriteDword(kZeroConfig, static_cast<DWORD>(card.zeroConfig));
-    key.DeleteChild(kAccessPointsKey);
+    // Point by point, so that a reader never finds the radio world empty.
     for (const AccessPoint& point : card.accessPoints)
         written = WriteAccessPoint(store, point) && written;
+    RegistryKey points = key.OpenChild(kAccessPointsKey);
+    for (const std::string& ssid : points.ChildNames()) {
+        bool kept = false;
+        for (const AccessPoint& point : card.accessPoints)
+            kept = kept || SameSsidKey(point.ssid, ssid);
+        if (!kept)
+            points.DeleteChild(ssid);
+    }
     return written;
 }
 

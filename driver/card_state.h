@@ -31,7 +31,6 @@ struct SimulatedCard {
     DWORD radioCapabilities = 0x0D;          // 1 802.11a, 4 802.11b, 8 802.11g
     DWORD securityCapabilities = 0x07;       // 1 WEP, 2 WPA, 4 802.1x
     UINT nameCapacity = 3;
-    bool wpaSupport = true;
     DWORD countryCode = ('U' << 8) | 'S';
     std::string driverVersion = "5.0.2.17";
     std::string macAddress = "00:0B:6B:3C:5A:91";
@@ -54,6 +53,13 @@ struct AppliedProfile {
     std::string location;
     DWORD generation = 0;
 };
+
+const DWORD kSecurityWpa = 0x02;
+
+inline bool SupportsWpa(const SimulatedCard& card)
+{
+    return (card.securityCapabilities & kSecurityWpa) != 0;
+}
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store);
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);

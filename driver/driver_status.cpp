@@ -56,7 +56,7 @@ public:
         security = inputs_.card.securityCapabilities;
         return TRUE;
     }
-    BOOL GetWpaSupport() const override { return inputs_.card.wpaSupport; }
+    BOOL GetWpaSupport() const override { return SupportsWpa(inputs_.card); }
 
 private:
     const LinkStatus& Link() const { return model_.Status(); }

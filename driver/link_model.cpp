@@ -86,7 +86,7 @@ bool CardSupports(const std::string& kind, const SimulatedCard& card)
         return (card.securityCapabilities & 1) != 0;
     if (kind == "8021x")
         return (card.securityCapabilities & 4) != 0;
-    return card.wpaSupport && (card.securityCapabilities & 2) != 0;
+    return SupportsWpa(card);
 }
 
 DWORD CipherCode(const std::string& cipher)

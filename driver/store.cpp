@@ -10,6 +10,8 @@ const char kCardKey[] = "Card";
 const char kAppliedKey[] = "Applied";
 const char kSimulationKey[] = "Simulation";
 const char kAccessPointsKey[] = "AccessPoints";
+const char kMultipleConfigsKey[] = "MultipleConfigs";
+const char kMembersValue[] = "Members";
 
 namespace {
 

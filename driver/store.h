@@ -20,6 +20,9 @@ extern const char kCardKey[];
 extern const char kAppliedKey[];
 extern const char kSimulationKey[];
 extern const char kAccessPointsKey[];
+// Card\MultipleConfigs\<set>, value Members: a set's recorded profiles.
+extern const char kMultipleConfigsKey[];
+extern const char kMembersValue[];
 
 // The store's root key, filled with the embedded default first when the
 // store is new (or was left half-made).

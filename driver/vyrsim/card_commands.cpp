@@ -135,7 +135,8 @@ int RunCaps(Arguments& args)
     if (names)
         card.nameCapacity = static_cast<UINT>(names);
     if (wpa >= 0)
-        card.wpaSupport = wpa != 0;
+        card.securityCapabilities =
+            wpa ? card.securityCapabilities | kSecurityWpa : card.securityCapabilities & ~kSecurityWpa;
     if (!country.empty())
         card.countryCode = (static_cast<DWORD>(country[0]) << 8) | static_cast<DWORD>(country[1]);
     WriteCard(store, card);

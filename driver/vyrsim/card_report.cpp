@@ -62,7 +62,7 @@ void PrintCapabilities(const SimulatedCard& card)
     PrintField("bands", BandsText(card.radioCapabilities));
     PrintField("security", SecurityCapabilitiesText(card.securityCapabilities));
     PrintField("network names", std::to_string(card.nameCapacity));
-    PrintField("WPA support", YesNo(card.wpaSupport));
+    PrintField("WPA support", YesNo(SupportsWpa(card)));
     PrintField("country", CountryText(card.countryCode));
     PrintField("driver version", card.driverVersion);
     PrintField("MAC address", card.macAddress);

@@ -15,10 +15,6 @@
 
 namespace {
 
-// Where the library records the members of each multiple configuration.
-const char kMultipleConfigsKey[] = "MultipleConfigs";
-const char kMembers[] = "Members";
-
 const char* const kLinkStates[] = {"Not Joined", "Joined", "Authenticated", "Associated", "Unknown"};
 const char* const kLinkBands[] = {"802.11a", "802.11b", "802.11g"};
 
@@ -128,14 +124,14 @@ void PrintProfiles(const RegistryKey& store, const CardState& state)
     PrintField("multiple configs", names.empty() ? "(none)" : std::to_string(names.size()));
     for (const std::string& name : names) {
         RegistryKey set = sets.OpenChild(name);
-        PrintField(name, set.HasValue(kMembers) ? Members(set.ReadStrings(kMembers)) : "no member list recorded", 4);
+        PrintField(name, set.HasValue(kMembersValue) ? Members(set.ReadStrings(kMembersValue)) : "no member list recorded", 4);
     }
     for (const std::string& recorded : sets.ChildNames()) {
         bool deployed = false;
         for (const std::string& name : names)
             deployed = deployed || SameNameIgnoringCase(name, recorded);
         if (!deployed)
-            PrintField(recorded, "not deployed; " + Members(sets.OpenChild(recorded).ReadStrings(kMembers)), 4);
+            PrintField(recorded, "not deployed; " + Members(sets.OpenChild(recorded).ReadStrings(kMembersValue)), 4);
     }
 }
 

@@ -107,7 +107,8 @@ TEST(LinkMatching, NamesBandsAndSecurity)
             LinkInputs inputs = Inputs(1, "Net");
             if (profile.selection)
                 Secure(inputs.settings, profile.selection, profile.wpa);
-            inputs.card.wpaSupport = wpaSupport;
+            if (!wpaSupport)
+                inputs.card.securityCapabilities &= ~kSecurityWpa;
             for (const char* kind : {"open", "wep", "wpa-psk", "8021x", "wpa"}) {
                 bool wpaKind = std::string(kind).compare(0, 3, "wpa") == 0;
                 bool fits = std::string(kind) == profile.kind && (wpaSupport || !wpaKind);

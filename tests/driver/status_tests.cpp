@@ -55,8 +55,7 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     card.countryCode = ('W' << 8) | 'W';
     card.nameCapacity = 1;
     card.radioCapabilities = 0x05;
-    card.securityCapabilities = 0x05;
-    card.wpaSupport = false;
+    card.securityCapabilities = 0x05;  // no WPA
     card.accessPoints[0].signal = 25;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);  // getters keep the last reading
