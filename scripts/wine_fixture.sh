@@ -8,6 +8,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine_env.sh"
 command=$1 prefix=$2
 export WINEPREFIX=$prefix
+# A test program that crashes ends at once: the debugger Wine would start
+# instead keeps the run's output open and the run waiting.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
 
 case $command in
 start)
