@@ -341,6 +341,8 @@ void LinkModel::Publish(const LinkInputs& inputs)
 {
     LinkStatus status;
     if (phase_ == Phase::Off) {
+        if (!inputs.card.present)
+            status.state = kUnknown;
         status_ = status;
         return;
     }

@@ -22,7 +22,8 @@
 //   Authenticated and one to Associated; peer to peer shows Joined not
 //   final, then Joined final. A lost network, or power back, is a new
 //   search. A new model settles on its first Step, as the applet opening
-//   on a running card sees it. No radio or no card: everything 0.
+//   on a running card sees it. No radio: everything 0. No card: the same,
+//   but the state is Unknown, as no card answers.
 // - Signal: a random walk of at most 2 per Step within 5 of the network's
 //   configured signal (own network 80); quality 6 to 12 below it. Rates
 //   follow the signal on the band in use, receive a little apart.
@@ -37,7 +38,7 @@
 #include "card_state.h"
 #include "profile_settings.h"
 
-enum LinkState : DWORD { kNotJoined = 0, kJoined = 1, kAuthenticated = 2, kAssociated = 3 };
+enum LinkState : DWORD { kNotJoined = 0, kJoined = 1, kAuthenticated = 2, kAssociated = 3, kUnknown = 4 };
 enum LinkBand : DWORD { kBandA = 0, kBandB = 1, kBandG = 2 };
 enum Encryption : DWORD { kCipherNone = 0, kCipherWep = 1, kCipherAes = 2, kCipherCkip = 4, kCipherTkip = 5 };
 

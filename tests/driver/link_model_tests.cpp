@@ -144,11 +144,12 @@ TEST(LinkSequence, AssociationComesAndGoes)
     gone.card.accessPoints[0].security = "wpa-psk";
     EXPECT_EQ("0", States(model, gone, 0, false));
 
-    // No radio or no card: nothing shown; power back is a new search.
+    // No radio or no card: nothing shown (no card: state Unknown); power back
+    // is a new search.
     for (bool cardGone : {true, false}) {
         LinkInputs silent = open;
         (cardGone ? silent.card.present : silent.cardState.radioOn) = false;
-        EXPECT_EQ("000", States(model, silent, 2));
+        EXPECT_EQ(cardGone ? "444" : "000", States(model, silent, 2));
         const LinkStatus& status = model.Status();
         EXPECT_EQ(0, status.txRate + status.rxRate + status.linkQuality + status.signal + status.channel);
         EXPECT_EQ(kCipherNone, status.encryption);

@@ -86,14 +86,14 @@ TEST_F(StatusTest, NetworkAndCardComingAndGoing)
     SimulatedCard card = ReadSimulatedCard(OpenStore());
     card.present = false;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-    EXPECT_EQ("30", States(1));
+    EXPECT_EQ("34", States(1));
     EXPECT_FALSE(status_->IsAdapterPresent());
     EXPECT_FALSE(status_->DisableRadio() || status_->EnableRadio() || status_->Rescan());
     EXPECT_TRUE(ReadCardState(OpenStore()).radioOn);
 
     card.present = true;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-    EXPECT_EQ("0023", States(3));
+    EXPECT_EQ("4023", States(3));
     EXPECT_TRUE(status_->IsAdapterPresent());
 }
 
