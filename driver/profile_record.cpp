@@ -1,5 +1,7 @@
 #include "profile_record.h"
 
+#include <stdlib.h>
+
 #include "secret.h"
 
 namespace {
@@ -13,6 +15,21 @@ std::string NewVersionName()
     static DWORD written = 0;
     return "v" + std::to_string(GetCurrentProcessId()) + "." + std::to_string(GetTickCount()) + "." +
            std::to_string(++written);
+}
+
+// A version that no running writer may still be filling: this process's
+// own, or one whose writer has ended.
+bool IsAbandoned(const std::string& versionName)
+{
+    DWORD writer = strtoul(versionName.c_str() + 1, nullptr, 10);
+    if (writer == GetCurrentProcessId())
+        return true;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, writer);
+    if (!process)
+        return true;
+    bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
 }
 
 void WriteField(const RegistryKey& version, const SettingField& field, const ProfileSettings& settings)
@@ -82,9 +99,11 @@ bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
     }
     if (!key.WriteString(kCommitted, nextName))
         return false;
-    // Older versions, and any a writer that died left unfinished.
+    // Older versions, and any a writer that died left unfinished; a version
+    // another running process is still writing stays, or its commit would
+    // name nothing.
     for (const std::string& child : key.ChildNames()) {
-        if (child != nextName)
+        if (child != nextName && IsAbandoned(child))
             key.DeleteChild(child);
     }
     return true;

@@ -283,6 +283,9 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
         bool untouched = stored.find("ssid1=\n") != std::string::npos;  // killed before its first Save
         EXPECT_TRUE(even || odd || untouched) << "attempt " << attempt << ":\n" << stored;
     }
+    // The next writer clears away what the killed ones left unfinished.
+    ASSERT_TRUE(profile->Save());
+    EXPECT_EQ(OpenStore().OpenChild(kProfilesKey).OpenChild("P2").ChildNames().size(), 1u);
 }
 
 TEST_F(ProfileStore, StoresOfDifferentRootsDoNotMeet)
