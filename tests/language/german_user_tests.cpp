@@ -73,7 +73,7 @@ TEST_F(GermanUser, SeesTheSheetAndItsTabsInGerman)
     WindowWatcher watcher(title, [&](HWND sheet) {
         for (int i = 0; i < user::PageCount(sheet); ++i)
             tabs.push_back(user::PageCaption(sheet, i));
-        user::PressCancel(sheet);
+        CancelSheetFromWatcher(sheet);
     });
     cplApplet_(nullptr, CPL_DBLCLK, 0, 0);
     ASSERT_TRUE(watcher.Found());

@@ -46,7 +46,7 @@ protected:
         WindowWatcher watcher(kSheetTitle, [&](HWND sheet) {
             page = user::PageCaption(sheet, user::CurrentPageIndex(sheet));
             count = user::PageCount(sheet);
-            user::PressCancel(sheet);
+            CancelSheetFromWatcher(sheet);
         });
         *result = Send(message, 0, parameters);
         if (pageCount)

@@ -1,5 +1,7 @@
 #include "window_watcher.h"
 
+#include <commctrl.h>
+
 namespace {
 
 struct Search {
@@ -37,6 +39,15 @@ WindowWatcher::WindowWatcher(const std::string& title, std::function<void(HWND w
             Sleep(20);
         }
     });
+}
+
+void CancelSheetFromWatcher(HWND sheet)
+{
+    for (int attempt = 0; attempt < 50 && IsWindow(sheet); ++attempt) {
+        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        for (int wait = 0; wait < 10 && IsWindow(sheet); ++wait)
+            Sleep(20);
+    }
 }
 
 WindowWatcher::~WindowWatcher()

@@ -21,3 +21,8 @@ private:
     std::thread thread_;
     bool found_ = false;
 };
+
+// From a watcher's step: presses the sheet's Cancel until the sheet is gone.
+// The sheet is visible before its modal loop runs, and a press that arrives
+// then is lost.
+void CancelSheetFromWatcher(HWND sheet);
