@@ -12,7 +12,7 @@ void Arguments::Usage(const std::string& message) const
     throw UsageError{message, topic_};
 }
 
-void Arguments::ParseOptions(std::initializer_list<OptionSpec> accepted)
+void Arguments::ParseOptions(std::initializer_list<AcceptedOption> accepted)
 {
     positional_.clear();
     options_.clear();
@@ -23,17 +23,17 @@ void Arguments::ParseOptions(std::initializer_list<OptionSpec> accepted)
             positional_.push_back(word);
             continue;
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& candidate : accepted) {
+        const AcceptedOption* option = nullptr;
+        for (const AcceptedOption& candidate : accepted) {
             if (word == candidate.name)
-                spec = &candidate;
+                option = &candidate;
         }
-        if (!spec)
+        if (!option)
             Usage("unknown option " + word + " for " + topic_);
         if (options_.count(word))
             Usage("option " + word + " is given twice");
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (i + 1 == words_.size())
                 Usage("option " + word + " needs a value");
             value = words_[++i];

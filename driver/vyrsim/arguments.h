@@ -22,7 +22,7 @@ struct Failure {
     std::string message;
 };
 
-struct OptionSpec {
+struct AcceptedOption {
     const char* name;  // with its dashes: "--band"
     bool takesValue;
 };
@@ -37,7 +37,7 @@ public:
 
     // Splits the words into positional words and the options of `accepted`;
     // an unknown option, a missing value or a repeated option is an error.
-    void ParseOptions(std::initializer_list<OptionSpec> accepted);
+    void ParseOptions(std::initializer_list<AcceptedOption> accepted);
 
     // Takes the next positional word; `what` names it when it is missing.
     std::string Take(const char* what);
