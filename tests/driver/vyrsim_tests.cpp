@@ -15,113 +15,19 @@
 #include "driver/profile_record.h"
 #include "driver/store.h"
 #include "driver/user_certificate.h"
+#include "support/child.h"
 #include "support/isolated_store.h"
 
 namespace {
 
-struct Outcome {
-    DWORD code = static_cast<DWORD>(-1);
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& argument)
+// Runs vyrsim; the child inherits VYR80211_STORE.
+ProgramResult Vyrsim(const std::vector<std::string>& arguments)
 {
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-        } else {
-            if (c == '"')
-                quoted.append(backslashes + 1, '\\');
-            backslashes = 0;
-        }
-        quoted += c;
-    }
-    quoted.append(backslashes, '\\');
-    return quoted + "\"";
-}
-
-std::string Program()
-{
-    char path[MAX_PATH];
-    std::string self(path, GetModuleFileNameA(nullptr, path, sizeof(path)));
-    return self.substr(0, self.rfind('\\') + 1) + "vyrsim.exe";
-}
-
-HANDLE CreateCapture(const std::string& path)
-{
-    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
-    return CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_TEMPORARY, nullptr);
-}
-
-std::string ReadCapture(const std::string& path)
-{
-    std::string text;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    char buffer[4096];
-    DWORD read = 0;
-    while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    DeleteFileA(path.c_str());
-    std::string plain;
-    for (char c : text) {
-        if (c != '\r')
-            plain += c;
-    }
-    return plain;
-}
-
-// Runs vyrsim with `arguments`; the child inherits VYR80211_STORE.
-Outcome Vyrsim(const std::vector<std::string>& arguments)
-{
-    char directory[MAX_PATH];
-    char outPath[MAX_PATH];
-    char errPath[MAX_PATH];
-    GetTempPathA(sizeof(directory), directory);
-    GetTempFileNameA(directory, "vso", 0, outPath);
-    GetTempFileNameA(directory, "vse", 0, errPath);
-    HANDLE out = CreateCapture(outPath);
-    HANDLE err = CreateCapture(errPath);
-
-    std::string program = Program();
-    std::string commandLine = Quote(program);
-    for (const std::string& argument : arguments)
-        commandLine += " " + Quote(argument);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    PROCESS_INFORMATION process = {};
-    Outcome outcome;
-    // A crash ends the child with its code instead of waiting for a debugger.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 99);
-        GetExitCodeProcess(process.hProcess, &outcome.code);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    } else {
-        ADD_FAILURE() << "cannot start " << program;
-    }
-    CloseHandle(out);
-    CloseHandle(err);
-    outcome.out = ReadCapture(outPath);
-    outcome.err = ReadCapture(errPath);
-    return outcome;
+    return RunProgram("vyrsim.exe", arguments);
 }
 
 // The words of `line`, split at blanks.
-Outcome Vyrsim(const std::string& line)
+ProgramResult Vyrsim(const std::string& line)
 {
     std::istringstream words(line);
     std::vector<std::string> arguments;
@@ -132,9 +38,9 @@ Outcome Vyrsim(const std::string& line)
 
 std::string Output(const std::string& line)
 {
-    Outcome outcome = Vyrsim(line);
-    EXPECT_EQ(outcome.code, 0u) << line << ": " << outcome.err;
-    return outcome.out;
+    ProgramResult outcome = Vyrsim(line);
+    EXPECT_EQ(outcome.exitCode, 0u) << line << ": " << outcome.errors;
+    return outcome.output;
 }
 
 // The value of the "label   value" line of an output.
@@ -329,13 +235,13 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
     std::string before = DumpStore(store_.Path());
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.line);
-        Outcome outcome = Vyrsim(bad.line);
-        EXPECT_EQ(outcome.code, bad.code);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err.compare(0, 8, "vyrsim: "), 0) << outcome.err;
-        std::string message = outcome.err.substr(0, outcome.err.find('\n'));
+        ProgramResult outcome = Vyrsim(bad.line);
+        EXPECT_EQ(outcome.exitCode, bad.code);
+        EXPECT_EQ(outcome.output, "");
+        EXPECT_EQ(outcome.errors.compare(0, 8, "vyrsim: "), 0) << outcome.errors;
+        std::string message = outcome.errors.substr(0, outcome.errors.find('\n'));
         EXPECT_NE(message.find(bad.named), std::string::npos) << message;
-        std::string hint = outcome.err.substr(message.size());
+        std::string hint = outcome.errors.substr(message.size());
         if (bad.code == 2) {
             EXPECT_NE(hint.find("help"), std::string::npos) << "a usage error points to the help";
         } else {
@@ -642,7 +548,7 @@ TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
     CCertificate().EnumerateCertificates(names, ids, "MY");
     EXPECT_EQ(std::find(ids.begin(), ids.end(), id), ids.end());
     EXPECT_EQ(Output("cert list MY").find(id), std::string::npos);
-    EXPECT_EQ(Vyrsim("cert remove " + id).code, 1u);
+    EXPECT_EQ(Vyrsim("cert remove " + id).exitCode, 1u);
 
     int roots = CCertificate().EnumerateCertificates(names, ids, "ROOT");
     EXPECT_EQ(Heading(Output("cert list root")), "Certificates in ROOT: " + std::to_string(roots));

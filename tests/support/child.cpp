@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <thread>
 
 #include "framework/seams.h"
 
@@ -40,6 +41,55 @@ std::string ProgramForVersion(const std::string& version)
     RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), "Version", REG_SZ, version.c_str(),
                     static_cast<DWORD>(version.size() + 1));
     return copy;
+}
+
+std::string ProgramBeside(const std::string& fileName)
+{
+    std::string self = ThisProgram();
+    return self.substr(0, self.rfind('\\') + 1) + fileName;
+}
+
+// One argument as the C runtime splits a command line.
+std::string Quote(const std::string& argument)
+{
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+        } else {
+            if (c == '"')
+                quoted.append(backslashes + 1, '\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, '\\');
+    return quoted + "\"";
+}
+
+// A pipe whose write end the child inherits; false when none was made.
+bool MakeOutputPipe(HANDLE& readEnd, HANDLE& writeEnd)
+{
+    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) {
+        ADD_FAILURE() << "cannot create a pipe for the child";
+        return false;
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    return true;
+}
+
+std::string ReadToEnd(HANDLE readEnd)
+{
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        text.append(buffer, read);
+    // The child's standard streams are in text mode.
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
 }
 
 std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::string>>& overrides)
@@ -96,14 +146,11 @@ ChildProcess::ChildProcess(const std::string& scenario, const ChildOptions& opti
     std::string commandLine = "\"" + program + "\" " + kChildFlag + " " + scenario + " \"" + options.argument + "\"";
     std::string environment = EnvironmentBlock(options.environment);
 
-    SECURITY_ATTRIBUTES inheritable = {sizeof(inheritable), nullptr, TRUE};
     HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&output_, &writeEnd, &inheritable, 0)) {
-        ADD_FAILURE() << "cannot create a pipe for the child";
+    if (!MakeOutputPipe(output_, writeEnd)) {
         output_ = nullptr;
         return;
     }
-    SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -146,14 +193,9 @@ ChildResult ChildProcess::Finish()
     ChildResult result = {static_cast<DWORD>(-1), std::string()};
     if (!process_)
         return result;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(output_, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-        result.output.append(buffer, read);
+    result.output = ReadToEnd(output_);
     WaitForSingleObject(process_, INFINITE);
     GetExitCodeProcess(process_, &result.exitCode);
-    // The child's standard output is in text mode.
-    result.output.erase(std::remove(result.output.begin(), result.output.end(), '\r'), result.output.end());
     CloseHandle(process_);
     process_ = nullptr;
     return result;
@@ -162,6 +204,49 @@ ChildResult ChildProcess::Finish()
 ChildResult RunChild(const std::string& scenario, const ChildOptions& options)
 {
     return ChildProcess(scenario, options).Finish();
+}
+
+ProgramResult RunProgram(const std::string& fileName, const std::vector<std::string>& arguments)
+{
+    ProgramResult result = {static_cast<DWORD>(-1), std::string(), std::string()};
+    std::string program = ProgramBeside(fileName);
+    std::string commandLine = Quote(program);
+    for (const std::string& argument : arguments)
+        commandLine += " " + Quote(argument);
+    HANDLE output = nullptr, outputEnd = nullptr, errors = nullptr, errorsEnd = nullptr;
+    if (!MakeOutputPipe(output, outputEnd))
+        return result;
+    if (!MakeOutputPipe(errors, errorsEnd)) {
+        CloseHandle(output);
+        CloseHandle(outputEnd);
+        return result;
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outputEnd;
+    startup.hStdError = errorsEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process = {};
+    BOOL started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                  &startup, &process);
+    CloseHandle(outputEnd);
+    CloseHandle(errorsEnd);
+    if (started) {
+        // Both streams at once, or a child that fills one pipe would wait.
+        std::thread errorReader([&] { result.errors = ReadToEnd(errors); });
+        result.output = ReadToEnd(output);
+        errorReader.join();
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &result.exitCode);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    } else {
+        ADD_FAILURE() << "cannot start " << program;
+    }
+    CloseHandle(output);
+    CloseHandle(errors);
+    return result;
 }
 
 HANDLE SharedEvent(const std::string& name)

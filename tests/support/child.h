@@ -47,6 +47,15 @@ private:
 
 ChildResult RunChild(const std::string& scenario, const ChildOptions& options = {});
 
+// Another program of the build, beside this test program, run to its end
+// with this process's environment; its two output streams apart.
+struct ProgramResult {
+    DWORD exitCode;
+    std::string output;
+    std::string errors;
+};
+ProgramResult RunProgram(const std::string& fileName, const std::vector<std::string>& arguments);
+
 // A named event shared with children, unique to this test run.
 HANDLE SharedEvent(const std::string& name);
 
