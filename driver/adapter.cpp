@@ -104,8 +104,7 @@ CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
     RegistryKey store = OpenStore();
     ProfileSettings settings;
     settings.name = name;
-    if (!(ReadSimulatedCard(store).radioCapabilities & 0x08))
-        settings.wirelessMode = 5;  // Auto without 802.11g
+    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
     std::string id = AddStoredProfile(store.OpenChild(kProfilesKey), settings);
     if (id.empty())
         return nullptr;

@@ -52,6 +52,12 @@ AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
 
 }  // namespace
 
+DWORD AutoWirelessMode(const SimulatedCard& card)
+{
+    const DWORD kRadioG = 0x08;
+    return (card.radioCapabilities & kRadioG) ? 13 : 5;
+}
+
 SimulatedCard ReadSimulatedCard(const RegistryKey& store)
 {
     SimulatedCard card;

@@ -61,6 +61,10 @@ inline bool SupportsWpa(const SimulatedCard& card)
     return (card.securityCapabilities & kSecurityWpa) != 0;
 }
 
+// The wireless mode "Auto" on this card: 13 with 802.11g, else 5. New
+// profiles start with it.
+DWORD AutoWirelessMode(const SimulatedCard& card);
+
 SimulatedCard ReadSimulatedCard(const RegistryKey& store);
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);
 bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point);

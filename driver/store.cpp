@@ -64,7 +64,9 @@ RegistryKey OpenStore()
 RegistryKey OpenStore(const std::string& rootPath)
 {
     RegistryKey root = RegistryKey::Create(rootPath);
-    if (root.IsOpen() && root.ReadDword(kFormat, 0) != kFormatVersion) {
+    // Only a store that was never finished is made again: what a store of
+    // another format holds is not ours to throw away.
+    if (root.IsOpen() && !root.HasValue(kFormat)) {
         Empty(root);
         FillWithDefault(root);
     }

@@ -212,8 +212,7 @@ int RunProvision(Arguments& args)
             throw Failure{"a profile called " + Quoted(profile.settings.name) + " exists already (" +
                           profile.Location() + ")"};
     }
-    if (!(ReadSimulatedCard(store).radioCapabilities & kRadioG))
-        settings.wirelessMode = 5;  // Auto without 802.11g, as the library makes new profiles
+    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
     std::string id = AddStoredProfile(store.CreateChild(kProvisionedKey), settings);
     Require(!id.empty(), "store provisioned profile " + Quoted(name));
     printf("Provisioned %s (%s). The applet shows it when it next opens.\n", name.c_str(),

@@ -92,6 +92,26 @@ std::string ReadToEnd(HANDLE readEnd)
     return text;
 }
 
+// Starts `program` with its standard output and error going to the write
+// ends given; a null environment is this process's, a null token ours.
+bool StartWithOutput(const std::string& program, std::string commandLine, char* environment, HANDLE token,
+                     HANDLE output, HANDLE errors, PROCESS_INFORMATION& process)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = errors;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    BOOL started = token ? CreateProcessAsUserA(token, program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                                environment, nullptr, &startup, &process)
+                         : CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, environment,
+                                          nullptr, &startup, &process);
+    if (!started)
+        ADD_FAILURE() << "cannot start " << program;
+    return started != FALSE;
+}
+
 std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::string>>& overrides)
 {
     std::map<std::string, std::string> variables;
@@ -151,26 +171,14 @@ ChildProcess::ChildProcess(const std::string& scenario, const ChildOptions& opti
         output_ = nullptr;
         return;
     }
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
     HANDLE token = options.asNonAdministrator ? NonAdministratorToken() : nullptr;
-    BOOL started = token ? CreateProcessAsUserA(token, program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                                &environment[0], nullptr, &startup, &process)
-                         : CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                          &environment[0], nullptr, &startup, &process);
-    if (token)
-        CloseHandle(token);
-    if (started) {
+    if (StartWithOutput(program, commandLine, &environment[0], token, writeEnd, writeEnd, process)) {
         process_ = process.hProcess;
         CloseHandle(process.hThread);
-    } else {
-        ADD_FAILURE() << "cannot start " << program;
     }
+    if (token)
+        CloseHandle(token);
     CloseHandle(writeEnd);
 }
 
@@ -221,15 +229,8 @@ ProgramResult RunProgram(const std::string& fileName, const std::vector<std::str
         CloseHandle(outputEnd);
         return result;
     }
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = outputEnd;
-    startup.hStdError = errorsEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    bool started = StartWithOutput(program, commandLine, nullptr, nullptr, outputEnd, errorsEnd, process);
     CloseHandle(outputEnd);
     CloseHandle(errorsEnd);
     if (started) {
@@ -241,8 +242,6 @@ ProgramResult RunProgram(const std::string& fileName, const std::vector<std::str
         GetExitCodeProcess(process.hProcess, &result.exitCode);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
-    } else {
-        ADD_FAILURE() << "cannot start " << program;
     }
     CloseHandle(output);
     CloseHandle(errors);
