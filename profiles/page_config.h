@@ -1,11 +1,17 @@
-// The Configuration page: the adapter's profiles and the current profile.
+// The Configuration page: the adapter's profiles, the current profile,
+// activation of a profile and the commit at OK or Apply.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "framework/framework.h"
 
 class CAdapterConfig;
+class CAdapterConfigArray;
 class CDriverAdapter;
 class CDriverConfigurator;
+class CWiFiPropSheet;
 
 class CPageConfig : public CPropertyPage {
 public:
@@ -15,8 +21,69 @@ public:
     // active and the current profile. Runs before the page has a window.
     void AttachConfigurator(CDriverConfigurator* configurator);
 
+    // Writes the current profile's pending changes: into effect when it is
+    // the active profile, into storage otherwise. Works once until the
+    // commit guard is cleared.
+    void CommitProfile();
+    // Pages and dialogs that change settings clear it so that the next OK
+    // commits again.
+    void ClearCommitGuard() { commitGuard_ = FALSE; }
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    BOOL OnKillActive() override;
+    void DoDataExchange(CDataExchange* dx) override;
+    const MessageMapBase* GetMessageMap() const override;
+
 private:
+    // In a profile name: an administrator's profile.
+    static constexpr const char* kAdminMarker = "admin_";
+
+    void OnNew();
+    void OnRename();
+    void OnDelete();
+    void OnConfigure();
+    void OnActivate();
+    LRESULT OnGetDispInfo(NMHDR* header);
+    LRESULT OnItemChanged(NMHDR* header);
+
+    void FillProfileList();
+    void SyncSelection();
+    void UpdateButtons();
+
+    void ActivateTemporarily(int row);
+    void ActivateAsSelection(int row, BOOL admin);
+
+    bool MayChangeCurrentProfile();
+    int FirstCount() const;
+    int SecondCount() const;
+    CAdapterConfig* ProfileOfRow(int row) const;
+    int SelectedRow() const;
+    void SelectRow(int row);
+    std::vector<std::string> RowNames() const;
+    std::string CurrentName() const;
+    // The entry of the sheet's multiple-configuration list that the name
+    // begins with (followed by "_"), or null.
+    const std::string* MultipleConfigEntryOf(const std::string& name) const;
+    int ShowMessage(UINT textId, UINT type = MB_OK);
+
+    CButton configureButton_;
+    CButton activateButton_;
+    CListCtrl profileList_;
+    CButton renameButton_;
+    CButton deleteButton_;
+    CButton newButton_;
+
     CDriverConfigurator* configurator_ = nullptr;
     CDriverAdapter* adapter_ = nullptr;
     CAdapterConfig* activeProfile_ = nullptr;
+    BOOL commitGuard_ = FALSE;
+    BOOL deletingMultipleConfig_ = FALSE;
+    std::string caption_;
+    CWiFiPropSheet* sheet_ = nullptr;
+    CAdapterConfigArray* firstArray_ = nullptr;
+    CAdapterConfigArray* secondArray_ = nullptr;
+    CImageList imageList_;
+    int activeIconIndex_ = -1;
+    int activeRow_ = -1;
 };
