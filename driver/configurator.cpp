@@ -14,19 +14,24 @@ namespace {
 
 class AdapterArray : public CDriverAdapterArray {
 public:
-    int GetCount() const override { return adapter_ ? 1 : 0; }
-    CDriverAdapter* GetAt(int index) const override { return index == 0 ? adapter_.get() : nullptr; }
+    int GetCount() const override { return present_ && adapter_ ? 1 : 0; }
+    CDriverAdapter* GetAt(int index) const override { return index == 0 && present_ ? adapter_.get() : nullptr; }
 
+    // A card taken out is reported missing at the next call; the adapter
+    // object stays for callers that hold it and serves the card again when
+    // it is back.
     void Find()
     {
         std::string rootPath = StoreRootPath();
         if (adapter_ && adapter_->RootPath() != rootPath)
             retired_.push_back(std::move(adapter_));
-        if (!adapter_ && ReadSimulatedCard(OpenStore(rootPath)).present)
+        present_ = ReadSimulatedCard(OpenStore(rootPath)).present;
+        if (!adapter_ && present_)
             adapter_ = std::make_unique<Adapter>(rootPath);
     }
 
 private:
+    bool present_ = false;
     std::unique_ptr<Adapter> adapter_;
     std::vector<std::unique_ptr<Adapter>> retired_;
 };

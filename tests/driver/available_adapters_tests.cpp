@@ -123,14 +123,18 @@ TEST_F(SharedCardState, ARestartedCardRunsItsStoredSelectionWithTheRecordedRadio
     EXPECT_TRUE(ReadCardState(store).radioOn);
 }
 
-TEST_F(SharedCardState, AnAbsentCardReportsNoAdapter)
+TEST_F(SharedCardState, AnAbsentCardReportsNoAdapterUntilItIsBack)
 {
+    CDriverConfigurator* configurator = CVeltoDriverConfigurator::GetInstance();
+    CDriverAdapter* adapter = configurator->GetAdapters()->GetAt(0);
+    ASSERT_NE(adapter, nullptr);
     SetCard([](SimulatedCard& card) { card.present = false; });
-    CDriverAdapterArray* adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
+    CDriverAdapterArray* adapters = configurator->GetAdapters();
     EXPECT_EQ(adapters->GetCount(), 0);
     EXPECT_EQ(adapters->GetAt(0), nullptr);
     SetCard([](SimulatedCard& card) { card.present = true; });
-    EXPECT_EQ(CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount(), 1);
+    EXPECT_EQ(configurator->GetAdapters()->GetCount(), 1);
+    EXPECT_EQ(configurator->GetAdapters()->GetAt(0), adapter);
 }
 
 }  // namespace
