@@ -1,7 +1,5 @@
 #include "profile.h"
 
-#include <ctype.h>
-
 #include "adapter.h"
 #include "card_state.h"
 #include "profile_list.h"
@@ -16,8 +14,10 @@ const size_t kLongestPassphrase = 64;
 
 bool IsHex(const std::string& text)
 {
+    // Explicit ranges: the C runtime's classification accepts bytes above
+    // 0x7F in some locales.
     for (char c : text) {
-        if (!isxdigit(static_cast<unsigned char>(c)))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
             return false;
     }
     return true;
