@@ -295,6 +295,13 @@ TEST_F(ConfigPage, NewAddsTheNamedProfileSelectedAndStored)
         EXPECT_EQ(user::SelectedRow(page, kList), 2);
         EXPECT_EQ(CurrentName(), "Home");
         EXPECT_TRUE(user::HasFocus(page, kList));
+
+        // A name the library refuses leaves everything as it was, silently.
+        user::ChooseRow(page, kList, 1);
+        dialogs.Then(NameDialogAnswer("Lab\\2"));
+        user::Click(page, IDC_CONFIG_NEW);
+        EXPECT_EQ(Rows(page), "*Default Office Home Guest");
+        EXPECT_EQ(CurrentName(), "Office");
         user::PressCancel(window);
     });
     EXPECT_EQ(StoredLine("own"), "Default Office Home");
@@ -411,6 +418,9 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
     store_.SetMultipleConfigNames({"Campus"});
     StoreProfiles({"Default", "Campus_a", "Campus_b", "Campus_c"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
+        // A change the set's next profile holds is stored with the set.
+        user::ChooseRow(page, kList, 2);
+        GetCurrentProfile()->SetNetworkName("West");
         MessageBoxes boxes;
         boxes.Expect(kConfirmDelete, IDYES);
         user::ChooseRow(page, kList, 1);
@@ -420,7 +430,7 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
         user::PressCancel(window);
     });
     EXPECT_EQ(SetMembers("Campus"), (std::vector<std::string>{"Campus_b", "Campus_c"}));
-    EXPECT_EQ(StoredLine("own"), "Default Campus_b Campus_c");
+    EXPECT_EQ(StoredLine("own"), "Default Campus_b[West] Campus_c");
 }
 
 // --- Configure ---------------------------------------------------------------
