@@ -9,7 +9,6 @@
 
 #include "driver/80211api.h"
 #include "driver/card_state.h"
-#include "driver/profile_list.h"
 #include "driver/store.h"
 #include "profiles/current_profile.h"
 #include "res/resource.h"
@@ -31,33 +30,6 @@ const char kTemporarily[] =
 const int kList = IDC_CONFIG_PROFILE_LIST;
 
 // --- The store ---------------------------------------------------------------
-
-// Writes the profile lists as an installation would have left them: `own` in
-// this order, "Default" wherever it is named; the selection, in effect, is
-// Default, or the first profile without it.
-void StoreProfiles(const std::vector<std::string>& own, const std::vector<std::string>& provisioned = {})
-{
-    RegistryKey store = OpenStore();
-    RegistryKey profiles = store.OpenChild(kProfilesKey);
-    for (const std::string& id : ReadProfileOrder(profiles))
-        RemoveStoredProfile(profiles, id);
-    CardState state = ReadCardState(store);
-    for (const std::string& name : own) {
-        ProfileSettings settings;
-        settings.name = name;
-        std::string location = ProfileLocation(kProfilesKey, AddStoredProfile(profiles, settings));
-        if (name == "Default" || name == own.front()) {
-            state.currentConfiguration = location;
-            WriteAppliedProfile(store, settings, location);
-        }
-    }
-    WriteCardState(store, state);
-    for (const std::string& name : provisioned) {
-        ProfileSettings settings;
-        settings.name = name;
-        AddStoredProfile(store.CreateChild(kProvisionedKey), settings);
-    }
-}
 
 std::string Join(CAdapterConfigArray* profiles)
 {
@@ -188,7 +160,7 @@ protected:
 
 TEST_F(ConfigPage, ListsBothArraysAndMarksTheActiveProfile)
 {
-    StoreProfiles({"Office", "Default", "Home"}, {"Corp"});
+    store_.StoreProfiles({"Office", "Default", "Home"}, {"Corp"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         EXPECT_EQ(Rows(page), "Office *Default Home Corp");
         EXPECT_EQ(user::SelectedRow(page, kList), 1);
@@ -201,7 +173,7 @@ TEST_F(ConfigPage, ListsBothArraysAndMarksTheActiveProfile)
 TEST_F(ConfigPage, ButtonsFollowTheNameAndRowOfTheSelection)
 {
     store_.SetMultipleConfigNames({"Lab", "Campus"});
-    StoreProfiles({"Default", "Office", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
+    store_.StoreProfiles({"Default", "Office", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         const std::pair<const char*, const char*> expected[] = {
             {"Default", "rename=0 delete=0 activate=0"},   {"Office", "rename=1 delete=1 activate=1"},
@@ -265,7 +237,7 @@ std::string ShowPageAsUser(const std::string& argument, const std::string& windo
 
 TEST_F(ConfigPage, AdministratorProfilesAreClosedToOtherUsers)
 {
-    StoreProfiles({"Default", "admin_net"});
+    store_.StoreProfiles({"Default", "admin_net"});
     EXPECT_EQ(ShowPageAsUser("admin_net"), "rows: *Default admin_net\nadmin_net: rename=0 delete=0 activate=1\n");
 }
 
@@ -273,7 +245,7 @@ TEST_F(ConfigPage, AdministratorProfilesAreClosedToOtherUsers)
 
 TEST_F(ConfigPage, NewAddsTheNamedProfileSelectedAndStored)
 {
-    StoreProfiles({"Default", "Office"}, {"Guest"});
+    store_.StoreProfiles({"Default", "Office"}, {"Guest"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         ModalWindows dialogs;
         dialogs.Then([](HWND dialog) {
@@ -309,7 +281,7 @@ TEST_F(ConfigPage, NewAddsTheNamedProfileSelectedAndStored)
 
 TEST_F(ConfigPage, RenameRenamesTheSelectedProfileButNeverDefault)
 {
-    StoreProfiles({"Default", "Office"});
+    store_.StoreProfiles({"Default", "Office"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         MessageBoxes boxes;
         boxes.Expect(kNotDefault);
@@ -338,7 +310,7 @@ TEST_F(ConfigPage, RenameRenamesTheSelectedProfileButNeverDefault)
 
 TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlace)
 {
-    StoreProfiles({"Alpha", "Mid", "Zed", "Default", "Last"}, {"P1", "P2"});
+    store_.StoreProfiles({"Alpha", "Mid", "Zed", "Default", "Last"}, {"P1", "P2"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         MessageBoxes boxes;
         // Row, answer, rows after, selected row after.
@@ -385,7 +357,7 @@ TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlace)
 
 TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
 {
-    StoreProfiles({"Solo"});
+    store_.StoreProfiles({"Solo"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         MessageBoxes boxes;
         boxes.Expect(kLastProfile);
@@ -416,7 +388,7 @@ TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
 TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
 {
     store_.SetMultipleConfigNames({"Campus"});
-    StoreProfiles({"Default", "Campus_a", "Campus_b", "Campus_c"});
+    store_.StoreProfiles({"Default", "Campus_a", "Campus_b", "Campus_c"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         // A change the set's next profile holds is stored with the set.
         user::ChooseRow(page, kList, 2);
@@ -464,7 +436,7 @@ TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 
 TEST_F(ConfigPage, ActivateMakesTheProfileTheSelectionInEffect)
 {
-    StoreProfiles({"Default", "Office", "admin_net"});
+    store_.StoreProfiles({"Default", "Office", "admin_net"});
     RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
         sheet.EnableApply(TRUE);
         user::ChooseRow(page, kList, 2);
@@ -480,7 +452,7 @@ TEST_F(ConfigPage, ActivateMakesTheProfileTheSelectionInEffect)
 
 TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
 {
-    StoreProfiles({"Default", "Office"}, {"admin_corp"});
+    store_.StoreProfiles({"Default", "Office"}, {"admin_corp"});
     EXPECT_EQ(ShowPageAsUser("admin_corp activate"),
               "rows: *Default Office admin_corp\n"
               "admin_corp: rename=0 delete=0 activate=1\n"
@@ -508,7 +480,7 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
 
 TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 {
-    StoreProfiles({"Default", "admin_net"});
+    store_.StoreProfiles({"Default", "admin_net"});
     EXPECT_EQ(ShowPageAsUser("admin_net activate", "win98"),
               "rows: *Default admin_net\nadmin_net: rename=1 delete=1 activate=1\n"
               "after: Default *admin_net apply=0\n");
@@ -541,7 +513,7 @@ TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
 
 TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
 {
-    StoreProfiles({"Default", "Office"});
+    store_.StoreProfiles({"Default", "Office"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         user::ChooseRow(page, kList, 1);
         GetCurrentProfile()->SetNetworkName("Lab");
@@ -557,7 +529,7 @@ TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
 TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
 {
     store_.SetMultipleConfigNames({"Campus"});
-    StoreProfiles({"Default", "Campus_a"});
+    store_.StoreProfiles({"Default", "Campus_a"});
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         user::ChooseRow(page, kList, 1);
         user::PressOk(window);

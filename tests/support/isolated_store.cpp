@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver/card_state.h"
+#include "driver/profile_list.h"
 #include "driver/store.h"
 
 namespace {
@@ -40,4 +43,30 @@ void IsolatedStore::SetMultipleConfigNames(const std::vector<std::string>& names
     CardState state = ReadCardState(store);
     state.multipleConfigNames = names;
     WriteCardState(store, state);
+}
+
+void IsolatedStore::StoreProfiles(const std::vector<std::string>& own, const std::vector<std::string>& provisioned)
+{
+    RegistryKey store = OpenStore();
+    RegistryKey profiles = store.OpenChild(kProfilesKey);
+    for (const std::string& id : ReadProfileOrder(profiles))
+        RemoveStoredProfile(profiles, id);
+    bool hasDefault = std::find(own.begin(), own.end(), "Default") != own.end();
+    std::string selection = hasDefault ? "Default" : own.front();
+    CardState state = ReadCardState(store);
+    for (const std::string& name : own) {
+        ProfileSettings settings;
+        settings.name = name;
+        std::string location = ProfileLocation(kProfilesKey, AddStoredProfile(profiles, settings));
+        if (name == selection) {
+            state.currentConfiguration = location;
+            WriteAppliedProfile(store, settings, location);
+        }
+    }
+    WriteCardState(store, state);
+    for (const std::string& name : provisioned) {
+        ProfileSettings settings;
+        settings.name = name;
+        AddStoredProfile(store.CreateChild(kProvisionedKey), settings);
+    }
 }

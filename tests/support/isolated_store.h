@@ -24,6 +24,11 @@ public:
     // Configuration answer).
     void SetSimulation(const char* name, DWORD value);
     void SetMultipleConfigNames(const std::vector<std::string>& names);
+    // Rewrites the profile lists as an installation would have left them:
+    // `own` in this order ("Default" where it is named), then `provisioned`.
+    // The selection, in effect, is Default, or the first profile without it.
+    // The library reads them when it first meets the store.
+    void StoreProfiles(const std::vector<std::string>& own, const std::vector<std::string>& provisioned = {});
 
 private:
     std::string path_;
