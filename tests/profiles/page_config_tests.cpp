@@ -124,8 +124,8 @@ std::string CurrentName()
     return GetCurrentProfile() ? GetCurrentProfile()->GetName(name) : "(none)";
 }
 
-// A command the page receives although its button is disabled, as from a
-// keyboard accelerator.
+// The command of a disabled button, sent straight to the page: the page's
+// own checks stand behind the buttons' states.
 void Command(HWND page, int id)
 {
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
