@@ -61,6 +61,12 @@ int CComboBox::GetCurSel() const
 
 int CComboBox::SetCurSel(int index)
 {
+    // Windows clears the selection for an index past the list; Wine's
+    // combo box keeps it, so the wrapper asks for no selection itself.
+    if (index >= GetCount()) {
+        SendMessage(CB_SETCURSEL, static_cast<WPARAM>(-1));
+        return CB_ERR;
+    }
     return static_cast<int>(SendMessage(CB_SETCURSEL, index));
 }
 

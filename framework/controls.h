@@ -34,6 +34,7 @@ public:
     void ResetContent();
     int GetCount() const;
     int GetCurSel() const;
+    // An index past the list clears the selection, as on Windows.
     int SetCurSel(int index);
     // The list's own prefix search, case-insensitive, starting after item
     // `startAfter` (-1: from the top) and wrapping; CB_ERR when nothing matches.

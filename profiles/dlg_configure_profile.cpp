@@ -72,13 +72,6 @@ int PositionOf(const Position (&table)[N], DWORD stored)
     return 0;
 }
 
-// An empty selection also when the position lies past the list, which not
-// every list control clears by itself.
-void Select(CComboBox& combo, int position)
-{
-    combo.SetCurSel(position < combo.GetCount() ? position : -1);
-}
-
 }  // namespace
 
 CDlgConfigureProfile::CDlgConfigureProfile(CWnd* parent) : CDialog(IDD_CONFIGURE_PROFILE, parent) {}
@@ -162,7 +155,7 @@ void CDlgConfigureProfile::LoadValues(CAdapterConfig& profile)
     name2Edit_.SetWindowText(profile.GetNetworkName2(name));
     name3Edit_.SetWindowText(profile.GetNetworkName3(name));
     ShowWirelessMode(profile.GetWirelessMode(), type);
-    Select(startBandCombo_, PositionOf(kBandPositions, profile.GetAdHocStartBand()));
+    startBandCombo_.SetCurSel(PositionOf(kBandPositions, profile.GetAdHocStartBand()));
     profile.NotifyLoaded(kNetworkSettings);
     if (!administrator_)
         RestrictForUser(profile, type);
@@ -188,7 +181,7 @@ void CDlgConfigureProfile::ShowNetworkType(DWORD type)
 
 void CDlgConfigureProfile::ShowWirelessMode(DWORD mode, DWORD type)
 {
-    Select(wirelessModeCombo_, PositionOf(kModePositions, mode));
+    wirelessModeCombo_.SetCurSel(PositionOf(kModePositions, mode));
     // Only a network started in Auto mode has a band to choose.
     if (type == kPeerToPeer)
         EnableStartBand(mode == kStoredAuto || mode == kStoredAutoWith11g);

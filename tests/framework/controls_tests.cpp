@@ -80,6 +80,8 @@ TEST(ComboBox, HoldsItsItemsAndSearchesByPrefixAfterAnItem)
         EXPECT_EQ(user::SelectedText(window, IDC_FW_CHOICES), "Charlie");
         EXPECT_EQ(combo.GetLBText(1), "beta");
         EXPECT_EQ(combo.GetLBText(9), "");
+        EXPECT_EQ(combo.SetCurSel(5), CB_ERR);
+        EXPECT_EQ(combo.GetCurSel(), CB_ERR);
 
         // Case-insensitive, from the item after the given one, wrapping.
         EXPECT_EQ(combo.SelectString(-1, "ALPHA"), 0);
