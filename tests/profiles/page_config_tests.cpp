@@ -493,6 +493,15 @@ TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
 {
     RunPage([](CWiFiPropSheet& sheet, HWND window, HWND) {
+        // Nothing to write: the card does not associate again.
+        AppliedProfile before, after;
+        ReadAppliedProfile(OpenStore(), before);
+        sheet.EnableApply(TRUE);
+        user::PressApply(window);
+        ReadAppliedProfile(OpenStore(), after);
+        EXPECT_EQ(after.generation, before.generation);
+        sheet.GetConfigPage().ClearCommitGuard();
+
         CAdapterConfig* current = GetCurrentProfile();
         current->SetNetworkName("First");
         sheet.EnableApply(TRUE);
