@@ -9,6 +9,7 @@
 #include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/store.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
 
@@ -105,7 +106,7 @@ TEST_F(SharedCardState, TheAdminProfileNameOutlivesTheProcess)
 
 TEST_F(SharedCardState, ARestartedCardRunsItsStoredSelectionWithTheRecordedRadio)
 {
-    CDriverAdapter* adapter = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetAt(0);
+    CDriverAdapter* adapter = TheAdapter();
     CAdapterConfig* guest = adapter->AddConfiguration("Guest");
     ASSERT_NE(guest, nullptr);
     ASSERT_TRUE(guest->ApplyTemporarily());

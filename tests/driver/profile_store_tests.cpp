@@ -9,42 +9,11 @@
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
 #include "driver/store.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
 
 namespace {
-
-CDriverAdapter* TheAdapter()
-{
-    CDriverAdapterArray* adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
-    return adapters && adapters->GetCount() > 0 ? adapters->GetAt(0) : nullptr;
-}
-
-std::string NameOf(const CAdapterConfig* config)
-{
-    std::string name;
-    return config->GetName(name);
-}
-
-std::vector<std::string> Names(CAdapterConfigArray* array)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < array->GetCount(); ++i)
-        names.push_back(NameOf(array->GetAt(i)));
-    return names;
-}
-
-CAdapterConfig* FindProfile(const std::string& name)
-{
-    CDriverAdapter* adapter = TheAdapter();
-    for (CAdapterConfigArray* array : {adapter->GetConfigurations(), adapter->GetSecondConfigurations()}) {
-        for (int i = 0; i < array->GetCount(); ++i) {
-            if (NameOf(array->GetAt(i)) == name)
-                return array->GetAt(i);
-        }
-    }
-    return nullptr;
-}
 
 // Every setting set to a value other than its default.
 void SetEverything(CAdapterConfig& p)

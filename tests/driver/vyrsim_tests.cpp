@@ -15,6 +15,7 @@
 #include "driver/profile_record.h"
 #include "driver/store.h"
 #include "driver/user_certificate.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
 
@@ -141,7 +142,6 @@ const AccessPoint* FindPoint(const SimulatedCard& card, const std::string& ssid)
 
 class VyrsimTest : public testing::Test {
 protected:
-    CDriverAdapter* Adapter() { return CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetAt(0); }
     std::string Status() { return Output("status"); }
 
     IsolatedStore store_;
@@ -391,7 +391,7 @@ TEST_F(VyrsimTest, AdminProfileAndMultipleConfigurations)
 
     Output("multiconfig CORP LAB");
     EXPECT_EQ(PAvailableAdapters().GetMultipleConfigNames(), (std::vector<std::string>{"CORP", "LAB"}));
-    CAdapterConfig* member = Adapter()->AddConfiguration("CORP_Office");
+    CAdapterConfig* member = TheAdapter()->AddConfiguration("CORP_Office");
     ASSERT_NE(member, nullptr);
     ASSERT_TRUE(member->SaveMultipleConfig("CORP", 1));
     std::string shown = Status();
@@ -411,7 +411,7 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
     Output("provision admin_Corp --ssid Office --security wpa-psk --key secretpass");
     Output("provision admin_Wep --ssid Lab --security wep --key 0123456789");
     // The library reads both arrays when its adapter for this store is made.
-    CAdapterConfigArray* provisioned = Adapter()->GetSecondConfigurations();
+    CAdapterConfigArray* provisioned = TheAdapter()->GetSecondConfigurations();
     ASSERT_EQ(provisioned->GetCount(), 2);
     CAdapterConfig* corp = provisioned->GetAt(0);
     std::string text;
@@ -428,7 +428,7 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
     EXPECT_EQ(wep->GetSharedKey1Length(), 0);
     EXPECT_EQ(wep->GetDefaultKey(), 1);
 
-    ASSERT_TRUE(Adapter()->SetCurrentConfiguration(corp));
+    ASSERT_TRUE(TheAdapter()->SetCurrentConfiguration(corp));
     EXPECT_EQ(Field(Status(), "stored selection"), "admin_Corp (Provisioned\\P1)");
     Output("unprovision ADMIN_CORP");
     EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size(), 1u);
@@ -438,7 +438,7 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
 
 TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 {
-    CAdapterConfig* work = Adapter()->AddConfiguration("Work");
+    CAdapterConfig* work = TheAdapter()->AddConfiguration("Work");
     ASSERT_NE(work, nullptr);
     ASSERT_TRUE(work->SetNetworkName("Office") && work->SetNetworkName2("Office 2") && work->SetWirelessMode(8));
     ASSERT_TRUE(work->SetEnableSecurity(TRUE) && work->SetEapSelection(7));
@@ -489,7 +489,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     std::string profiles = Output("profiles");
     EXPECT_EQ(Heading(ProfileBlock(profiles, "Default")), "  Default (Profiles\\P1) [stored selection] [in effect]");
     EXPECT_EQ(Heading(ProfileBlock(profiles, "Work")), "  Work (Profiles\\P2)");
-    ASSERT_TRUE(work->Apply() && Adapter()->SetCurrentConfiguration(work));
+    ASSERT_TRUE(work->Apply() && TheAdapter()->SetCurrentConfiguration(work));
     profiles = Output("profiles");
     EXPECT_EQ(Heading(ProfileBlock(profiles, "Default")), "  Default (Profiles\\P1)");
     EXPECT_EQ(Heading(ProfileBlock(profiles, "Work")), "  Work (Profiles\\P2) [stored selection] [in effect]");
@@ -505,7 +505,7 @@ TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
     for (const char* change : {"radio off", "ap add Lab --band a", "caps --a off --country DE", "zeroconfig on",
                                "claim other", "admin-profile admin_x", "multiconfig CORP", "provision admin_x"})
         Output(change);
-    ASSERT_NE(Adapter()->AddConfiguration("Home"), nullptr);
+    ASSERT_NE(TheAdapter()->AddConfiguration("Home"), nullptr);
     ASSERT_NE(Status(), status);
 
     EXPECT_NE(Output("reset").find(store_.Path()), std::string::npos);

@@ -16,6 +16,7 @@
 #include "profiles/dlg_configure_profile.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
@@ -76,12 +77,6 @@ std::vector<std::string> Items(HWND dialog, int id)
     return items;
 }
 
-void Retype(HWND dialog, int id, const std::string& text)
-{
-    SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
-    user::Type(dialog, id, text);
-}
-
 // As a user does: the combo gets the focus first.
 void ChooseNetworkType(HWND dialog, int position)
 {
@@ -106,19 +101,6 @@ INT_PTR RunDialog(std::function<void(HWND dialog)> act)
     modal.Then(std::move(act));
     CDlgConfigureProfile dialog;
     return dialog.DoModal();
-}
-
-CAdapterConfig* FindProfile(const std::string& name)
-{
-    CDriverAdapter* adapter = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetAt(0);
-    for (CAdapterConfigArray* array : {adapter->GetConfigurations(), adapter->GetSecondConfigurations()}) {
-        for (int i = 0; i < array->GetCount(); ++i) {
-            std::string found;
-            if (array->GetAt(i)->GetName(found) == name)
-                return array->GetAt(i);
-        }
-    }
-    return nullptr;
 }
 
 class ConfigureProfile : public testing::Test {
@@ -183,7 +165,7 @@ TEST_F(ConfigureProfile, ListsOffer80211gOnlyOnCardsThatHaveIt)
             EXPECT_EQ(Items(dialog, kType), (std::vector<std::string>{"Peer To Peer", "Access Point"}));
             EXPECT_FALSE(user::IsVisible(dialog, IDC_CONFIGURE_TX_RATE) || user::IsEnabled(dialog, IDC_CONFIGURE_TX_RATE));
             EXPECT_EQ(Items(dialog, IDC_CONFIGURE_TX_RATE).size(), 0u);
-            Retype(dialog, kName1, std::string(40, 'n'));
+            user::Retype(dialog, kName1, std::string(40, 'n'));
             EXPECT_EQ(user::Text(dialog, kName1), std::string(32, 'n'));
             Close(dialog, IDCANCEL);
         });
@@ -225,8 +207,8 @@ TEST_F(ConfigureProfile, SecondAndThirdNamesServeAccessPointsOnCardsThatTakeThre
     Network written = AfterOk(kHome, [&](HWND dialog) {
         EXPECT_EQ(names23(dialog), "1111");
         EXPECT_EQ(user::Text(dialog, IDC_CONFIGURE_NAME2), "Two");
-        Retype(dialog, IDC_CONFIGURE_NAME2, "Second");
-        Retype(dialog, IDC_CONFIGURE_NAME3, "Third");
+        user::Retype(dialog, IDC_CONFIGURE_NAME2, "Second");
+        user::Retype(dialog, IDC_CONFIGURE_NAME3, "Third");
     });
     EXPECT_EQ(written, (Network{kAccessPoint, "Home", "Second", "Third", 13, 0}));
     // Written to the profile only: the sheet's commit stores it.
@@ -256,7 +238,7 @@ TEST_F(ConfigureProfile, WorldWideDomainsLimitPeerToPeerTo80211b)
             EXPECT_EQ(user::Selection(dialog, kMode), worldWide ? 0 : 2);
             EXPECT_EQ(user::Selection(dialog, kBand), worldWide ? 0 : 2);
             EXPECT_EQ(Enabled(dialog, {kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL, kBand}), worldWide ? "000" : "111");
-            Retype(dialog, kName1, "Adhoc");
+            user::Retype(dialog, kName1, "Adhoc");
         });
         EXPECT_EQ(written, (worldWide ? Network{kPeer, "Adhoc", "", "", 4, 0} : Network{kPeer, "Adhoc", "", "", 13, 3}));
 
@@ -313,7 +295,7 @@ TEST_F(ConfigureProfile, SwitchingNetworkTypeEmptiesTheNamesOncePerVisitToTheCom
         EXPECT_EQ(names(dialog), "Kept||");
         user::ChooseItem(dialog, kType, kPeer);
         EXPECT_EQ(names(dialog), "||");
-        Retype(dialog, kName1, "Typed");
+        user::Retype(dialog, kName1, "Typed");
         ChooseNetworkType(dialog, kPeer);
         EXPECT_EQ(names(dialog), "Typed||");
     });
@@ -327,7 +309,7 @@ TEST_F(ConfigureProfile, PeerToPeerWithoutANameIsRefusedAndAccessPointStoresBlan
     MessageBoxes boxes;
     boxes.Expect(kNeedsSsid);
     EXPECT_EQ(RunDialog([](HWND dialog) {
-                  Retype(dialog, kName1, "  ");
+                  user::Retype(dialog, kName1, "  ");
                   user::Click(dialog, IDOK);  // refused
                   EXPECT_TRUE(user::HasFocus(dialog, kName1));
                   DWORD start = 0, end = 0;
@@ -345,7 +327,7 @@ TEST_F(ConfigureProfile, PeerToPeerWithoutANameIsRefusedAndAccessPointStoresBlan
     EXPECT_EQ(NetworkOf(profile), blank);
     EXPECT_FALSE(profile.IsModified());
 
-    Network written = AfterOk({kAccessPoint, "", "", "", 13, 0}, [](HWND dialog) { Retype(dialog, kName1, "  "); });
+    Network written = AfterOk({kAccessPoint, "", "", "", 13, 0}, [](HWND dialog) { user::Retype(dialog, kName1, "  "); });
     EXPECT_EQ(written, (Network{kAccessPoint, "  ", "", "", 13, 0}));
 }
 
@@ -353,7 +335,7 @@ TEST_F(ConfigureProfile, CancelAndAMissingProfileWriteNothing)
 {
     CAdapterConfig& profile = Current(kHome);
     EXPECT_EQ(RunDialog([](HWND dialog) {
-                  Retype(dialog, kName1, "Changed");
+                  user::Retype(dialog, kName1, "Changed");
                   user::ChooseItem(dialog, kMode, 1);
                   Close(dialog, IDCANCEL);
               }),
@@ -366,7 +348,7 @@ TEST_F(ConfigureProfile, CancelAndAMissingProfileWriteNothing)
                   for (int name : {kName1, IDC_CONFIGURE_NAME2, IDC_CONFIGURE_NAME3})
                       EXPECT_EQ(user::Text(dialog, name), "");
                   EXPECT_EQ(user::SelectedText(dialog, kType), "Peer To Peer");
-                  Retype(dialog, kName1, "Nowhere");
+                  user::Retype(dialog, kName1, "Nowhere");
                   Close(dialog, IDOK);
               }),
               IDOK);
@@ -442,7 +424,7 @@ TEST_F(ConfigureProfile, OkPutsTheActiveProfilesChangeIntoEffectAtOnce)
         profile->SetNetworkName("Later");
         user::PressOk(window);
     }).Then([](HWND dialog) {
-        Retype(dialog, kName1, "Upstairs");
+        user::Retype(dialog, kName1, "Upstairs");
         user::ChooseItem(dialog, kMode, 1);
         Close(dialog, IDOK);
     });

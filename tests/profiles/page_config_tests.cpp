@@ -13,6 +13,7 @@
 #include "profiles/current_profile.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
@@ -35,8 +36,8 @@ std::string Join(CAdapterConfigArray* profiles)
 {
     std::string names;
     for (int i = 0; profiles && i < profiles->GetCount(); ++i) {
-        std::string name, ssid;
-        names += (i ? " " : "") + profiles->GetAt(i)->GetName(name);
+        std::string ssid;
+        names += (i ? " " : "") + NameOf(profiles->GetAt(i));
         if (!profiles->GetAt(i)->GetNetworkName(ssid).empty())
             names += "[" + ssid + "]";
     }
@@ -46,14 +47,14 @@ std::string Join(CAdapterConfigArray* profiles)
 // What a new process finds in the store: both lists (with network names),
 // the stored selection, what is in effect and the admin profile name.
 ChildScenario describeStore("describe_store", [](const std::string&) {
-    CDriverAdapter* adapter = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetAt(0);
-    std::string selection, adminProfile;
+    CDriverAdapter* adapter = TheAdapter();
+    std::string adminProfile;
     AppliedProfile applied;
     ReadAppliedProfile(OpenStore(), applied);
     PAvailableAdapters().GetAdminProfileName(adminProfile);
     std::printf("own: %s\nprovisioned: %s\nselection: %s\nin effect: %s[%s]\nadmin profile: %s\n",
                 Join(adapter->GetConfigurations()).c_str(), Join(adapter->GetSecondConfigurations()).c_str(),
-                adapter->GetCurrentConfiguration()->GetName(selection).c_str(), applied.settings.name.c_str(),
+                NameOf(adapter->GetCurrentConfiguration()).c_str(), applied.settings.name.c_str(),
                 applied.settings.networkName1.c_str(), adminProfile.c_str());
     return 0;
 });
@@ -120,8 +121,7 @@ int RowOf(HWND page, const std::string& name)
 
 std::string CurrentName()
 {
-    std::string name;
-    return GetCurrentProfile() ? GetCurrentProfile()->GetName(name) : "(none)";
+    return GetCurrentProfile() ? NameOf(GetCurrentProfile()) : "(none)";
 }
 
 // The command of a disabled button, sent straight to the page: the page's
@@ -145,8 +145,7 @@ void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> 
 std::function<void(HWND)> NameDialogAnswer(const std::string& name)
 {
     return [name](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_PROFILE_NAME_EDIT, "");
-        user::Type(dialog, IDC_PROFILE_NAME_EDIT, name);
+        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, name);
         user::Click(dialog, IDOK);
     };
 }

@@ -34,12 +34,6 @@ Outcome RunDialog(std::function<void(HWND dialog)> step, const std::string& init
     return {result, dialog.GetName()};
 }
 
-void Retype(HWND dialog, const std::string& text)
-{
-    SetDlgItemTextA(dialog, kEdit, "");
-    user::Type(dialog, kEdit, text);
-}
-
 DWORD EditSelection(HWND dialog)
 {
     return static_cast<DWORD>(SendDlgItemMessageA(dialog, kEdit, EM_GETSEL, 0, 0));
@@ -62,7 +56,7 @@ TEST(ProfileNameDialog, KeepsNamesToThirtyTwoCharactersWhateverTheEditWasSetTo)
 {
     Outcome outcome = RunDialog([](HWND dialog) {
         SendDlgItemMessageA(dialog, kEdit, EM_LIMITTEXT, 100, 0);
-        Retype(dialog, std::string(40, 'n'));
+        user::Retype(dialog, kEdit, std::string(40, 'n'));
         EXPECT_EQ(user::Text(dialog, kEdit), std::string(32, 'n'));
         user::Click(dialog, IDOK);
     });
@@ -74,7 +68,7 @@ TEST(ProfileNameDialog, AcceptsATrimmedNameThatBreaksNoRule)
 {
     for (const char* typed : {"  Lab 2  ", "DEFAULT", "Tcpip2", "Homes"}) {
         Outcome outcome = RunDialog([typed](HWND dialog) {
-            Retype(dialog, typed);
+            user::Retype(dialog, kEdit, typed);
             user::Click(dialog, IDOK);
         });
         EXPECT_EQ(outcome.result, IDOK) << typed;
@@ -107,7 +101,7 @@ TEST(ProfileNameDialog, RefusesBrokenNamesInOrderAndKeepsTheUserTyping)
             boxes.Expect(refused.message, IDOK, [&] {
                 EXPECT_EQ(user::Text(dialog, kEdit), refused.shownWhileRefused);
             });
-            Retype(dialog, refused.typed);
+            user::Retype(dialog, kEdit, refused.typed);
             SetFocus(GetDlgItem(dialog, IDOK));
             user::Click(dialog, IDOK);
             ASSERT_EQ(boxes.Shown().size(), 1u) << refused.typed;
@@ -118,7 +112,7 @@ TEST(ProfileNameDialog, RefusesBrokenNamesInOrderAndKeepsTheUserTyping)
                 int length = static_cast<int>(std::string(refused.shownWhileRefused).size());
                 EXPECT_EQ(EditSelection(dialog), static_cast<DWORD>(MAKELONG(0, length)));
             }
-            Retype(dialog, "Fixed");
+            user::Retype(dialog, kEdit, "Fixed");
             user::Click(dialog, IDOK);
         });
         EXPECT_EQ(outcome.result, IDOK) << refused.typed;

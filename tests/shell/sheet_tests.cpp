@@ -11,6 +11,7 @@
 #include "profiles/current_profile.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
@@ -127,10 +128,8 @@ TEST_F(Sheet, MakesTheAdaptersCurrentConfigurationTheCurrentProfile)
     RunSheet([](CWiFiPropSheet&, HWND window) {
         CAdapterConfig* current = GetCurrentProfile();
         ASSERT_NE(current, nullptr);
-        std::string name;
-        EXPECT_EQ(current->GetName(name), "Default");
-        CDriverAdapter* adapter = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetAt(0);
-        EXPECT_EQ(current, adapter->GetCurrentConfiguration());
+        EXPECT_EQ(NameOf(current), "Default");
+        EXPECT_EQ(current, TheAdapter()->GetCurrentConfiguration());
         user::PressCancel(window);
     });
 }

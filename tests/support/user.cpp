@@ -38,6 +38,12 @@ void Type(HWND dialog, int id, const std::string& text)
         SendMessageA(edit, WM_CHAR, character, 1);
 }
 
+void Retype(HWND dialog, int id, const std::string& text)
+{
+    SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+    Type(dialog, id, text);
+}
+
 void ChooseItem(HWND dialog, int id, int index)
 {
     HWND combo = Control(dialog, id);

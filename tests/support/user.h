@@ -14,6 +14,8 @@ void Click(HWND dialog, int id);
 // Gives the control the focus and types the text one WM_CHAR at a time, so
 // limits, filters and upper-case conversion apply.
 void Type(HWND dialog, int id, const std::string& text);
+// Selects the edit's whole text and types over it.
+void Retype(HWND dialog, int id, const std::string& text);
 // Chooses a drop-down item and sends the selection-change notification that
 // a user's choice sends.
 void ChooseItem(HWND dialog, int id, int index);
