@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64 libwine fonts-wine
-    xvfb imagemagick x11-utils
+    xvfb imagemagick x11-utils rsync
 )
 
 missing=()

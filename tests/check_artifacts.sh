@@ -41,5 +41,12 @@ for file in VyrWLan.cpl 80211API.dll; do
     [ -z "$found" ] && echo "ok: $file imports nothing newer than Windows XP" || fail "$file imports $found"
 done
 
+# Tests stay near a third of the code; past this they have drifted.
+if share=$("$(dirname "$0")/../scripts/test_share.sh" --max 0.45); then
+    echo "ok: tests to code, $(echo "$share" | grep ratio)"
+else
+    fail "tests to code: $(echo "$share" | tail -1)"
+fi
+
 echo "$failures failed"
 [ $failures -eq 0 ]
