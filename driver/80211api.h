@@ -16,6 +16,11 @@
 #define VYR80211_API __declspec(dllimport)
 #endif
 
+// In a profile's name: an administrator's profile. Users who are not
+// administrators cannot store, delete or select one; they can put one into
+// effect temporarily.
+const char kAdminProfileMarker[] = "admin_";
+
 // One profile: a named set of card settings. Setters change the object;
 // Save stores it, Apply stores it and puts it into effect on the card.
 class CAdapterConfig {
@@ -153,10 +158,9 @@ public:
     // The user's own profiles; "Default" is the first and cannot be
     // deleted.
     virtual CAdapterConfigArray* GetConfigurations() = 0;
-    // Profiles an administrator provisioned for every user of the machine
-    // (names usually begin with "admin_"). Only an administrator can store
-    // them or make one the stored selection; other users can put one into
-    // effect temporarily.
+    // Profiles an administrator provisioned for every user of the machine.
+    // Those named as an administrator's (kAdminProfileMarker) are closed to
+    // other users, as such profiles of the first array are.
     virtual CAdapterConfigArray* GetSecondConfigurations() = 0;
     // The profile stored as the adapter's selection: the one the card puts
     // into effect when it starts.

@@ -89,7 +89,7 @@ CAdapterConfig* Adapter::GetCurrentConfiguration()
 BOOL Adapter::SetCurrentConfiguration(CAdapterConfig* config)
 {
     Profile* profile = Find(config);
-    if (!profile || (profile->IsProvisioned() && !IsCallerAdministrator()))
+    if (!profile || profile->IsClosedToCaller())
         return FALSE;
     RegistryKey store = OpenStore();
     CardState state = ReadCardState(store);
@@ -116,8 +116,7 @@ CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
 BOOL Adapter::Delete(Profile* profile)
 {
     bool provisioned = profile->IsProvisioned();
-    if (profile->Name() == kDefaultName || (!provisioned && own_.GetCount() == 1) ||
-        (provisioned && !IsCallerAdministrator()))
+    if (profile->Name() == kDefaultName || (!provisioned && own_.GetCount() == 1) || profile->IsClosedToCaller())
         return FALSE;
     RegistryKey store = OpenStore();
     const char* listKey = provisioned ? kProvisionedKey : kProfilesKey;

@@ -51,9 +51,14 @@ bool Profile::IsProvisioned() const
     return listKey_ == kProvisionedKey;
 }
 
+bool Profile::IsClosedToCaller() const
+{
+    return settings_.name.find(kAdminProfileMarker) != std::string::npos && !IsCallerAdministrator();
+}
+
 bool Profile::MayStore() const
 {
-    return !deleted_ && (!IsProvisioned() || IsCallerAdministrator());
+    return !deleted_ && !IsClosedToCaller();
 }
 
 // Never brings back a profile that another process removed.

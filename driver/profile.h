@@ -15,6 +15,8 @@ public:
 
     std::string Location() const;
     bool IsProvisioned() const;
+    // An administrator's profile and a caller who is not an administrator.
+    bool IsClosedToCaller() const;
     bool IsDeleted() const { return deleted_; }
     void MarkDeleted() { deleted_ = true; }
     const std::string& Name() const { return settings_.name; }

@@ -120,6 +120,13 @@ BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow)
     return handle_ != nullptr;
 }
 
+HIMAGELIST CImageList::Detach()
+{
+    HIMAGELIST handle = handle_;
+    handle_ = nullptr;
+    return handle;
+}
+
 int CImageList::Add(HICON icon)
 {
     return ImageList_AddIcon(handle_, icon);
@@ -220,7 +227,9 @@ BOOL CListCtrl::RedrawItems(int first, int last)
     return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, first, last));
 }
 
-HIMAGELIST CListCtrl::SetImageList(HIMAGELIST list, int kind)
+void CListCtrl::SetImageList(CImageList& images, int kind)
 {
-    return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(list)));
+    SendMessage(LVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(images.GetSafeHandle()));
+    if (!(GetWindowLongPtrA(m_hWnd, GWL_STYLE) & LVS_SHAREIMAGELISTS))
+        images.Detach();
 }

@@ -60,6 +60,8 @@ public:
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
     int Add(HICON icon);
     HIMAGELIST GetSafeHandle() const { return handle_; }
+    // Hands the list over to whoever destroys it from now on.
+    HIMAGELIST Detach();
 
 private:
     HIMAGELIST handle_ = nullptr;
@@ -82,5 +84,7 @@ public:
     std::string GetItemText(int row, int column) const;
     BOOL EnsureVisible(int row, BOOL partialOk);
     BOOL RedrawItems(int first, int last);
-    HIMAGELIST SetImageList(HIMAGELIST list, int kind);
+    // A list view without LVS_SHAREIMAGELISTS destroys its image lists with
+    // itself: it then takes `images` over, which is left empty.
+    void SetImageList(CImageList& images, int kind);
 };

@@ -1,5 +1,7 @@
 #include "data_exchange.h"
 
+#include "framework_ids.h"
+
 #include "seams.h"
 #include "strings.h"
 #include "wnd.h"
@@ -29,6 +31,7 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
     HWND window = dx->PrepareCtrl(id);
     if (control.m_hWnd != window)
         control.Attach(window);
+    dx->m_pDlgWnd->BindControl(control);
 }
 
 void DDX_Text(CDataExchange* dx, int id, std::string& value)
@@ -54,7 +57,7 @@ void DDV_MaxChars(CDataExchange* dx, const std::string& value, int maxChars)
         // Edits are limited when shown, so only text set behind the user's
         // back gets here; the dialog's own title is the best caption.
         HWND dialog = dx->m_pDlgWnd->m_hWnd;
-        ShowMessageBox(dialog, Format("Enter no more than %d characters.", maxChars),
+        ShowMessageBox(dialog, Format(LoadResString(IDS_FRAMEWORK_MAX_CHARS).c_str(), maxChars),
                        CWnd(GetAncestor(dialog, GA_ROOT)).GetWindowText(), MB_OK | MB_ICONEXCLAMATION);
         dx->Fail();
     }

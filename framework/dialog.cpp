@@ -1,7 +1,16 @@
 #include "dialog.h"
 
 #include "app.h"
+#include "modal_owner.h"
 #include "seams.h"
+
+namespace {
+
+// Raised when the window of the DoModal call under way on this thread
+// exists; a local of that call, as the object may be gone when it returns.
+thread_local bool* modalWindowCreated = nullptr;
+
+}  // namespace
 
 const CRuntimeClass CDialog::runtimeClass = {"CDialog", nullptr};
 
@@ -14,16 +23,23 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), paren
 
 INT_PTR CDialog::DoModal()
 {
-    HWND owner = parent_ ? parent_->m_hWnd : GetActiveWindow();
-    if (owner)
+    HWND owner = parent_ ? GetAncestor(parent_->m_hWnd, GA_ROOT) : SafeModalOwner();
+    if (!owner && (owner = GetActiveWindow()) != nullptr)
         owner = GetAncestor(owner, GA_ROOT);
     HINSTANCE module = FindResourceHandle(MAKEINTRESOURCEA(templateId_), RT_DIALOG);
-    if (!module)
-        return -1;
     modal_ = true;
     RegisterCommonControls();
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId_), owner, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    bool created = false;
+    modalWindowCreated = &created;
+    INT_PTR result = module ? DialogBoxParamA(module, MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                                              reinterpret_cast<LPARAM>(this))
+                            : -1;
+    modalWindowCreated = nullptr;
+    // A window that never came up sends no last message: its object's
+    // life ends here instead, as it would have ended with the window.
+    if (!created)
+        PostNcDestroy();
+    return result;
 }
 
 BOOL CDialog::OnInitDialog()
@@ -67,11 +83,20 @@ INT_PTR CDialog::Route(CDialog* dialog, HWND window, UINT message, WPARAM wParam
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
         dialog->Attach(window);
+        if (dialog->modal_) {
+            if (modalWindowCreated)
+                *modalWindowCreated = true;
+            modalWindowCreated = nullptr;
+            EnterModalWindow(window);
+        }
     }
     if (RunModalHook(window, message))
         return TRUE;
     INT_PTR handled = dialog->HandleMessage(message, wParam, lParam);
+    if (message == WM_DESTROY)
+        dialog->ReleaseBoundControls();
     if (message == WM_NCDESTROY) {
+        LeaveModalWindow(window);
         SetWindowLongPtrA(window, DWLP_USER, 0);
         dialog->Detach();
         dialog->PostNcDestroy();

@@ -5,11 +5,13 @@
 
 class CDialog : public CWnd {
 public:
-    // With no parent the dialog is owned by the thread's active window.
+    // With no parent the dialog is owned by the innermost modal window the
+    // framework runs on this thread (the sheet), else by the active window.
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
     // IDOK, IDCANCEL or the EndDialog result; -1 when the dialog cannot be
-    // created (for example when its template is missing).
+    // created (for example when its template is missing), and then
+    // PostNcDestroy runs as if its window had ended.
     virtual INT_PTR DoModal();
 
     // Default: shows the members in the controls; TRUE lets the system set

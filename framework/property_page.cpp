@@ -1,6 +1,7 @@
 #include "property_page.h"
 
 #include "app.h"
+#include "property_sheet.h"
 
 const CRuntimeClass CPropertyPage::runtimeClass = {"CPropertyPage", nullptr};
 
@@ -10,6 +11,14 @@ const CRuntimeClass* CPropertyPage::GetRuntimeClass() const
 }
 
 CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) {}
+
+CPropertyPage::~CPropertyPage()
+{
+    // Pages are usually members of a derived sheet, gone before the base
+    // sheet's destructor runs.
+    if (sheet_)
+        sheet_->ForgetPage(this);
+}
 
 BOOL CPropertyPage::OnSetActive()
 {

@@ -12,6 +12,8 @@ class CPropertySheet;
 class CPropertyPage : public CDialog {
 public:
     explicit CPropertyPage(UINT templateId);
+    // Leaves the sheet it still belongs to.
+    ~CPropertyPage() override;
 
     // The page becomes the current page; FALSE refuses it. Default: TRUE,
     // showing the members again on every activation after the first.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app.h"
+#include "modal_owner.h"
 #include "property_page.h"
 #include "seams.h"
 #include "strings.h"
@@ -14,6 +15,7 @@ namespace {
 // PropertySheet's callback carries no pointer of ours; the sheet being
 // created on this thread is the one it is about.
 thread_local CPropertySheet* sheetBeingCreated = nullptr;
+thread_local bool* sheetCreatedFlag = nullptr;
 
 }  // namespace
 
@@ -41,6 +43,13 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     page->sheet_ = this;
     if (m_hWnd)
         SendMessage(PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(page->CreatePageHandle()));
+}
+
+void CPropertySheet::ForgetPage(CPropertyPage* page)
+{
+    int index = GetPageIndex(page);
+    if (index >= 0)
+        pages_.erase(pages_.begin() + index);
 }
 
 void CPropertySheet::RemovePage(CPropertyPage* page)
@@ -99,9 +108,16 @@ INT_PTR CPropertySheet::DoModal()
     header.pfnCallback = SheetCallback;
 
     RegisterCommonControls();
+    bool created = false;
     sheetBeingCreated = this;
+    sheetCreatedFlag = &created;
     INT_PTR result = PropertySheetA(&header);
     sheetBeingCreated = nullptr;
+    sheetCreatedFlag = nullptr;
+    // A window that never came up sends no last message: the object's life
+    // ends here instead, as it would have ended with the window.
+    if (!created)
+        PostNcDestroy();
     return result;
 }
 
@@ -109,6 +125,8 @@ int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED && sheetBeingCreated) {
         CPropertySheet* sheet = sheetBeingCreated;
+        *sheetCreatedFlag = true;
+        EnterModalWindow(window);
         // Classic subclassing: SetWindowSubclass is exported by name only
         // from the version 6 common controls.
         sheet->Attach(window);
@@ -122,6 +140,12 @@ int CALLBACK CPropertySheet::SheetCallback(HWND window, UINT message, LPARAM)
 LRESULT CALLBACK CPropertySheet::SheetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CPropertySheet* sheet = static_cast<CPropertySheet*>(FromHandlePermanent(window));
+    // Without its object the window still gets the dialog class's own
+    // procedure, which is what the sheet was subclassed from.
+    if (!sheet) {
+        WNDPROC classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+        return CallWindowProcA(classProc, window, message, wParam, lParam);
+    }
     WNDPROC sheetProc = sheet->sheetProc_;
     if (RunModalHook(window, message))
         return 0;
@@ -131,6 +155,7 @@ LRESULT CALLBACK CPropertySheet::SheetWindowProc(HWND window, UINT message, WPAR
     if (message != WM_NCDESTROY)
         return CallWindowProcA(sheetProc, window, message, wParam, lParam);
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(sheetProc));
+    LeaveModalWindow(window);
     sheet->Detach();
     result = CallWindowProcA(sheetProc, window, message, wParam, lParam);
     sheet->PostNcDestroy();

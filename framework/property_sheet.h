@@ -18,6 +18,8 @@ public:
 
     void AddPage(CPropertyPage* page);
     void RemovePage(CPropertyPage* page);
+    // A page object that ends before the sheet: only its entry goes.
+    void ForgetPage(CPropertyPage* page);
     int GetPageCount() const;
     CPropertyPage* GetPage(int index) const;
     int GetPageIndex(const CPropertyPage* page) const;
@@ -30,7 +32,7 @@ public:
 
     // Runs the sheet until OK, Cancel or the close box; the result of
     // PropertySheet. A sheet that deletes itself in PostNcDestroy is gone
-    // when this returns.
+    // when this returns, also when its window could not be created.
     virtual INT_PTR DoModal();
 
     // The sheet's own Apply button (control 12321).

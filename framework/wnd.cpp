@@ -143,6 +143,34 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate)
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
+void CWnd::BindControl(CWnd& control)
+{
+    for (CWnd* bound : boundControls_) {
+        if (bound == &control)
+            return;
+    }
+    boundControls_.push_back(&control);
+}
+
+void CWnd::ReleaseBoundControls()
+{
+    for (CWnd* control : boundControls_)
+        control->Detach();
+    boundControls_.clear();
+}
+
+CWndLifeline::CWndLifeline(CWnd& window) : object_(&window), window_(window.m_hWnd)
+{
+    if (!window.life_)
+        window.life_ = std::make_shared<char>();
+    life_ = window.life_;
+}
+
+bool CWndLifeline::Holds() const
+{
+    return !life_.expired() && object_->m_hWnd == window_ && IsWindow(window_);
+}
+
 void CWnd::PostNcDestroy() {}
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cmd_target.h"
 
@@ -50,6 +52,12 @@ public:
     // Called after the window's last message; the object may delete itself.
     virtual void PostNcDestroy();
 
+    // A control object bound to one of this window's controls; it lets go
+    // of the control's handle when this window is destroyed, so that no
+    // object keeps a handle that the system may give to another window.
+    void BindControl(CWnd& control);
+    void ReleaseBoundControls();
+
     static const CRuntimeClass runtimeClass;
     const CRuntimeClass* GetRuntimeClass() const override;
 
@@ -58,5 +66,24 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 private:
+    friend class CWndLifeline;
+
     bool notificationsLocked_ = false;
+    std::vector<CWnd*> boundControls_;
+    // Ends with the object; lifelines watch it.
+    std::shared_ptr<char> life_;
+};
+
+// Taken before a modal call, it tells afterwards whether the object and its
+// window came through: inside a modal loop a timer can remove a page, end
+// the sheet or replace the window.
+class CWndLifeline {
+public:
+    explicit CWndLifeline(CWnd& window);
+    bool Holds() const;
+
+private:
+    const CWnd* object_;
+    HWND window_;
+    std::weak_ptr<char> life_;
 };

@@ -4,6 +4,7 @@
 #include "driver/80211api.h"
 #include "page_config.h"
 #include "res/resource.h"
+#include "shell/user_admin.h"
 #include "shell/windows_version.h"
 
 namespace {
@@ -190,7 +191,7 @@ void CDlgConfigureProfile::ShowWirelessMode(DWORD mode, DWORD type)
 void CDlgConfigureProfile::RestrictForUser(CAdapterConfig& profile, DWORD type)
 {
     std::string name;
-    if (Contains(profile.GetName(name), "admin_")) {
+    if (Contains(profile.GetName(name), kAdminProfileMarker)) {
         for (CWnd* control : std::initializer_list<CWnd*>{&wirelessModeCombo_, &networkTypeCombo_, &name1Edit_,
                                                           &name2Edit_, &name3Edit_, &startBandCombo_})
             control->EnableWindow(FALSE);

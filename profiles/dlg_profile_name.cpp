@@ -13,6 +13,10 @@ bool IsNameNotAllowed(const std::string& name)
 {
     if (Contains(name, LoadResString(IDS_DEFAULT_PROFILE)) || Contains(name, "default") || Contains(name, "_"))
         return true;
+    // The card takes no backslash in a name: refused here, where the user
+    // can still choose another, rather than silently by the card.
+    if (Contains(name, "\\"))
+        return true;
     for (const char* reserved : kReservedNames) {
         if (EqualsIgnoringCase(name, reserved))
             return true;

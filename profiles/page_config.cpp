@@ -8,6 +8,7 @@
 #include "driver/80211api.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "shell/user_admin.h"
 #include "shell/windows_version.h"
 
 namespace {
@@ -57,7 +58,7 @@ BOOL CPageConfig::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     caption_ = LoadResString(IDS_APP_TITLE);
-    sheet_ = dynamic_cast<CWiFiPropSheet*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    mainSheet_ = dynamic_cast<CWiFiPropSheet*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
 
     // The marker always comes from this DLL, whichever language is in use.
     imageList_.Create(16, 16, ILC_COLOR | ILC_MASK, 1, 0);
@@ -65,7 +66,7 @@ BOOL CPageConfig::OnInitDialog()
         LoadImageA(GetInstanceHandle(), MAKEINTRESOURCEA(IDI_ACTIVE_PROFILE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     activeIconIndex_ = imageList_.Add(marker);
     DestroyIcon(marker);
-    profileList_.SetImageList(imageList_.GetSafeHandle(), LVSIL_SMALL);
+    profileList_.SetImageList(imageList_, LVSIL_SMALL);
 
     RECT client = profileList_.GetClientRect();
     profileList_.InsertColumn(0, std::string(), LVCFMT_LEFT, 9 * ((client.right - client.left) / 10));
@@ -112,6 +113,17 @@ CAdapterConfig* CPageConfig::ProfileOfRow(int row) const
     return row < first ? firstArray_->GetAt(row) : secondArray_->GetAt(row - first);
 }
 
+CAdapterConfig* CPageConfig::ProfileInRow(int row) const
+{
+    return row < 0 ? nullptr : reinterpret_cast<CAdapterConfig*>(profileList_.GetItemData(row));
+}
+
+bool CPageConfig::CameThrough(const CWndLifeline& lifeline, const CAdapterConfig* current) const
+{
+    return lifeline.Holds() && GetCurrentProfile() == current && adapter_ &&
+           adapter_->GetConfigurations() == firstArray_ && adapter_->GetSecondConfigurations() == secondArray_;
+}
+
 int CPageConfig::SelectedRow() const
 {
     return profileList_.GetNextItem(-1, LVNI_SELECTED);
@@ -140,9 +152,9 @@ std::string CPageConfig::CurrentName() const
 
 const std::string* CPageConfig::MultipleConfigEntryOf(const std::string& name) const
 {
-    if (!sheet_)
+    if (!mainSheet_)
         return nullptr;
-    for (const std::string& entry : sheet_->GetMultipleConfigNames()) {
+    for (const std::string& entry : mainSheet_->GetMultipleConfigNames()) {
         if (StartsWith(name, entry + "_"))
             return &entry;
     }
@@ -173,7 +185,7 @@ void CPageConfig::FillProfileList()
     int total = first + SecondCount();
     // A temporarily activated administrator profile is marked again for the
     // user who activated it.
-    bool markAdminProfile = !admin && StartsWith(adminProfileName, kAdminMarker) && version != kWindows98;
+    bool markAdminProfile = !admin && StartsWith(adminProfileName, kAdminProfileMarker) && version != kWindows98;
     for (int row = 0; row < total; ++row) {
         CAdapterConfig* profile = ProfileOfRow(row);
         std::string name;
@@ -190,7 +202,7 @@ void CPageConfig::FillProfileList()
 LRESULT CPageConfig::OnGetDispInfo(NMHDR* header)
 {
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
-    CAdapterConfig* profile = ProfileOfRow(item.iItem);
+    CAdapterConfig* profile = ProfileInRow(item.iItem);
     if (!profile || item.iSubItem != 0)
         return 0;
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
@@ -214,7 +226,7 @@ void CPageConfig::SyncSelection()
 {
     int row = SelectedRow();
     if (row >= 0)
-        SetCurrentProfile(reinterpret_cast<CAdapterConfig*>(profileList_.GetItemData(row)));
+        SetCurrentProfile(ProfileInRow(row));
     UpdateButtons();
 }
 
@@ -225,7 +237,7 @@ void CPageConfig::UpdateButtons()
     std::string name = CurrentName();
     int row = SelectedRow();
     bool isDefault = Contains(name, LoadResString(IDS_DEFAULT_PROFILE));
-    bool othersAdminProfile = !IsUserAdministrator() && Contains(name, kAdminMarker);
+    bool othersAdminProfile = !IsUserAdministrator() && Contains(name, kAdminProfileMarker);
     bool multipleConfig = MultipleConfigEntryOf(name) != nullptr;
 
     deleteButton_.EnableWindow(!isDefault && (row < 0 || row != activeRow_) && !othersAdminProfile);
@@ -245,7 +257,9 @@ void CPageConfig::OnNew()
     dialog.SetLabel(LoadResString(IDS_NEW_PROFILE_LABEL));
     dialog.SetName(LoadResString(IDS_NEW_PROFILE_NAME));
     dialog.SetNamesInUse(&namesInUse);
-    if (dialog.DoModal() != IDOK || !adapter_)
+    CWndLifeline lifeline(*this);
+    CAdapterConfig* current = GetCurrentProfile();
+    if (dialog.DoModal() != IDOK || !CameThrough(lifeline, current))
         return;
     if (!adapter_->AddConfiguration(dialog.GetName()))
         return;
@@ -287,10 +301,11 @@ void CPageConfig::OnRename()
     dialog.SetName(CurrentName());
     dialog.SetNamesInUse(&namesInUse);
     int row = SelectedRow();
-    if (dialog.DoModal() != IDOK || row < 0)
+    CWndLifeline lifeline(*this);
+    CAdapterConfig* current = GetCurrentProfile();
+    if (dialog.DoModal() != IDOK || row < 0 || !CameThrough(lifeline, current))
         return;
 
-    CAdapterConfig* current = GetCurrentProfile();
     current->SetName(dialog.GetName());
     profileList_.RedrawItems(row, row);
     profileList_.SetFocus();
@@ -307,13 +322,30 @@ void CPageConfig::OnDelete()
         ShowMessage(IDS_LAST_PROFILE);
         return;
     }
-    if (ShowMessage(IDS_CONFIRM_DELETE, MB_YESNOCANCEL) != IDYES)
+    CWndLifeline lifeline(*this);
+    CAdapterConfig* current = GetCurrentProfile();
+    if (ShowMessage(IDS_CONFIRM_DELETE, MB_YESNOCANCEL) != IDYES || !CameThrough(lifeline, current))
         return;
     int row = SelectedRow();
     if (row < 0)
         return;
-    CAdapterConfig* profile = reinterpret_cast<CAdapterConfig*>(profileList_.GetItemData(row));
+    CAdapterConfig* profile = ProfileInRow(row);
     if (row == activeRow_) {
+        profileList_.SetFocus();
+        return;
+    }
+
+    std::string multipleConfig;
+    if (const std::string* entry = MultipleConfigEntryOf(CurrentName())) {
+        deletingMultipleConfig_ = TRUE;
+        multipleConfig = *entry;
+    }
+    // The row goes only with the profile: a refused delete leaves the list
+    // as the library has it.
+    BOOL deleted = deletingMultipleConfig_ ? adapter_->DeleteMultipleConfig(profile)
+                                           : adapter_->DeleteConfiguration(profile);
+    if (!deleted) {
+        deletingMultipleConfig_ = FALSE;
         profileList_.SetFocus();
         return;
     }
@@ -321,16 +353,6 @@ void CPageConfig::OnDelete()
     if (row < activeRow_)
         --activeRow_;
     profileList_.DeleteItem(row);
-
-    std::string multipleConfig;
-    if (const std::string* entry = MultipleConfigEntryOf(CurrentName())) {
-        deletingMultipleConfig_ = TRUE;
-        multipleConfig = *entry;
-    }
-    if (deletingMultipleConfig_)
-        adapter_->DeleteMultipleConfig(profile);
-    else
-        adapter_->DeleteConfiguration(profile);
     profileList_.RedrawItems(0, profileList_.GetItemCount() - 1);
 
     int newRow = (row >= FirstCount() && row > 0) ? row - 1 : row;
@@ -350,6 +372,7 @@ void CPageConfig::OnDelete()
 void CPageConfig::OnConfigure()
 {
     CDlgConfigureProfile dialog;
-    if (dialog.DoModal() == -1)
+    CWndLifeline lifeline(*this);
+    if (dialog.DoModal() == -1 && lifeline.Holds())
         ShowMessage(IDS_CONFIGURE_FAILED);
 }

@@ -36,9 +36,6 @@ public:
     const MessageMapBase* GetMessageMap() const override;
 
 private:
-    // In a profile name: an administrator's profile.
-    static constexpr const char* kAdminMarker = "admin_";
-
     void OnNew();
     void OnRename();
     void OnDelete();
@@ -58,6 +55,11 @@ private:
     int FirstCount() const;
     int SecondCount() const;
     CAdapterConfig* ProfileOfRow(int row) const;
+    // The profile a row of the list stands for: its item data.
+    CAdapterConfig* ProfileInRow(int row) const;
+    // After a modal call: false when the page's window or the profiles it
+    // started with did not come through.
+    bool CameThrough(const CWndLifeline& lifeline, const CAdapterConfig* current) const;
     int SelectedRow() const;
     void SelectRow(int row);
     std::vector<std::string> RowNames() const;
@@ -80,7 +82,7 @@ private:
     BOOL commitGuard_ = FALSE;
     BOOL deletingMultipleConfig_ = FALSE;
     std::string caption_;
-    CWiFiPropSheet* sheet_ = nullptr;
+    CWiFiPropSheet* mainSheet_ = nullptr;
     CAdapterConfigArray* firstArray_ = nullptr;
     CAdapterConfigArray* secondArray_ = nullptr;
     CImageList imageList_;

@@ -5,6 +5,7 @@
 #include "driver/80211api.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "shell/user_admin.h"
 #include "shell/windows_version.h"
 
 void CPageConfig::OnActivate()
@@ -16,7 +17,7 @@ void CPageConfig::OnActivate()
     CAdapterConfig* current = GetCurrentProfile();
     if (!current || !activeProfile_ || !adapter_)
         return;
-    if (!admin && StartsWith(CurrentName(), kAdminMarker))
+    if (!admin && StartsWith(CurrentName(), kAdminProfileMarker))
         ActivateTemporarily(row);
     else
         ActivateAsSelection(row, admin);
@@ -35,8 +36,11 @@ void CPageConfig::ActivateTemporarily(int row)
 
     PAvailableAdapters adapters;
     adapters.SetAdminProfileName(CurrentName());
+    CWndLifeline lifeline(*this);
+    CAdapterConfig* current = GetCurrentProfile();
     ShowMessage(IDS_TEMPORARILY_ACTIVATED);
-    GetCurrentProfile()->ApplyTemporarily();
+    if (CameThrough(lifeline, current))
+        current->ApplyTemporarily();
 }
 
 void CPageConfig::ActivateAsSelection(int row, BOOL admin)
@@ -57,8 +61,8 @@ void CPageConfig::ActivateAsSelection(int row, BOOL admin)
     profileList_.RedrawItems(0, admin ? FirstCount() : FirstCount() + SecondCount());
     SelectRow(row);
     SyncSelection();
-    if (sheet_)
-        sheet_->EnableApply(FALSE);
+    if (mainSheet_)
+        mainSheet_->EnableApply(FALSE);
 }
 
 void CPageConfig::CommitProfile()
@@ -71,7 +75,7 @@ void CPageConfig::CommitProfile()
         return;
 
     std::string name = CurrentName();
-    if (sheet_ && !deletingMultipleConfig_) {
+    if (mainSheet_ && !deletingMultipleConfig_) {
         if (const std::string* entry = MultipleConfigEntryOf(name)) {
             current->SaveMultipleConfig(*entry, 0);
             return;

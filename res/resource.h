@@ -8,6 +8,9 @@
 #define IDC_STATIC                          (-1)
 #endif
 
+/* The framework's own strings (IDS_FRAMEWORK_...) */
+#include "framework/framework_ids.h"
+
 /* Icons */
 #define IDI_APPLET                          1001
 #define IDI_ACTIVE_PROFILE                  1011
@@ -29,9 +32,6 @@
 #define IDD_TTLS_USER                       1018
 #define IDD_PEAP_USER                       1021
 #define IDD_ADVANCED_CONFIG                 1022
-
-/* Property sheet: the standard Apply button of the common property sheet */
-#define IDC_SHEET_APPLY                     12321
 
 /* Status page */
 #define IDC_STATUS_LINK_QUALITY             1015

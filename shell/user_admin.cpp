@@ -1,3 +1,5 @@
+#include "user_admin.h"
+
 #include "windows_version.h"
 
 namespace {

@@ -26,7 +26,9 @@ public:
     void SetWirelessZeroConfigMode(BOOL enter);
 
     const std::vector<std::string>& GetMultipleConfigNames() const { return multipleConfigNames_; }
-    BOOL IsWirelessZeroConfigMode() const { return zeroConfig_; }
+    // Whether Wireless Zero Configuration managed the card when the sheet
+    // was built (the page set may have changed since).
+    BOOL StartedInWirelessZeroConfigMode() const { return zeroConfig_; }
 
     CPageConfig& GetConfigPage() { return pageConfig_; }
     CPageEncrypt& GetEncryptPage() { return pageEncrypt_; }

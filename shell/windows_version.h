@@ -16,6 +16,3 @@ enum WindowsVersionCode : unsigned {
 // Recomputed at each call from the system's version number.
 unsigned GetWindowsVersionCode();
 
-// TRUE when the user belongs to the local Administrators group; every
-// failure answers FALSE. Windows 98 counts every user as an administrator.
-BOOL IsUserAdministrator();

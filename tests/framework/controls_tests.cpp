@@ -22,9 +22,9 @@ TEST(ListCtrl, AsksForCallbackTextAndKeepsStatesAndDataPerRow)
         ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
         EXPECT_EQ(images.Add(LoadResourceIcon(IDI_FW_ICON)), 0);
         EXPECT_EQ(ImageList_GetImageCount(images.GetSafeHandle()), 1);
-        EXPECT_EQ(list.SetImageList(images.GetSafeHandle(), LVSIL_SMALL), nullptr);
-        EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list.m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
-                  images.GetSafeHandle());
+        HIMAGELIST handle = images.GetSafeHandle();
+        list.SetImageList(images, LVSIL_SMALL);
+        EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list.m_hWnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0)), handle);
 
         for (int row = 0; row < 3; ++row) {
             EXPECT_EQ(list.InsertCallbackItem(row), row);

@@ -52,7 +52,7 @@ TEST(DataExchange, MaxCharsLimitsTypingAndRefusesALongerText)
     dialog.name = "";
     dialog.nameLimit = 5;
     MessageBoxes boxes;
-    boxes.Expect("Enter no more than 5 characters.");
+    boxes.Expect("At most 5 characters fit here.");
     RunModal(dialog, [&](HWND window) {
         EXPECT_EQ(SendDlgItemMessageA(window, IDC_FW_NAME, EM_GETLIMITTEXT, 0, 0), 5);
         user::Type(window, IDC_FW_NAME, "abcdefgh");

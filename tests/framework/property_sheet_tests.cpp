@@ -176,7 +176,7 @@ TEST(Sheet, APageTakesItsValuesWhenLeftAndShowsThemWhenBack)
     CPropertySheet sheet(IDS_FW_SHEET_CAPTION);
     pages.AddTo(sheet);
     MessageBoxes boxes;
-    boxes.Expect("Enter no more than 4 characters.");
+    boxes.Expect("At most 4 characters fit here.");
     RunSheet(sheet, [&](HWND window) {
         HWND page = first.m_hWnd;
         user::Type(page, IDC_FW_PAGE_EDIT, "one!!!");

@@ -109,7 +109,7 @@ TEST_F(Sheet, StartsInZeroConfigModeWhileTheServiceManagesTheCard)
         store_.SetSimulation("WirelessZeroConfig", answer);
         RunSheet([answer](CWiFiPropSheet& sheet, HWND window) {
             EXPECT_EQ(Tabs(window), kZeroConfigPages) << "service answer " << static_cast<int>(answer);
-            EXPECT_TRUE(sheet.IsWirelessZeroConfigMode());
+            EXPECT_TRUE(sheet.StartedInWirelessZeroConfigMode());
             EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
             user::PressCancel(window);
         });

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "shell/user_admin.h"
 #include "shell/windows_version.h"
 #include "support/child.h"
 
