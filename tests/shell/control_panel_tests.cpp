@@ -4,13 +4,11 @@
 #include <cpl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "driver/80211api.h"
 #include "support/applet_entry.h"
-#include "support/child.h"
+#include "support/claim_holder.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
 
@@ -25,112 +23,77 @@ protected:
         cplApplet_ = LoadAppletEntry(&module_);
         ASSERT_NE(cplApplet_, nullptr);
     }
-
-    void TearDown() override
-    {
-        if (module_)
-            FreeLibrary(module_);
-    }
-
-    LONG Send(UINT message, LPARAM lParam1 = 0, LPARAM lParam2 = 0)
-    {
-        return cplApplet_(nullptr, message, lParam1, lParam2);
-    }
-
-    // Opens the applet with the message and reports the page it shows
-    // first; the sheet is then cancelled from the watcher thread.
-    std::string OpenAndReadFirstPage(UINT message, LPARAM parameters, LONG* result, int* pageCount = nullptr)
-    {
-        std::string page;
-        int count = 0;
-        WindowWatcher watcher(kSheetTitle, [&](HWND sheet) {
-            page = user::PageCaption(sheet, user::CurrentPageIndex(sheet));
-            count = user::PageCount(sheet);
-            CancelSheetFromWatcher(sheet);
-        });
-        *result = Send(message, 0, parameters);
-        if (pageCount)
-            *pageCount = count;
-        return page;
-    }
+    void TearDown() override { FreeLibrary(module_); }
 
     HMODULE module_ = nullptr;
     APPLET_PROC cplApplet_ = nullptr;
 };
 
-TEST_F(ControlPanel, RegistersOneAppletThatAnswersOnlyTheNewInquiry)
+TEST_F(ControlPanel, AnswersEachMessageAsTheProtocolExpects)
 {
-    EXPECT_EQ(Send(CPL_INIT), TRUE);
-    EXPECT_EQ(Send(CPL_GETCOUNT), 1);
-
-    CPLINFO untouched;
-    std::memset(&untouched, 0xA5, sizeof(untouched));
-    CPLINFO info = untouched;
-    EXPECT_EQ(Send(CPL_INQUIRE, 0, reinterpret_cast<LPARAM>(&info)), 1);
-    EXPECT_EQ(std::memcmp(&info, &untouched, sizeof(info)), 0);
-
-    NEWCPLINFOA newInfo;
-    std::memset(&newInfo, 0xA5, sizeof(newInfo));
-    EXPECT_EQ(Send(CPL_NEWINQUIRE, 0, reinterpret_cast<LPARAM>(&newInfo)), 0);
-    EXPECT_EQ(newInfo.dwSize, 244u);
-    EXPECT_EQ(newInfo.dwFlags, 0u);
-    EXPECT_EQ(newInfo.dwHelpContext, 0u);
-    EXPECT_NE(newInfo.lData, 0);
-    EXPECT_NE(newInfo.hIcon, nullptr);
-    EXPECT_STREQ(newInfo.szName, "Vyr 11a/b/g Wireless LAN");
-    EXPECT_STREQ(newInfo.szInfo, "Mini PCI Adapter Configuration");
-    EXPECT_STREQ(newInfo.szHelpFile, "");
+    // In order, as the Control Panel sends them; an inquiry's answer follows
+    // its result ("untouched": the structure kept its fill).
+    const struct {
+        const char* name;
+        UINT message;
+        LPARAM index;
+        const char* expected;
+    } rows[] = {
+        {"init", CPL_INIT, 0, "1"}, {"count", CPL_GETCOUNT, 0, "1"},
+        {"old inquiry", CPL_INQUIRE, 0, "1 | untouched"},
+        {"new inquiry", CPL_NEWINQUIRE, 0, "0 | size=244 flags=0 help=0 data=set icon=set | "
+                                           "Vyr 11a/b/g Wireless LAN | Mini PCI Adapter Configuration | "},
+        {"old inquiry past the list", CPL_INQUIRE, 1, "1 | untouched"},
+        {"new inquiry past the list", CPL_NEWINQUIRE, 7, "1 | untouched"},
+        {"select past the list", CPL_SELECT, -1, "1"}, {"run past the list", CPL_DBLCLK, 3, "1"},
+        {"start past the list", CPL_STARTWPARMSA, 1, "1"}, {"select", CPL_SELECT, 0, "0"},
+        {"stop", CPL_STOP, 0, "0"}, {"unknown", 99, 0, "1"}, {"none", 0, 0, "1"}, {"exit", CPL_EXIT, 0, "0"},
+    };
+    for (const auto& row : rows) {
+        NEWCPLINFOA info, untouched;
+        std::memset(&untouched, 0xA5, sizeof(untouched));  // as a text, no page number
+        info = untouched;
+        std::string seen = std::to_string(cplApplet_(nullptr, row.message, row.index, reinterpret_cast<LPARAM>(&info)));
+        if (row.message == CPL_INQUIRE || row.message == CPL_NEWINQUIRE)
+            seen += " | " + (std::memcmp(&info, &untouched, sizeof(info)) ? DescribeNewInquiry(info) : "untouched");
+        EXPECT_EQ(seen, row.expected) << row.name;
+    }
 }
 
-TEST_F(ControlPanel, AnswersTheRemainingMessagesAsTheProtocolExpects)
+TEST_F(ControlPanel, OpensOnThePageNamedByTheParameterTextOrElseOnTheFirst)
 {
-    ASSERT_EQ(Send(CPL_INIT), TRUE);
-    EXPECT_EQ(Send(CPL_SELECT, 0), 0);
-    EXPECT_EQ(Send(CPL_STOP, 0), 0);
-    EXPECT_EQ(Send(CPL_EXIT), 0);
-    EXPECT_EQ(Send(99, 0), 1);
-    EXPECT_EQ(Send(0, 0), 1);
+    const struct {
+        UINT message;
+        const char* parameters;
+        const char* expected;  // the first page shown, of how many; the answer
+    } rows[] = {
+        {CPL_STARTWPARMSA, "2", "Security of 5 | 1"},     {CPL_STARTWPARMSA, "4 and more", "About of 5 | 1"},
+        {CPL_STARTWPARMSW, "1", "Configuration of 5 | 1"}, {CPL_STARTWPARMSA, nullptr, "Status of 5 | 1"},
+        {CPL_STARTWPARMSA, "Security", "Status of 5 | 1"}, {CPL_STARTWPARMSA, "9", "Status of 5 | 1"},
+        {CPL_DBLCLK, nullptr, "Status of 5 | 0"},
+    };
+    ASSERT_EQ(cplApplet_(nullptr, CPL_INIT, 0, 0), TRUE);
+    for (const auto& row : rows) {
+        std::string text = row.parameters ? row.parameters : "";
+        std::wstring wide(text.begin(), text.end());
+        LPARAM parameters = !row.parameters ? 0
+                            : row.message == CPL_STARTWPARMSW ? reinterpret_cast<LPARAM>(wide.c_str())
+                                                              : reinterpret_cast<LPARAM>(text.c_str());
+        std::string seen;
+        LONG result;
+        {
+            WindowWatcher watcher(kSheetTitle, [&](HWND sheet) {
+                seen = user::PageCaption(sheet, user::CurrentPageIndex(sheet)) + " of " +
+                       std::to_string(user::PageCount(sheet));
+                CancelSheetFromWatcher(sheet);
+            });
+            result = cplApplet_(nullptr, row.message, 0, parameters);
+        }
+        EXPECT_EQ(seen + " | " + std::to_string(result), row.expected) << text;
+    }
 }
 
-TEST_F(ControlPanel, AnAppletIndexOutsideTheListTouchesNothing)
-{
-    ASSERT_EQ(Send(CPL_INIT), TRUE);
-    CPLINFO info = {};
-    NEWCPLINFOA newInfo = {};
-    EXPECT_EQ(Send(CPL_INQUIRE, 1, reinterpret_cast<LPARAM>(&info)), 1);
-    EXPECT_EQ(Send(CPL_NEWINQUIRE, 7, reinterpret_cast<LPARAM>(&newInfo)), 1);
-    EXPECT_EQ(newInfo.dwSize, 0u);
-    EXPECT_EQ(Send(CPL_SELECT, -1), 1);
-    EXPECT_EQ(Send(CPL_DBLCLK, 3), 1);
-    EXPECT_EQ(Send(CPL_STARTWPARMSA, 1, reinterpret_cast<LPARAM>("2")), 1);
-}
-
-TEST_F(ControlPanel, OpensOnThePageNamedByTheParameterText)
-{
-    ASSERT_EQ(Send(CPL_INIT), TRUE);
-    LONG result = 0;
-    int pages = 0;
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, reinterpret_cast<LPARAM>("2"), &result, &pages), "Security");
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(pages, 5);
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, reinterpret_cast<LPARAM>("4 and more"), &result), "About");
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSW, reinterpret_cast<LPARAM>(L"1"), &result), "Configuration");
-    EXPECT_EQ(result, 1);
-}
-
-TEST_F(ControlPanel, OpensOnTheFirstPageWithoutAPageNumber)
-{
-    ASSERT_EQ(Send(CPL_INIT), TRUE);
-    LONG result = 0;
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, 0, &result), "Status");
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, reinterpret_cast<LPARAM>("Security"), &result), "Status");
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_STARTWPARMSA, reinterpret_cast<LPARAM>("9"), &result), "Status");
-    EXPECT_EQ(OpenAndReadFirstPage(CPL_DBLCLK, 0, &result), "Status");
-    EXPECT_EQ(result, 0);
-}
-
-// Opens the real applet while another process holds the card's
+// Opens the real applet while another session holds the card's
 // configuration. The applet's own message box is met from a second thread,
 // as a user would meet it: its text is printed and OK pressed.
 ChildScenario openAppletWhileClaimed("open_applet_while_claimed", [](const std::string&) {
@@ -148,28 +111,12 @@ ChildScenario openAppletWhileClaimed("open_applet_while_claimed", [](const std::
     return 0;
 });
 
-ChildScenario holdClaimUntilReleased("hold_claim_until_released", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    SetEvent(SharedEvent("applet-claim-held"));
-    WaitForSingleObject(SharedEvent("applet-release-claim"), 60000);
-    return claimed ? 0 : 3;
-});
-
-TEST(ControlPanelProcess, AnotherUsersClaimEndsTheControlPanelWithCodeOne)
+TEST_F(ControlPanel, AnotherSessionsClaimEndsTheControlPanelWithCodeOne)
 {
-    HANDLE held = SharedEvent("applet-claim-held");
-    HANDLE release = SharedEvent("applet-release-claim");
-    ChildProcess other("hold_claim_until_released");
-    ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
-
+    ClaimHeldElsewhere other;
     ChildResult result = RunChild("open_applet_while_claimed");
-    SetEvent(release);
-    EXPECT_EQ(other.Finish().exitCode, 0u);
-    EXPECT_EQ(result.exitCode, 1u);
-    EXPECT_EQ(result.output, "This Application is Currently Being Used By Another User.\nPlease Try Again Later.\n");
-    CloseHandle(held);
-    CloseHandle(release);
+    EXPECT_EQ("exit " + std::to_string(result.exitCode) + " | " + result.output,
+              "exit 1 | This Application is Currently Being Used By Another User.\nPlease Try Again Later.\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "shell/control_panel_app.h"
 #include "shell/cp_applet.h"
+#include "support/applet_entry.h"
 #include "support/expectations.h"
 
 namespace {
@@ -26,29 +27,28 @@ const CRuntimeClass NotAWindow::runtimeClass = {"NotAWindow", CreateDynamicObjec
 
 TEST(CCPApplet, RunsADialogClassModallyUnderTheControlPanelWindow)
 {
-    HWND controlPanel = CreateWindowA("STATIC", "Control Panel", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND controlPanel = CreateWindowA("STATIC", "Control Panel", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                      nullptr);
     CWnd parent(controlPanel);
-    CCPApplet applet(IDI_APPLET, &NameDialog::runtimeClass, TRUE);
-    ModalWindows modal;
     HWND owner = nullptr;
+    ModalWindows modal;
     modal.Then([&](HWND dialog) {
         owner = GetWindow(dialog, GW_OWNER);
         EndDialog(dialog, IDOK);
     });
-    EXPECT_EQ(applet.OnRun(&parent, "3"), 0);
+    EXPECT_EQ(CCPApplet(IDI_APPLET, &NameDialog::runtimeClass, TRUE).OnRun(&parent, "3"), 0);
     EXPECT_EQ(owner, controlPanel);
     DestroyWindow(controlPanel);
 }
 
+// Any window would fail the test as unexpected.
 TEST(CCPApplet, ShowsNothingForAClassThatIsNoWindowAndFailsForOneItCannotCreate)
 {
-    CCPApplet notWindow(IDI_APPLET, &NotAWindow::runtimeClass, TRUE);
-    EXPECT_EQ(notWindow.OnRun(nullptr, nullptr), 0);
-    CCPApplet notCreatable(IDI_APPLET, &CObject::runtimeClass, TRUE);
-    EXPECT_EQ(notCreatable.OnRun(nullptr, nullptr), 1);
+    EXPECT_EQ(CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, TRUE).OnRun(nullptr, nullptr), 0);
+    EXPECT_EQ(CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE).OnRun(nullptr, nullptr), 1);
 }
 
-TEST(CCPApplet, AnsweringTheOldInquiryNamesTheResourceThreeTimes)
+TEST(CCPApplet, AnswersTheInquiriesFromItsResourceAndLeavesMissingTextsEmpty)
 {
     CCPApplet applet(IDI_APPLET, &NotAWindow::runtimeClass, FALSE);
     CPLINFO info = {};
@@ -57,53 +57,51 @@ TEST(CCPApplet, AnsweringTheOldInquiryNamesTheResourceThreeTimes)
     EXPECT_EQ(info.idName, IDI_APPLET);
     EXPECT_EQ(info.idInfo, IDI_APPLET);
     EXPECT_EQ(info.lData, reinterpret_cast<LONG_PTR>(&applet));
-}
 
-TEST(CCPApplet, MissingTextLeavesTheFieldsEmpty)
-{
     const UINT kNoSuchString = 4242;
-    CCPApplet applet(kNoSuchString, &NotAWindow::runtimeClass, TRUE);
-    NEWCPLINFOA info;
-    memset(&info, 'x', sizeof(info));
-    EXPECT_EQ(applet.OnNewInquire(&info), 0);
-    EXPECT_EQ(info.dwSize, 244u);
-    EXPECT_STREQ(info.szName, "");
-    EXPECT_STREQ(info.szInfo, "");
-    EXPECT_STREQ(info.szHelpFile, "");
+    NEWCPLINFOA newInfo;
+    memset(&newInfo, 'x', sizeof(newInfo));
+    LONG result = CCPApplet(kNoSuchString, &NotAWindow::runtimeClass, TRUE).OnNewInquire(&newInfo);
+    EXPECT_EQ(std::to_string(result) + " | " + DescribeNewInquiry(newInfo),
+              "0 | size=244 flags=0 help=0 data=set icon=none |  |  | ");
 }
 
 TEST(StartPage, IsTheNumberAtTheStartOfTheText)
 {
-    EXPECT_EQ(StartPageFromParameters(nullptr), 0u);
-    EXPECT_EQ(StartPageFromParameters(""), 0u);
-    EXPECT_EQ(StartPageFromParameters("2"), 2u);
-    EXPECT_EQ(StartPageFromParameters("34x"), 34u);
-    EXPECT_EQ(StartPageFromParameters(" 2"), 0u);
-    EXPECT_EQ(StartPageFromParameters("-1"), 0u);
+    const struct {
+        const char* text;
+        UINT page;
+    } rows[] = {{nullptr, 0}, {"", 0}, {"2", 2}, {"34x", 34}, {" 2", 0}, {"-1", 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(StartPageFromParameters(row.text), row.page) << (row.text ? row.text : "(none)");
     EXPECT_GT(StartPageFromParameters("99999999999999999999"), 4u);  // no overflow back into a page
 }
 
-TEST(CControlPanelApp, OwnsItsAppletsAndCountsThem)
+TEST(CControlPanelApp, OwnsItsAppletsAndRoutesEachMessageToTheOneItNames)
 {
     CControlPanelApp app;
     EXPECT_EQ(app.OnInit(), FALSE);
-    CCPApplet* first = new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, TRUE);
-    CCPApplet* second = new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, TRUE);
-    EXPECT_EQ(app.AddApplet(first), TRUE);
-    EXPECT_EQ(app.AddApplet(second), TRUE);
-    EXPECT_EQ(first->m_pOwner, &app);
-    EXPECT_EQ(app.OnInit(), TRUE);
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_GETCOUNT, 0, 0), 2);
-    CPLINFO info = {};
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_INQUIRE, 1, reinterpret_cast<LPARAM>(&info)), 1);
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_INQUIRE, 2, reinterpret_cast<LPARAM>(&info)), 1);
-
-    // A UI class that cannot be created: the double click reports it, the
-    // start with parameters answers 1 all the same.
-    app.AddApplet(new CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE));
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_DBLCLK, 2, 0), 1);
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_STARTWPARMSA, 2, reinterpret_cast<LPARAM>("1")), 1);
-    EXPECT_EQ(app.OnCplMessage(nullptr, CPL_DBLCLK, 0, 0), 0);
+    // The first answers only the new inquiry; the last one's UI class cannot
+    // be created: the double click reports it, the start with parameters
+    // answers 1 all the same.
+    for (CCPApplet* applet : {new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, TRUE),
+                              new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, FALSE),
+                              new CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE)}) {
+        EXPECT_EQ(app.AddApplet(applet), TRUE);
+        EXPECT_EQ(applet->m_pOwner, &app);
+    }
+    const struct {
+        UINT message;
+        LPARAM index;
+        LONG result;
+    } rows[] = {{CPL_INIT, 0, TRUE},     {CPL_GETCOUNT, 0, 3},     {CPL_INQUIRE, 0, 1},
+                {CPL_INQUIRE, 1, 0},     {CPL_INQUIRE, 3, 1},      {CPL_DBLCLK, 0, 0},
+                {CPL_DBLCLK, 2, 1},      {CPL_STARTWPARMSA, 2, 1}};
+    for (const auto& row : rows) {
+        CPLINFO info = {};  // also the parameters: an empty text
+        EXPECT_EQ(app.OnCplMessage(nullptr, row.message, row.index, reinterpret_cast<LPARAM>(&info)), row.result)
+            << row.message << " to applet " << row.index;
+    }
 }
 
 }  // namespace

@@ -1,18 +1,12 @@
 // The main property sheet, built in this process as the applet builds it.
 // The test prefix reports Windows XP.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
-#include "driver/80211api.h"
-#include "framework/framework.h"
 #include "profiles/current_profile.h"
-#include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
-#include "support/child.h"
+#include "support/claim_holder.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/user.h"
@@ -21,81 +15,101 @@ namespace {
 
 const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const char kOtherUser[] = "This Application is Currently Being Used By Another User.\nPlease Try Again Later.";
+const std::string kAllPages = "Status Configuration Security Power About (5) | config 1 about 4";
+const std::string kZeroConfigPages = "Status Power About (3) | config -1 about 2";
 
-std::vector<std::string> Tabs(HWND sheet)
+// The tabs and where the sheet keeps its pages; the current page, the Apply
+// button and, when on, the Wireless Zero Configuration mode of sheet and
+// Power page.
+std::string View(CWiFiPropSheet& sheet, HWND window)
 {
-    std::vector<std::string> tabs;
-    for (int i = 0; i < user::PageCount(sheet); ++i)
-        tabs.push_back(user::PageCaption(sheet, i));
-    return tabs;
+    std::string view;
+    for (int i = 0; i < user::PageCount(window); ++i)
+        view += user::PageCaption(window, i) + " ";
+    HWND apply = GetDlgItem(window, CPropertySheet::kApplyButtonId);
+    std::string modes = std::to_string(sheet.IsWirelessZeroConfigMode()) + " " +
+                        std::to_string(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
+    return view + "(" + std::to_string(sheet.GetPageCount()) + ") | config " +
+           std::to_string(sheet.GetPageIndex(&sheet.GetConfigPage())) + " about " +
+           std::to_string(sheet.GetPageIndex(&sheet.GetAboutPage())) + " | on " +
+           user::PageCaption(window, user::CurrentPageIndex(window)) + " | apply " +
+           (!apply ? "none" : IsWindowEnabled(apply) ? "on" : "off") + (modes == "0 0" ? "" : " | zero-config " + modes);
 }
 
-const std::vector<std::string> kAllPages = {"Status", "Configuration", "Security", "Power", "About"};
-const std::vector<std::string> kZeroConfigPages = {"Status", "Power", "About"};
-
-// Runs a freshly built sheet and hands its window to `step`, which must
-// close it. The sheet deletes itself.
-void RunSheet(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0)
-{
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(startPage);
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(*sheet, window); });
-    sheet->DoModal();
-}
+struct ObservedSheet : CWiFiPropSheet {
+    explicit ObservedSheet(bool& deleted) : deleted(deleted) {}
+    ~ObservedSheet() override { deleted = true; }
+    bool& deleted;
+};
 
 class Sheet : public testing::Test {
 protected:
+    // Runs a freshly built sheet and hands its window to `step`, which must
+    // close it. The sheet deletes itself.
+    void Run(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0,
+             CWiFiPropSheet* sheet = new CWiFiPropSheet)
+    {
+        sheet->SetStartPage(startPage);
+        ModalWindows modal;
+        modal.Then([&](HWND window) { step(*sheet, window); });
+        sheet->DoModal();
+    }
+
     IsolatedStore store_;
 };
 
-TEST_F(Sheet, ShowsTheFivePagesUnderTheProductTitleWithItsIcon)
+// A sheet's life: it opens as the service and the adapter leave it, holds
+// the claim while open, and on closing deletes itself and lets the claim go.
+TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
 {
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(user::WindowText(window), kTitle);
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_EQ(sheet.GetPageCount(), 5);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetConfigPage()), 1);
-        EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
-        EXPECT_NE(GetDlgItem(window, CPropertySheet::kApplyButtonId), nullptr);
-        user::PressCancel(window);
-    });
+    const struct {
+        const char* name;
+        DWORD service;  // the Wireless Zero Configuration answer
+        UINT startPage;
+        bool ok;  // closed with OK, else Cancel
+        std::string expected;
+    } rows[] = {
+        {"service off", 0, 0, true, kAllPages + " | on Status | apply off"},
+        {"start page", 0, 3, false, kAllPages + " | on Power | apply off"},
+        {"service on", 1, 0, false, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+        {"service unknown", DWORD(-1), 0, true, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+    };
+    store_.SetMultipleConfigNames({"Campus", "Lab"});
+    for (const auto& row : rows) {
+        store_.SetSimulation("WirelessZeroConfig", row.service);
+        SetCurrentProfile(nullptr);
+        bool deleted = false;
+        std::string seen;
+        Run([&](CWiFiPropSheet& sheet, HWND window) {
+            bool icon = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0);
+            CAdapterConfig* current = GetCurrentProfile();
+            seen = user::WindowText(window) + (icon ? " (icon) | " : " | ") + View(sheet, window) + " | " +
+                   NameOf(current) + (current == TheAdapter()->GetCurrentConfiguration() ? " (adapter's) |" : " |");
+            for (const std::string& name : sheet.GetMultipleConfigNames())
+                seen += " " + name;
+            seen += " | deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
+            row.ok ? user::PressOk(window) : user::PressCancel(window);
+        }, row.startPage, new ObservedSheet(deleted));
+        seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
+        EXPECT_EQ(seen, kTitle + (" (icon) | " + row.expected) +
+                            " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1")
+            << row.name;
+    }
 }
 
-TEST_F(Sheet, OpensOnItsStartPage)
+TEST_F(Sheet, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(user::CurrentPageIndex(window), 3);
-        EXPECT_EQ(user::PageCaption(window, 3), "Power");
-        user::PressCancel(window);
-    }, 3);
-}
-
-TEST_F(Sheet, EnableApplySwitchesTheApplyButtonBothWays)
-{
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
+    Run([](CWiFiPropSheet& sheet, HWND window) {
         EXPECT_EQ(sheet.EnableApply(TRUE), TRUE);
-        EXPECT_TRUE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
+        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply on");
         EXPECT_EQ(sheet.EnableApply(FALSE), TRUE);
-        EXPECT_FALSE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, ZeroConfigModeDropsConfigurationAndSecurityAndComesBackInOrder)
-{
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
+        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply off");
         user::SwitchPage(window, 2);
         sheet.SetWirelessZeroConfigMode(TRUE);
-        EXPECT_EQ(Tabs(window), kZeroConfigPages);
-        EXPECT_EQ(sheet.GetPageCount(), 3);
         EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-
+        EXPECT_EQ(View(sheet, window).substr(0, kZeroConfigPages.size()), kZeroConfigPages);
         sheet.SetWirelessZeroConfigMode(FALSE);
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetConfigPage()), 1);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetAboutPage()), 4);
-
+        EXPECT_EQ(View(sheet, window).substr(0, kAllPages.size()), kAllPages);
         // The pages made again work: they can be shown.
         user::SwitchPage(window, 2);
         EXPECT_EQ(user::CurrentPage(window), sheet.GetEncryptPage().m_hWnd);
@@ -103,210 +117,80 @@ TEST_F(Sheet, ZeroConfigModeDropsConfigurationAndSecurityAndComesBackInOrder)
     });
 }
 
-TEST_F(Sheet, StartsInZeroConfigModeWhileTheServiceManagesTheCard)
-{
-    for (DWORD answer : {DWORD(1), DWORD(-1)}) {
-        store_.SetSimulation("WirelessZeroConfig", answer);
-        RunSheet([answer](CWiFiPropSheet& sheet, HWND window) {
-            EXPECT_EQ(Tabs(window), kZeroConfigPages) << "service answer " << static_cast<int>(answer);
-            EXPECT_TRUE(sheet.IsWirelessZeroConfigMode());
-            EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-            user::PressCancel(window);
-        });
-    }
-    store_.SetSimulation("WirelessZeroConfig", 0);
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_FALSE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, MakesTheAdaptersCurrentConfigurationTheCurrentProfile)
-{
-    SetCurrentProfile(nullptr);
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        CAdapterConfig* current = GetCurrentProfile();
-        ASSERT_NE(current, nullptr);
-        EXPECT_EQ(NameOf(current), "Default");
-        EXPECT_EQ(current, TheAdapter()->GetCurrentConfiguration());
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, CopiesTheMultipleConfigurationNames)
-{
-    store_.SetMultipleConfigNames({"Campus", "Lab"});
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(sheet.GetMultipleConfigNames(), (std::vector<std::string>{"Campus", "Lab"}));
-        user::PressCancel(window);
-    });
-}
-
-class ObservedSheet : public CWiFiPropSheet {
-public:
-    explicit ObservedSheet(bool& deleted) : deleted_(deleted) {}
-    ~ObservedSheet() override { deleted_ = true; }
-
-private:
-    bool& deleted_;
-};
-
-TEST_F(Sheet, DeletesItselfWhenItsWindowIsDestroyed)
-{
-    for (bool ok : {true, false}) {
-        bool deleted = false;
-        ObservedSheet* sheet = new ObservedSheet(deleted);
-        ModalWindows modal;
-        modal.Then([&](HWND window) {
-            EXPECT_FALSE(deleted);
-            ok ? user::PressOk(window) : user::PressCancel(window);
-        });
-        sheet->DoModal();
-        EXPECT_TRUE(deleted);
-    }
-}
-
-// --- The single-user rule on Windows XP -----------------------------------
-
-// Holds the card's configuration claim, as another user's session would,
-// until told to let go.
-ChildScenario holdClaim("hold_claim", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    SetEvent(SharedEvent("claim-held"));
-    WaitForSingleObject(SharedEvent("release-claim"), 60000);
-    adapters.ClearMultipleConfig();
-    return claimed ? 0 : 3;
-});
-
-// Answers whether this process could take the claim.
-ChildScenario tryClaim("try_claim", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    adapters.ClearMultipleConfig();
-    return claimed ? 1 : 0;
-});
-
-class OtherSession {
-public:
-    OtherSession() : held_(SharedEvent("claim-held")), release_(SharedEvent("release-claim")), child_("hold_claim")
-    {
-        ResetEvent(release_);
-        EXPECT_EQ(WaitForSingleObject(held_, 30000), WAIT_OBJECT_0);
-    }
-    ~OtherSession()
-    {
-        SetEvent(release_);
-        EXPECT_EQ(child_.Finish().exitCode, 0u);
-        ResetEvent(held_);
-        CloseHandle(held_);
-        CloseHandle(release_);
-    }
-
-private:
-    HANDLE held_;
-    HANDLE release_;
-    ChildProcess child_;
-};
-
 TEST_F(Sheet, AnotherSessionsClaimStopsTheSheetWithAMessage)
 {
-    OtherSession other;
+    ClaimHeldElsewhere other;
     MessageBoxes boxes;
     boxes.Expect(kOtherUser);
     ProcessExits exits;
     CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    EXPECT_EQ(exits.Codes(), std::vector<UINT>{1});
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption, kTitle);
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(sheet->GetPageCount(), 0);
+    std::string seen = "pages " + std::to_string(sheet->GetPageCount()) + " | exits";
+    for (UINT code : exits.Codes())
+        seen += " " + std::to_string(code);
+    for (const ShownMessageBox& box : boxes.Shown())
+        seen += " | " + box.caption + (box.type == MB_OK ? " (OK)" : "");
+    EXPECT_EQ(seen, std::string("pages 0 | exits 1 | ") + kTitle + " (OK)");
     delete sheet;
-}
-
-TEST_F(Sheet, TheTrayCompanionsWindowLetsTheSheetOpenDespiteTheClaim)
-{
-    OtherSession other;
-    HWND tray = CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(tray, nullptr);
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(Tabs(window), kAllPages);
-        user::PressCancel(window);
-    });
-    DestroyWindow(tray);
-}
-
-TEST_F(Sheet, HoldsTheClaimWhileItLivesAndReleasesItAfterwards)
-{
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(RunChild("try_claim").exitCode, 0u);
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(RunChild("try_claim").exitCode, 1u);
 }
 
 // Opens the sheet as the applet does, with no test seams but the message
 // boxes: the process really ends when the rule stops it.
-ChildScenario openSheet("open_sheet", [](const std::string&) {
+ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     PrintMessageBoxesInChild();
+    if (argument == "tray")
+        CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     CWiFiPropSheet* sheet = new CWiFiPropSheet;
     std::printf("pages %d\n", sheet->GetPageCount());
     delete sheet;
     return 0;
 });
 
-TEST_F(Sheet, TheRuleEndsTheHostProcessWithCodeOne)
+TEST_F(Sheet, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns)
 {
-    OtherSession other;
-    ChildResult result = RunChild("open_sheet");
-    EXPECT_EQ(result.exitCode, 1u);
-    EXPECT_EQ(result.output, std::string("message box: ") + kTitle + ": " + kOtherUser + "\n");
+    const struct {
+        const char* name;
+        const char* windowsVersion;
+        const char* argument;
+        std::string expected;
+    } rows[] = {
+        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kTitle + ": " + kOtherUser + "\n"},
+        {"Windows XP, tray companion", "", "tray", "exit 0 | pages 5\n"},
+        {"Windows 2000", "win2k", "", "exit 0 | pages 5\n"},
+    };
+    ClaimHeldElsewhere other;
+    // One child per row: the rule ends its process, and Wine fixes the
+    // version a process sees when it starts.
+    std::string expected, seen;
+    for (const auto& row : rows) {
+        ChildOptions options;
+        options.windowsVersion = row.windowsVersion;
+        options.argument = row.argument;
+        ChildResult result = RunChild("open_sheet", options);
+        expected += std::string(row.name) + ": " + row.expected;
+        seen += std::string(row.name) + ": exit " + std::to_string(result.exitCode) + " | " + result.output;
+    }
+    EXPECT_EQ(seen, expected);
 }
 
-// On Windows 2000: takes the claim itself, builds and deletes a sheet, and
-// keeps the claim until told: the sheet neither checks nor releases it.
+// On Windows 2000 the sheet neither checks nor releases the claim: this
+// child takes it, builds and deletes a sheet, and keeps it until told.
 ChildScenario claimThenSheet("claim_then_sheet", [](const std::string&) {
     PrintMessageBoxesInChild();
-    PAvailableAdapters adapters;
-    if (!adapters.CheckMultipleConfig())
-        return 3;
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    std::printf("pages %d\n", sheet->GetPageCount());
-    std::fflush(stdout);
-    delete sheet;
-    SetEvent(SharedEvent("claim-held"));
-    WaitForSingleObject(SharedEvent("release-claim"), 60000);
-    return 0;
+    return HoldClaimUntilReleased([] {
+        CWiFiPropSheet* sheet = new CWiFiPropSheet;
+        std::printf("pages %d\n", sheet->GetPageCount());
+        delete sheet;
+    });
 });
 
-TEST_F(Sheet, Windows2000NeitherChecksNorReleasesTheClaim)
+TEST_F(Sheet, OnWindows2000ADeletedSheetLeavesItsProcesssClaimAlone)
 {
-    {
-        OtherSession other;
-        ChildOptions windows2000;
-        windows2000.windowsVersion = "win2k";
-        ChildResult result = RunChild("open_sheet", windows2000);
-        EXPECT_EQ(result.exitCode, 0u);
-        EXPECT_EQ(result.output, "pages 5\n");
-    }
-
-    HANDLE held = SharedEvent("claim-held");
-    HANDLE release = SharedEvent("release-claim");
-    ResetEvent(held);
-    ResetEvent(release);
-    ChildOptions windows2000;
-    windows2000.windowsVersion = "win2k";
-    ChildProcess child("claim_then_sheet", windows2000);
-    ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
-    EXPECT_EQ(RunChild("try_claim").exitCode, 0u);
-    SetEvent(release);
-    ChildResult result = child.Finish();
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(result.output, "pages 5\n");
-    ResetEvent(held);
-    CloseHandle(held);
-    CloseHandle(release);
+    ChildOptions options;
+    options.windowsVersion = "win2k";
+    ClaimHeldElsewhere windows2000("claim_then_sheet", options);
+    EXPECT_FALSE(AnotherProcessCouldClaim());
+    ChildResult result = windows2000.Release();
+    EXPECT_EQ("exit " + std::to_string(result.exitCode) + " | " + result.output, "exit 0 | pages 5\n");
 }
 
 }  // namespace
