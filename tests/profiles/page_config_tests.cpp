@@ -1,8 +1,7 @@
 // The Configuration page in the real sheet, against the real library and an
-// isolated store. What a user who is not an administrator sees runs in
-// child processes with a restricted token.
+// isolated store. What a user who is not an administrator sees runs in a
+// child process with a restricted token.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -21,16 +20,18 @@
 
 namespace {
 
-const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
-const char kNoSelection[] = "Could not find a selected profile on which to perform the operation.";
-const char kNotDefault[] = "You cannot delete or rename the \"Default\" profile.";
-const char kLastProfile[] = "You cannot delete the selected profile.  There must be at least one profile.";
-const char kConfirmDelete[] = "Are you sure you want to delete the selected profile?";
-const char kTemporarily[] =
-    "This Profile is temporarily activated to the driver. The settings will not be saved for further use! ";
+const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
+const std::string kNoSelection = "box: Could not find a selected profile on which to perform the operation. | ";
+const std::string kNotDefault = "box: You cannot delete or rename the \"Default\" profile. | ";
+const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
+const std::string kConfirm = "box: Are you sure you want to delete the selected profile? [yes/no/cancel] | ";
+const std::string kInUse = "box: A profile already exists with this name.  Please enter a unique profile name. | ";
+const std::string kTemporarily = "box: This Profile is temporarily activated to the driver. The settings will not be "
+                                 "saved for further use!  | ";
+const std::string kNewDialog = "dialog: Please enter a name for the new profile and press OK. Profile Name: ";
+const std::string kSent = "disabled, sent | ";
+const char kCancel[] = "(Cancel)";
 const int kList = IDC_CONFIG_PROFILE_LIST;
-
-// --- The store ---------------------------------------------------------------
 
 std::string Join(CAdapterConfigArray* profiles)
 {
@@ -52,7 +53,7 @@ ChildScenario describeStore("describe_store", [](const std::string&) {
     AppliedProfile applied;
     ReadAppliedProfile(OpenStore(), applied);
     PAvailableAdapters().GetAdminProfileName(adminProfile);
-    std::printf("own: %s\nprovisioned: %s\nselection: %s\nin effect: %s[%s]\nadmin profile: %s\n",
+    std::printf("own=%s | provisioned=%s | selected=%s | in effect=%s[%s] | admin=%s",
                 Join(adapter->GetConfigurations()).c_str(), Join(adapter->GetSecondConfigurations()).c_str(),
                 NameOf(adapter->GetCurrentConfiguration()).c_str(), applied.settings.name.c_str(),
                 applied.settings.networkName1.c_str(), adminProfile.c_str());
@@ -62,73 +63,91 @@ ChildScenario describeStore("describe_store", [](const std::string&) {
 std::string StoredState()
 {
     ChildResult result = RunChild("describe_store");
-    EXPECT_EQ(result.exitCode, 0u);
-    return result.output;
+    return result.exitCode ? "describe_store ended with " + std::to_string(result.exitCode) : result.output;
 }
 
-std::string StoredLine(const std::string& field)
+std::string SetMembers(const std::string& set)
 {
-    std::string state = StoredState();
-    std::string::size_type start = state.find(field + ": ");
-    if (start == std::string::npos)
-        return "missing " + field;
-    start += field.size() + 2;
-    return state.substr(start, state.find('\n', start) - start);
+    std::string members = set + ":";
+    std::string key = std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set;
+    for (const std::string& member : OpenStore().OpenChild(key).ReadStrings(kMembersValue))
+        members += " " + member;
+    return members;
 }
 
-std::vector<std::string> SetMembers(const std::string& set)
+// The selected row and the current profile, the buttons (and the sheet's
+// Apply) that are disabled, and whether the list has the focus.
+std::string State(HWND page)
 {
-    return OpenStore().OpenChild(std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set).ReadStrings(
-        kMembersValue);
+    std::string off;
+    const std::pair<int, const char*> buttons[] = {
+        {IDC_CONFIG_NEW, " new"},             {IDC_CONFIG_RENAME, " rename"},     {IDC_CONFIG_DELETE, " delete"},
+        {IDC_CONFIG_CONFIGURE, " configure"}, {IDC_CONFIG_ACTIVATE, " activate"},
+    };
+    for (const auto& [id, name] : buttons)
+        off += user::IsEnabled(page, id) ? "" : name;
+    off += user::IsEnabled(GetParent(page), CPropertySheet::kApplyButtonId) ? "" : " apply";
+    std::string current = GetCurrentProfile() ? NameOf(GetCurrentProfile()) : "(none)";
+    return "row=" + std::to_string(user::SelectedRow(page, kList)) + " " + current + " | off:" +
+           (off.empty() ? " none" : off) + (user::HasFocus(page, kList) ? " | focus=list" : "");
 }
 
-// --- The page ----------------------------------------------------------------
-
-bool HasIcon(HWND page, int row)
+std::string Opened(HWND page)
 {
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendDlgItemMessageA(page, kList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage >= 0;
+    return user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " + user::Rows(page, kList) + " | " + State(page);
 }
 
-// The rows as the user sees them, the icon shown as "*".
-std::string Rows(HWND page)
-{
-    std::string rows;
-    for (int row = 0; row < user::RowCount(page, kList); ++row)
-        rows += std::string(row ? " " : "") + (HasIcon(page, row) ? "*" : "") + user::RowText(page, kList, row);
-    return rows;
-}
+// A user's step: chooses a row by name ("-": empty space), then clicks a
+// button. A disabled button's command is sent straight to the page: the
+// page's own checks stand behind the buttons' states.
+struct Step {
+    const char* name;
+    std::string choose;
+    int button;
+    std::vector<std::string> names;  // typed in turn into the name dialog
+    int answer;                      // to the boxes
+    std::string shown;               // dialog, boxes, the rows when they changed, State
+    std::string stored;              // when given, read back from a new process
+};
 
-std::string Buttons(HWND page)
+std::string Play(HWND page, const Step& step)
 {
-    return std::string("rename=") + (user::IsEnabled(page, IDC_CONFIG_RENAME) ? "1" : "0") +
-           " delete=" + (user::IsEnabled(page, IDC_CONFIG_DELETE) ? "1" : "0") +
-           " activate=" + (user::IsEnabled(page, IDC_CONFIG_ACTIVATE) ? "1" : "0");
-}
-
-int RowOf(HWND page, const std::string& name)
-{
-    for (int row = 0; row < user::RowCount(page, kList); ++row) {
-        if (user::RowText(page, kList, row) == name)
-            return row;
+    std::string before = user::Rows(page, kList), shown;
+    if (step.choose == "-")
+        user::ClearRows(page, kList);
+    else if (!step.choose.empty())
+        user::ChooseRow(page, kList, user::RowOf(page, kList, step.choose));
+    if (step.button) {
+        // Something to apply and the focus away from the list, so that the
+        // view shows what the action does to them.
+        EnableWindow(GetDlgItem(GetParent(page), CPropertySheet::kApplyButtonId), TRUE);
+        SetFocus(GetDlgItem(page, IDC_CONFIG_NEW));
+        MessageBoxLog boxes(std::vector<int>(3, step.answer));
+        ModalWindows dialogs;
+        if (!step.names.empty()) {
+            dialogs.Then([&](HWND dialog) {
+                shown += "dialog: " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " " +
+                         user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " '" +
+                         user::Text(dialog, IDC_PROFILE_NAME_EDIT) + "' | ";
+                for (const std::string& name : step.names) {
+                    if (name != kCancel)
+                        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, name);
+                    user::Click(dialog, name == kCancel ? IDCANCEL : IDOK);
+                }
+            });
+        }
+        if (user::IsEnabled(page, step.button)) {
+            user::Click(page, step.button);
+        } else {
+            shown += kSent;
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, step.button)));
+        }
+        shown += boxes.Text(kTitle);
     }
-    ADD_FAILURE() << "no row " << name;
-    return -1;
-}
-
-std::string CurrentName()
-{
-    return GetCurrentProfile() ? NameOf(GetCurrentProfile()) : "(none)";
-}
-
-// The command of a disabled button, sent straight to the page: the page's
-// own checks stand behind the buttons' states.
-void Command(HWND page, int id)
-{
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    if (user::Rows(page, kList) != before)
+        shown += "rows: " + user::Rows(page, kList) + " | ";
+    return shown + State(page);
 }
 
 // Opens the sheet on the Configuration page; `step` must close it.
@@ -141,13 +160,86 @@ void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> 
     sheet->DoModal();
 }
 
-// Answers the profile-name dialog: replaces the offered name and presses OK.
-std::function<void(HWND)> NameDialogAnswer(const std::string& name)
+// Opens the page, which must show `opened`, plays the steps and cancels.
+void PlayAll(const std::string& opened, const std::vector<Step>& steps)
 {
-    return [name](HWND dialog) {
-        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, name);
-        user::Click(dialog, IDOK);
-    };
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+        EXPECT_EQ(Opened(page), opened);
+        for (const Step& step : steps) {
+            EXPECT_EQ(Play(page, step), step.shown) << step.name;
+            if (!step.stored.empty())
+                EXPECT_EQ(StoredState(), step.stored) << step.name;
+        }
+        user::PressCancel(window);
+    });
+}
+
+// Another user may activate an administrator profile but neither change it
+// nor make it the selection: the page marks it again for that user only,
+// until the user activates a profile of their own.
+const std::string kOpened = "Profiles: *Default Office admin_net admin_corp | row=0 Default | off: rename delete "
+                            "activate apply | focus=list >> ";
+const std::string kCorpActive = kTemporarily + "rows: Default Office admin_net *admin_corp | row=3 admin_corp"
+                                               " | off: rename delete activate | focus=list";
+const std::string kReopened = "Profiles: Default Office admin_net *admin_corp | row=3 admin_corp | off: rename "
+                              "delete activate apply | focus=list >> ";
+const std::string kOfficeActive = "Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete "
+                                  "activate apply | focus=list >> ";
+const std::vector<Step> kAsUser = {
+    {"admin_net", "admin_net", 0, {}, 0, kOpened + "row=2 admin_net | off: rename delete apply | focus=list"},
+    {"activate admin_corp", "admin_corp", IDC_CONFIG_ACTIVATE, {}, IDOK,
+     kOpened + "row=3 admin_corp | off: rename delete apply | focus=list >> " + kCorpActive,
+     "own=Default Office admin_net | provisioned=admin_corp | selected=Default | in effect=admin_corp[] | admin=admin_corp"},
+    {"reopened", "", 0, {}, 0, kReopened + "row=3 admin_corp | off: rename delete activate apply | focus=list"},
+    {"activate Office", "Office", IDC_CONFIG_ACTIVATE, {}, IDOK,
+     kReopened + "row=1 Office | off: apply | focus=list >> rows: Default *Office admin_net admin_corp | row=1 Office"
+                 " | off: delete activate apply | focus=list",
+     "own=Default Office admin_net | provisioned=admin_corp | selected=Office | in effect=Office[] | admin="},
+    {"reopened", "", 0, {}, 0, kOfficeActive + "row=1 Office | off: delete activate apply | focus=list"},
+    {"activate admin_corp again", "admin_corp", IDC_CONFIG_ACTIVATE, {}, IDOK,
+     kOfficeActive + "row=3 admin_corp | off: rename delete apply | focus=list >> " + kCorpActive,
+     "own=Default Office admin_net | provisioned=admin_corp | selected=Office | in effect=admin_corp[] | admin=admin_corp"},
+};
+
+const std::vector<Step> kOnWindows98 = {
+    {"activate admin_net", "admin_net", IDC_CONFIG_ACTIVATE, {}, IDOK,
+     "Profiles: *Default admin_net | row=0 Default | off: rename delete activate apply | focus=list >> row=1 admin_net"
+     " | off: apply | focus=list >> rows: Default *admin_net | row=1 admin_net | off: delete activate apply | focus=list",
+     "own=Default admin_net | provisioned= | selected=admin_net | in effect=admin_net[] | admin="},
+};
+
+// Plays a table, each step on the page opened anew: a line of what the page
+// showed when opened, after the choice and after the click, and one of the
+// store when the step names what it must hold.
+ChildScenario playAsUser("play_as_user", [](const std::string& table) {
+    for (const Step& step : table == "win98" ? kOnWindows98 : kAsUser) {
+        RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+            std::string shown = Opened(page);
+            shown += " >> " + Play(page, {step.name, step.choose, 0});
+            if (step.button)
+                shown += " >> " + Play(page, {step.name, "", step.button, step.names, step.answer});
+            std::printf("%s\n", shown.c_str());
+            user::PressCancel(window);
+        });
+        if (!step.stored.empty())
+            std::printf("stored: %s\n", StoredState().c_str());
+    }
+    return 0;
+});
+
+// Runs the table in one child as a user who is not an administrator.
+void ExpectAsUser(const std::string& windowsVersion, const std::vector<Step>& steps)
+{
+    ChildOptions options;
+    options.asNonAdministrator = true;
+    options.windowsVersion = windowsVersion;
+    options.argument = windowsVersion;
+    std::string expected;
+    for (const Step& step : steps)
+        expected += step.shown + "\n" + (step.stored.empty() ? "" : "stored: " + step.stored + "\n");
+    ChildResult result = RunChild("play_as_user", options);
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_EQ(result.output, expected);
 }
 
 class ConfigPage : public testing::Test {
@@ -155,233 +247,93 @@ protected:
     IsolatedStore store_;
 };
 
-// --- The list and its buttons ------------------------------------------------
-
-TEST_F(ConfigPage, ListsBothArraysAndMarksTheActiveProfile)
-{
-    store_.StoreProfiles({"Office", "Default", "Home"}, {"Corp"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(Rows(page), "Office *Default Home Corp");
-        EXPECT_EQ(user::SelectedRow(page, kList), 1);
-        EXPECT_EQ(CurrentName(), "Default");
-        EXPECT_EQ(user::Text(page, IDC_CONFIG_PROFILES_LABEL), "Profiles");
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(ConfigPage, ButtonsFollowTheNameAndRowOfTheSelection)
+TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSelection)
 {
     store_.SetMultipleConfigNames({"Lab", "Campus"});
-    store_.StoreProfiles({"Default", "Office", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        const std::pair<const char*, const char*> expected[] = {
-            {"Default", "rename=0 delete=0 activate=0"},   {"Office", "rename=1 delete=1 activate=1"},
-            {"MyDefault", "rename=0 delete=0 activate=1"}, {"lowdefault", "rename=1 delete=1 activate=1"},
-            {"Campus_west", "rename=0 delete=1 activate=0"}, {"admin_net", "rename=1 delete=1 activate=1"},
-            {"Guest", "rename=1 delete=1 activate=1"},
-        };
-        for (const auto& [name, buttons] : expected) {
-            user::ChooseRow(page, kList, RowOf(page, name));
-            EXPECT_EQ(CurrentName(), name);
-            EXPECT_EQ(Buttons(page), buttons) << name;
-            EXPECT_TRUE(user::IsEnabled(page, IDC_CONFIG_NEW));
-            EXPECT_TRUE(user::IsEnabled(page, IDC_CONFIG_CONFIGURE));
-        }
-        // Empty space: no row, the same current profile and buttons.
-        user::ClearRows(page, kList);
-        EXPECT_EQ(user::SelectedRow(page, kList), -1);
-        EXPECT_EQ(CurrentName(), "Guest");
-        EXPECT_EQ(Buttons(page), "rename=1 delete=1 activate=1");
-        user::PressCancel(window);
-    });
+    store_.StoreProfiles({"Office", "Default", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
+    PlayAll("Profiles: Office *Default MyDefault lowdefault Campus_west admin_net Guest | row=1 Default"
+            " | off: rename delete activate apply | focus=list",
+            {
+                {"Office", "Office", 0, {}, 0, "row=0 Office | off: apply | focus=list"},
+                {"Default", "Default", 0, {}, 0, "row=1 Default | off: rename delete activate apply | focus=list"},
+                {"MyDefault", "MyDefault", 0, {}, 0, "row=2 MyDefault | off: rename delete apply | focus=list"},
+                {"lowdefault", "lowdefault", 0, {}, 0, "row=3 lowdefault | off: apply | focus=list"},
+                {"Campus_west", "Campus_west", 0, {}, 0, "row=4 Campus_west | off: rename activate apply | focus=list"},
+                {"admin_net", "admin_net", 0, {}, 0, "row=5 admin_net | off: apply | focus=list"},
+                {"Guest", "Guest", 0, {}, 0, "row=6 Guest | off: apply | focus=list"},
+                // Empty space: no row, the same current profile and buttons.
+                {"empty space", "-", 0, {}, 0, "row=-1 Guest | off: apply | focus=list"},
+            });
 }
 
-// A user who is not an administrator: what the page shows, after choosing
-// the named row and, with "activate" after a blank, activating it.
-ChildScenario showPageAsUser("show_page_as_user", [](const std::string& argument) {
-    PrintMessageBoxesInChild();
-    std::string rowName = argument.substr(0, argument.find(' '));
-    bool activate = argument.find(" activate") != std::string::npos;
-    SetModalHook([&](HWND window) {
-        HWND page = user::CurrentPage(window);
-        std::printf("rows: %s\n", Rows(page).c_str());
-        if (!rowName.empty()) {
-            user::ChooseRow(page, kList, RowOf(page, rowName));
-            std::printf("%s: %s\n", rowName.c_str(), Buttons(page).c_str());
-        }
-        if (activate) {
-            EnableWindow(GetDlgItem(window, CPropertySheet::kApplyButtonId), TRUE);
-            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CONFIG_ACTIVATE, BN_CLICKED), 0);
-            std::printf("after: %s apply=%d\n", Rows(page).c_str(),
-                        IsWindowEnabled(GetDlgItem(window, CPropertySheet::kApplyButtonId)) ? 1 : 0);
-        }
-        user::PressCancel(window);
-    });
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(1);
-    sheet->DoModal();
-    return 0;
-});
-
-std::string ShowPageAsUser(const std::string& argument, const std::string& windowsVersion = "")
-{
-    ChildOptions options;
-    options.asNonAdministrator = true;
-    options.windowsVersion = windowsVersion;
-    options.argument = argument;
-    ChildResult result = RunChild("show_page_as_user", options);
-    EXPECT_EQ(result.exitCode, 0u);
-    return result.output;
-}
-
-TEST_F(ConfigPage, AdministratorProfilesAreClosedToOtherUsers)
-{
-    store_.StoreProfiles({"Default", "admin_net"});
-    EXPECT_EQ(ShowPageAsUser("admin_net"), "rows: *Default admin_net\nadmin_net: rename=0 delete=0 activate=1\n");
-}
-
-// --- New, Rename, Delete -----------------------------------------------------
-
-TEST_F(ConfigPage, NewAddsTheNamedProfileSelectedAndStored)
+TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
 {
     store_.StoreProfiles({"Default", "Office"}, {"Guest"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        ModalWindows dialogs;
-        dialogs.Then([](HWND dialog) {
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_PROMPT), "Please enter a name for the new profile and press OK.");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_LABEL), "Profile Name:");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_EDIT), "NewProfile");
-            user::Click(dialog, IDCANCEL);
-        });
-        dialogs.Then([](HWND dialog) {
-            MessageBoxes boxes;
-            boxes.Expect("A profile already exists with this name.  Please enter a unique profile name.");
-            NameDialogAnswer("GUEST")(dialog);
-            NameDialogAnswer("Home")(dialog);
-        });
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Guest");
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Home Guest");
-        EXPECT_EQ(user::SelectedRow(page, kList), 2);
-        EXPECT_EQ(CurrentName(), "Home");
-        EXPECT_TRUE(user::HasFocus(page, kList));
-
-        // A name the library refuses leaves everything as it was, silently.
-        user::ChooseRow(page, kList, 1);
-        dialogs.Then(NameDialogAnswer("Lab\\2"));
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Home Guest");
-        EXPECT_EQ(CurrentName(), "Office");
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Default Office Home");
+    const std::string unchanged = "own=Default Office | provisioned=Guest | selected=Default | in effect=Default[] | admin=";
+    PlayAll("Profiles: *Default Office Guest | row=0 Default | off: rename delete activate apply | focus=list",
+            {
+                {"new, cancelled", "", IDC_CONFIG_NEW, {kCancel}, IDOK,
+                 kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate", unchanged},
+                {"new, a name in use first", "", IDC_CONFIG_NEW, {"GUEST", "Home"}, IDOK,
+                 kNewDialog + "'NewProfile' | " + kInUse +
+                     "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
+                // A name the library refuses leaves everything as it was, silently.
+                {"new, refused by the library", "Office", IDC_CONFIG_NEW, {"Lab\\2"}, IDOK,
+                 kNewDialog + "'NewProfile' | row=1 Office | off: none"},
+                {"rename Default", "Default", IDC_CONFIG_RENAME, {}, IDOK,
+                 kSent + kNotDefault + "row=0 Default | off: rename delete activate"},
+                {"rename, a name in use first", "Office", IDC_CONFIG_RENAME, {"office", "Work"}, IDOK,
+                 "dialog: Please enter a new name for the profile and press OK. Profile Name: 'Office' | " + kInUse +
+                     "rows: *Default Work Home Guest | row=1 Work | off: none | focus=list",
+                 "own=Default Work Home | provisioned=Guest | selected=Default | in effect=Default[] | admin="},
+            });
 }
 
-TEST_F(ConfigPage, RenameRenamesTheSelectedProfileButNeverDefault)
-{
-    store_.StoreProfiles({"Default", "Office"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        boxes.Expect(kNotDefault);
-        Command(page, IDC_CONFIG_RENAME);
-        EXPECT_EQ(boxes.Shown().at(0).caption, kTitle);
-        EXPECT_EQ(boxes.Shown().at(0).type, static_cast<UINT>(MB_OK));
-
-        user::ChooseRow(page, kList, 1);
-        ModalWindows dialogs;
-        dialogs.Then([](HWND dialog) {
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_PROMPT), "Please enter a new name for the profile and press OK.");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_EDIT), "Office");
-            MessageBoxes inUse;
-            inUse.Expect("A profile already exists with this name.  Please enter a unique profile name.");
-            NameDialogAnswer("office")(dialog);
-            NameDialogAnswer("Work")(dialog);
-        });
-        user::Click(page, IDC_CONFIG_RENAME);
-        EXPECT_EQ(Rows(page), "*Default Work");
-        EXPECT_EQ(CurrentName(), "Work");
-        EXPECT_EQ(user::SelectedRow(page, kList), 1);
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Default Work");
-}
-
-TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlace)
+TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlaceButNeverDeletesTheActiveRow)
 {
     store_.StoreProfiles({"Alpha", "Mid", "Zed", "Default", "Last"}, {"P1", "P2"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        // Row, answer, rows after, selected row after.
-        const struct {
-            const char* name;
-            int answer;
-            const char* rows;
-            int selected;
-        } steps[] = {
-            {"Alpha", IDNO, "Alpha Mid Zed *Default Last P1 P2", 0},
-            {"Alpha", IDCANCEL, "Alpha Mid Zed *Default Last P1 P2", 0},
-            {"Alpha", IDYES, "Mid Zed *Default Last P1 P2", 0},
-            {"Zed", IDYES, "Mid *Default Last P1 P2", 1},
-            {"Last", IDYES, "Mid *Default P1 P2", 1},
-            {"P2", IDYES, "Mid *Default P1", 2},
-            {"P1", IDYES, "Mid *Default", 1},
-        };
-        for (const auto& step : steps) {
-            user::ChooseRow(page, kList, RowOf(page, step.name));
-            boxes.Expect(kConfirmDelete, step.answer);
-            user::Click(page, IDC_CONFIG_DELETE);
-            EXPECT_EQ(Rows(page), step.rows) << step.name;
-            EXPECT_EQ(user::SelectedRow(page, kList), step.selected) << step.name;
-        }
-        EXPECT_EQ(boxes.Shown().at(0).type, static_cast<UINT>(MB_YESNOCANCEL));
-        EXPECT_EQ(CurrentName(), "Default");
-
-        // The active row is never deleted, even when confirmed.
-        user::ClearRows(page, kList);
-        boxes.Expect(kNotDefault);
-        Command(page, IDC_CONFIG_DELETE);
-        user::ChooseRow(page, kList, 0);
-        user::Click(page, IDC_CONFIG_ACTIVATE);
-        SetFocus(GetDlgItem(page, IDC_CONFIG_NEW));
-        boxes.Expect(kConfirmDelete, IDYES);
-        Command(page, IDC_CONFIG_DELETE);
-        EXPECT_EQ(Rows(page), "*Mid Default");
-        EXPECT_TRUE(user::HasFocus(page, kList));
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Mid Default");
-    EXPECT_EQ(StoredLine("provisioned"), "");
+    const std::string defaultRow = "row=1 Default | off: rename delete activate | focus=list";
+    PlayAll("Profiles: Alpha Mid Zed *Default Last P1 P2 | row=3 Default | off: rename delete activate apply"
+            " | focus=list",
+            {
+                {"no", "Alpha", IDC_CONFIG_DELETE, {}, IDNO, kConfirm + "row=0 Alpha | off: none"},
+                {"cancel", "Alpha", IDC_CONFIG_DELETE, {}, IDCANCEL, kConfirm + "row=0 Alpha | off: none"},
+                {"the first", "Alpha", IDC_CONFIG_DELETE, {}, IDYES,
+                 kConfirm + "rows: Mid Zed *Default Last P1 P2 | row=0 Mid | off: none | focus=list"},
+                {"before the active row", "Zed", IDC_CONFIG_DELETE, {}, IDYES,
+                 kConfirm + "rows: Mid *Default Last P1 P2 | " + defaultRow},
+                {"the last own", "Last", IDC_CONFIG_DELETE, {}, IDYES, kConfirm + "rows: Mid *Default P1 P2 | " + defaultRow},
+                {"the last provisioned", "P2", IDC_CONFIG_DELETE, {}, IDYES,
+                 kConfirm + "rows: Mid *Default P1 | row=2 P1 | off: none | focus=list"},
+                {"the only provisioned", "P1", IDC_CONFIG_DELETE, {}, IDYES, kConfirm + "rows: Mid *Default | " + defaultRow},
+                {"Default", "-", IDC_CONFIG_DELETE, {}, IDYES, kSent + kNotDefault + "row=-1 Default | off: rename delete activate"},
+                {"activate Mid", "Mid", IDC_CONFIG_ACTIVATE, {}, IDYES,
+                 "rows: *Mid Default | row=0 Mid | off: delete activate apply | focus=list"},
+                {"the active row, confirmed", "", IDC_CONFIG_DELETE, {}, IDYES,
+                 kSent + kConfirm + "row=0 Mid | off: delete activate | focus=list",
+                 "own=Mid Default | provisioned= | selected=Mid | in effect=Mid[] | admin="},
+            });
 }
 
 TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
 {
     store_.StoreProfiles({"Solo"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        boxes.Expect(kLastProfile);
-        Command(page, IDC_CONFIG_DELETE);
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Solo");
+    PlayAll("Profiles: *Solo | row=0 Solo | off: delete activate apply | focus=list",
+            {{"the last profile", "", IDC_CONFIG_DELETE, {}, IDOK, kSent + kLastProfile + "row=0 Solo | off: delete activate",
+              "own=Solo | provisioned= | selected=Solo | in effect=Solo[] | admin="}});
 
     RegistryKey store = OpenStore();
     SimulatedCard card = ReadSimulatedCard(store);
     card.present = false;
     WriteSimulatedCard(store, card);
     SetCurrentProfile(nullptr);
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(user::RowCount(page, kList), 0);
-        MessageBoxes boxes;
-        boxes.Expect(kNoSelection).Expect(kNoSelection);
-        Command(page, IDC_CONFIG_RENAME);
-        Command(page, IDC_CONFIG_DELETE);
-        ModalWindows dialogs;
-        dialogs.Then(NameDialogAnswer("Lab"));
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(user::RowCount(page, kList), 0);
-        user::PressCancel(window);
-    });
+    const std::string none = "row=-1 (none) | off: rename delete";
+    PlayAll("Profiles:  | " + none + " apply | focus=list",
+            {
+                {"rename", "", IDC_CONFIG_RENAME, {}, IDOK, kSent + kNoSelection + none},
+                {"delete", "", IDC_CONFIG_DELETE, {}, IDOK, kSent + kNoSelection + none},
+                {"new", "", IDC_CONFIG_NEW, {"Lab"}, IDOK, kNewDialog + "'NewProfile' | " + none},
+            });
 }
 
 TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
@@ -392,19 +344,14 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
         // A change the set's next profile holds is stored with the set.
         user::ChooseRow(page, kList, 2);
         GetCurrentProfile()->SetNetworkName("West");
-        MessageBoxes boxes;
-        boxes.Expect(kConfirmDelete, IDYES);
-        user::ChooseRow(page, kList, 1);
-        user::Click(page, IDC_CONFIG_DELETE);
-        EXPECT_EQ(Rows(page), "*Default Campus_b Campus_c");
-        EXPECT_EQ(CurrentName(), "Campus_b");
+        EXPECT_EQ(Play(page, {"", "Campus_a", IDC_CONFIG_DELETE, {}, IDYES}),
+                  kConfirm + "rows: *Default Campus_b Campus_c | row=1 Campus_b | off: rename activate | focus=list");
         user::PressCancel(window);
     });
-    EXPECT_EQ(SetMembers("Campus"), (std::vector<std::string>{"Campus_b", "Campus_c"}));
-    EXPECT_EQ(StoredLine("own"), "Default Campus_b[West] Campus_c");
+    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"),
+              "own=Default Campus_b[West] Campus_c | provisioned= | selected=Default | in effect=Default[] | admin= | "
+              "Campus: Campus_b Campus_c");
 }
-
-// --- Configure ---------------------------------------------------------------
 
 // Refuses to create the Configure Profile dialog, as when the system is out
 // of window resources.
@@ -420,74 +367,34 @@ LRESULT CALLBACK RefuseConfigureProfile(int code, WPARAM wParam, LPARAM lParam)
 
 TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 {
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseConfigureProfile, nullptr, GetCurrentThreadId());
-        MessageBoxes boxes;
-        boxes.Expect("Failed!!");
-        user::Click(page, IDC_CONFIG_CONFIGURE);
-        UnhookWindowsHookEx(hook);
-        EXPECT_EQ(boxes.Shown().at(0).caption, kTitle);
-        user::PressCancel(window);
-    });
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseConfigureProfile, nullptr, GetCurrentThreadId());
+    PlayAll("Profiles: *Default | row=0 Default | off: rename delete activate apply | focus=list",
+            {{"configure", "", IDC_CONFIG_CONFIGURE, {}, IDOK, "box: Failed!! | row=0 Default | off: rename delete activate"}});
+    UnhookWindowsHookEx(hook);
 }
 
-// --- Activate ----------------------------------------------------------------
-
-TEST_F(ConfigPage, ActivateMakesTheProfileTheSelectionInEffect)
+TEST_F(ConfigPage, AnAdministratorActivatesAnyProfileAsTheSelectionInEffect)
 {
     store_.StoreProfiles({"Default", "Office", "admin_net"});
-    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
-        sheet.EnableApply(TRUE);
-        user::ChooseRow(page, kList, 2);
-        user::Click(page, IDC_CONFIG_ACTIVATE);
-        EXPECT_EQ(Rows(page), "Default Office *admin_net");
-        EXPECT_EQ(Buttons(page), "rename=1 delete=0 activate=0");
-        EXPECT_FALSE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
-        EXPECT_EQ(StoredLine("selection"), "admin_net");
-        EXPECT_EQ(StoredLine("in effect"), "admin_net[]");
-        user::PressCancel(window);
-    });
+    PlayAll("Profiles: *Default Office admin_net | row=0 Default | off: rename delete activate apply | focus=list",
+            {{"admin_net", "admin_net", IDC_CONFIG_ACTIVATE, {}, IDOK,
+              "rows: Default Office *admin_net | row=2 admin_net | off: delete activate apply | focus=list",
+              "own=Default Office admin_net | provisioned= | selected=admin_net | in effect=admin_net[] | admin="}});
 }
 
 TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
 {
-    store_.StoreProfiles({"Default", "Office"}, {"admin_corp"});
-    EXPECT_EQ(ShowPageAsUser("admin_corp activate"),
-              "rows: *Default Office admin_corp\n"
-              "admin_corp: rename=0 delete=0 activate=1\n"
-              "message box: " + std::string(kTitle) + ": " + kTemporarily + "\n"
-              "after: Default Office *admin_corp apply=1\n");
-    EXPECT_EQ(StoredLine("selection"), "Default");
-    EXPECT_EQ(StoredLine("in effect"), "admin_corp[]");
-    EXPECT_EQ(StoredLine("admin profile"), "admin_corp");
-
-    // Reopened by such a user, the page marks it again; an administrator
-    // sees the stored selection.
-    EXPECT_EQ(ShowPageAsUser(""), "rows: Default Office *admin_corp\n");
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(Rows(page), "*Default Office admin_corp");
-        user::PressCancel(window);
-    });
-
-    // Activating one of the user's own profiles forgets it.
-    EXPECT_EQ(ShowPageAsUser("Office activate"),
-              "rows: Default Office *admin_corp\nOffice: rename=1 delete=1 activate=1\n"
-              "after: Default *Office admin_corp apply=0\n");
-    EXPECT_EQ(StoredLine("admin profile"), "");
-    EXPECT_EQ(ShowPageAsUser(""), "rows: Default *Office admin_corp\n");
+    store_.StoreProfiles({"Default", "Office", "admin_net"}, {"admin_corp"});
+    ExpectAsUser("", kAsUser);
+    // An administrator sees the stored selection.
+    PlayAll("Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply | focus=list", {});
 }
 
 TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 {
     store_.StoreProfiles({"Default", "admin_net"});
-    EXPECT_EQ(ShowPageAsUser("admin_net activate", "win98"),
-              "rows: *Default admin_net\nadmin_net: rename=1 delete=1 activate=1\n"
-              "after: Default *admin_net apply=0\n");
-    EXPECT_EQ(StoredLine("selection"), "admin_net");
-    EXPECT_EQ(StoredLine("admin profile"), "");
+    ExpectAsUser("win98", kOnWindows98);
 }
-
-// --- Storing and committing --------------------------------------------------
 
 TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
 {
@@ -501,22 +408,21 @@ TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
         EXPECT_EQ(after.generation, before.generation);
         sheet.GetConfigPage().ClearCommitGuard();
 
-        CAdapterConfig* current = GetCurrentProfile();
-        current->SetNetworkName("First");
-        sheet.EnableApply(TRUE);
-        user::PressApply(window);
-        EXPECT_EQ(StoredLine("in effect"), "Default[First]");
-
-        current->SetNetworkName("Second");
-        sheet.EnableApply(TRUE);
-        user::PressApply(window);
-        EXPECT_EQ(StoredLine("own"), "Default[Second]");
-        EXPECT_EQ(StoredLine("in effect"), "Default[First]");
-
+        // The network name the current profile gets before each Apply.
+        const std::pair<const char*, std::string> rows[] = {
+            {"First", "own=Default[First] | provisioned= | selected=Default | in effect=Default[First] | admin="},
+            {"Second", "own=Default[Second] | provisioned= | selected=Default | in effect=Default[First] | admin="},
+        };
+        for (const auto& [ssid, stored] : rows) {
+            GetCurrentProfile()->SetNetworkName(ssid);
+            sheet.EnableApply(TRUE);
+            user::PressApply(window);
+            EXPECT_EQ(StoredState(), stored) << ssid;
+        }
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredLine("in effect"), "Default[Second]");
+    EXPECT_EQ(StoredState(), "own=Default[Second] | provisioned= | selected=Default | in effect=Default[Second] | admin=");
 }
 
 TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
@@ -526,12 +432,11 @@ TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
         user::ChooseRow(page, kList, 1);
         GetCurrentProfile()->SetNetworkName("Lab");
         user::SwitchPage(window, 0);
-        EXPECT_EQ(StoredLine("own"), "Default Office[Lab]");
+        EXPECT_EQ(StoredState(), "own=Default Office[Lab] | provisioned= | selected=Default | in effect=Default[] | admin=");
         GetCurrentProfile()->SetNetworkName("Lab2");
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredLine("own"), "Default Office[Lab2]");
-    EXPECT_EQ(StoredLine("in effect"), "Default[]");
+    EXPECT_EQ(StoredState(), "own=Default Office[Lab2] | provisioned= | selected=Default | in effect=Default[] | admin=");
 }
 
 TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
@@ -542,7 +447,7 @@ TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
         user::ChooseRow(page, kList, 1);
         user::PressOk(window);
     });
-    EXPECT_EQ(SetMembers("Campus"), std::vector<std::string>{"Campus_a"});
+    EXPECT_EQ(SetMembers("Campus"), "Campus: Campus_a");
 }
 
 }  // namespace
