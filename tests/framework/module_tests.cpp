@@ -1,0 +1,210 @@
+// The module: where resources come from, the module state, the application
+// object, the string helpers and the test seams.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/framework.h"
+#include "framework_test_resource.h"
+#include "support/child.h"
+#include "support/expectations.h"
+#include "support/user.h"
+
+namespace {
+
+// With the resource-only module standing in for a language DLL loaded; the
+// resources in force are this program's own again afterwards.
+class Module : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
+    void TearDown() override
+    {
+        SetResourceHandle(own_);
+        FreeLibrary(dll_);
+    }
+    HINSTANCE own_ = GetModuleHandleA(nullptr);
+    HINSTANCE dll_ = LoadLibraryA("framework_test_lang.dll");
+};
+
+// "dll", "own" or "none" for a module handle.
+std::string Which(HINSTANCE module, HINSTANCE dll)
+{
+    return module == dll ? "dll" : module == GetModuleHandleA(nullptr) ? "own" : module ? "other" : "none";
+}
+
+TEST_F(Module, ResourcesComeFromTheResourceModuleThenTheOwnModule)
+{
+    auto resources = [&] {
+        std::string dialog;
+        ModalWindows modal;
+        modal.Then([&](HWND window) {
+            dialog = user::WindowText(window);
+            EndDialog(window, IDOK);
+        }).Then([](HWND window) { EndDialog(window, IDOK); });
+        INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal();
+        INT_PTR form = CDialog(IDD_FW_FORM).DoModal();
+        return "resources " + Which(GetResourceHandle(), dll_) + ", instance " + Which(GetInstanceHandle(), dll_) +
+               " | " + LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
+               Format(" | icons %d %d | dialogs ", LoadResourceIcon(IDI_FW_ICON) != nullptr,
+                      LoadResourceIcon(IDI_FW_ICON + 1) != nullptr) +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG), dll_) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG), dll_) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG), dll_) +
+               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) +
+               dialog;
+    };
+    // The resource module has the string block, not the entry; nor the icon
+    // or the form.
+    std::string seen = "own: " + resources();
+    SetResourceHandle(dll_);
+    seen += "\nswitched: " + resources();
+    SetResourceHandle(own_);
+    seen += "\nback: " + resources();
+    const std::string own = "resources own, instance own | Original text, Only in the program | icons 1 0"
+                            " | dialogs own own none | shown 1 1 -1 Original Dialog";
+    EXPECT_EQ(seen, "own: " + own +
+                        "\nswitched: resources dll, instance own | Translated text, Only in the program | icons 1 0"
+                        " | dialogs dll own none | shown 1 1 -1 Translated Dialog\nback: " + own);
+}
+
+TEST_F(Module, AScopedModuleStateHoldsForItsThreadUntilTheScopeEnds)
+{
+    ModuleState translated{own_, dll_}, other{own_, own_};
+    std::string seen;
+    {
+        ModuleStateScope scope(translated);
+        HINSTANCE seenByAnotherThread = nullptr;
+        std::thread([&] { seenByAnotherThread = GetResourceHandle(); }).join();
+        seen = Format("scope %d: ", &CurrentModuleState() == &translated) + LoadResString(IDS_FW_TRANSLATED) +
+               ", other thread " + Which(seenByAnotherThread, dll_);
+        {
+            ModuleStateScope inner(other);
+            seen += " | inner: " + LoadResString(IDS_FW_TRANSLATED);
+            // Switching changes the state in force, not the module's own.
+            SetResourceHandle(dll_);
+            seen += ", switched " + Which(other.resources, dll_) + ", own " + Which(OwnModuleState().resources, dll_);
+        }
+        seen += Format(" | outer again %d", &CurrentModuleState() == &translated);
+    }
+    seen += Format(" | ended: own %d ", &CurrentModuleState() == &OwnModuleState()) + LoadResString(IDS_FW_TRANSLATED);
+    EXPECT_EQ(seen, "scope 1: Translated text, other thread own | inner: Original text, switched dll, own own"
+                    " | outer again 1 | ended: own 1 Original text");
+}
+
+class TestApp : public CWinApp {
+public:
+    TestApp(bool succeed, std::string& calls) : CWinApp("Test"), succeed_(succeed), calls_(calls) {}
+    BOOL InitInstance() override
+    {
+        calls_ += " init";
+        return succeed_;
+    }
+    int ExitInstance() override
+    {
+        calls_ += " exit";
+        return 0;
+    }
+
+private:
+    bool succeed_;
+    std::string& calls_;
+};
+
+TEST_F(Module, TheApplicationStartsAndEndsWithTheModuleAndAFailedStartFailsTheLoad)
+{
+    std::string seen;
+    {
+        TestApp app(true, seen);
+        seen += Format("current %d | start", GetApp() == &app);
+        BOOL started = StartDllApplication(own_);
+        seen += Format(" %d | end", started);
+        EndDllApplication();
+    }
+    seen += Format(" | gone: app %d | failing start", GetApp() != nullptr);
+    TestApp failing(false, seen);
+    BOOL started = StartDllApplication(own_);
+    EXPECT_EQ(seen + Format(" %d | resources ", started) + Which(GetResourceHandle(), dll_),
+              "current 1 | start init 1 | end exit | gone: app 0 | failing start init exit 0 | resources own");
+}
+
+TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
+{
+    std::string digits, found = "untouched", missing = "untouched";
+    for (int i = 0; i < 31; ++i)
+        digits += "0123456789";
+    bool foundIt = TryLoadResString(IDS_FW_PADDED, found);
+    bool missingIt = TryLoadResString(IDS_FW_MISSING, missing) || TryLoadResString(IDS_FW_MISSING_BLOCK, missing);
+    auto bits = [](std::initializer_list<bool> values) {
+        std::string text;
+        for (bool value : values)
+            text += value ? '1' : '0';
+        return text;
+    };
+    const std::pair<std::string, std::string> rows[] = {
+        {LoadResString(IDS_FW_SHEET_CAPTION) + "|" + LoadResString(IDS_FW_PADDED) + "|", "Framework Sheet|Padded   |"},
+        {LoadResString(IDS_FW_TWO_LINES) + "|" + LoadResString(IDS_FW_LAST_OF_BLOCK), "First line\nSecond line|End of block"},
+        {LoadResString(IDS_FW_LONG), digits},
+        {"missing: '" + LoadResString(IDS_FW_MISSING) + "'", "missing: ''"},
+        {bits({foundIt, missingIt}) + " " + found + "|" + missing, "10 Padded   |untouched"},
+        {Trim(" \t Home  Network \r\n") + "|" + Trim("x") + "|" + Trim(" \t\r\n ") + "|" + Trim(""), "Home  Network|x||"},
+        {"contains " + bits({Contains("Vyr Wireless", "Wire"), Contains("Vyr Wireless", "wire"), Contains("abc", "")}),
+         "contains 101"},
+        {"starts " + bits({StartsWith("Campus Lab", "Campus"), StartsWith("Campus", "Campus Lab"),
+                           StartsWith("Campus", "campus"), StartsWith("", "")}), "starts 1001"},
+        // Characters 0x20 apart that are not letters stay different.
+        {"equal " + bits({EqualsIgnoringCase("Campus-LAB 2", "campus-lab 2"), EqualsIgnoringCase("", ""),
+                          EqualsIgnoringCase("Campus", "Campu"), EqualsIgnoringCase("Campus", "Compus"),
+                          EqualsIgnoringCase("[x]", "{X}"), EqualsIgnoringCase("@", "`")}), "equal 110000"},
+        {Format("%d of %s", 3, "five") + "|" + Format("%s", ""), "3 of five|"},
+        {Format("<%s>", digits.c_str()), "<" + digits + ">"},
+    };
+    for (const auto& [seen, expected] : rows)
+        EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Module, MessageBoxesGoToTheHookWhichAnswers)
+{
+    std::vector<std::string> shown;
+    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+        shown.push_back(Format("%p ", owner) + text + " | " + caption + Format(" | %#x", type));
+        return shown.size() == 1 ? IDNO : IDRETRY;
+    });
+    HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    int first = ShowMessageBox(window, "Delete the profile?", "Profiles", MB_YESNO | MB_ICONQUESTION);
+    int second = CWnd(window).MessageBox("Saved.", "Profiles");
+    DestroyWindow(window);
+    // Back to failing on unexpected boxes.
+    InstallUnexpectedHandlers();
+    EXPECT_EQ(Format("%d %d", first, second), Format("%d %d", IDNO, IDRETRY));
+    EXPECT_EQ(shown, (std::vector<std::string>{Format("%p Delete the profile? | Profiles | %#x", window,
+                                                      MB_YESNO | MB_ICONQUESTION),
+                                               Format("%p Saved. | Profiles | 0", window)}));
+}
+
+ChildScenario endProcess("end_process", [](const std::string&) {
+    std::printf("before\n");
+    std::fflush(stdout);
+    EndHostProcess(7);
+    std::printf("after\n");
+    return 0;
+});
+
+TEST_F(Module, EndHostProcessRunsTheHookInsteadOrEndsTheProcessWithTheCode)
+{
+    std::vector<UINT> codes;
+    {
+        ProcessExits exits;
+        EndHostProcess(3);
+        EndHostProcess(0);
+        codes = exits.Codes();
+    }
+    EXPECT_EQ(codes, (std::vector<UINT>{3, 0}));
+    ChildResult result = RunChild("end_process");
+    EXPECT_EQ(Format("exit %lu | ", result.exitCode) + result.output, "exit 7 | before\n");
+}
+
+}  // namespace
