@@ -3,13 +3,17 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "profiles/current_profile.h"
 #include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
+#include "support/applet_entry.h"
 #include "support/claim_holder.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/user.h"
+#include "support/window_watcher.h"
 
 namespace {
 
@@ -19,21 +23,18 @@ const std::string kAllPages = "Status Configuration Security Power About (5) | c
 const std::string kZeroConfigPages = "Status Power About (3) | config -1 about 2";
 
 // The tabs and where the sheet keeps its pages; the current page, the Apply
-// button and, when on, the Wireless Zero Configuration mode of sheet and
-// Power page.
+// button and, when on, the zero-configuration mode of sheet and Power page.
 std::string View(CWiFiPropSheet& sheet, HWND window)
 {
-    std::string view;
-    for (int i = 0; i < user::PageCount(window); ++i)
-        view += user::PageCaption(window, i) + " ";
     HWND apply = GetDlgItem(window, CPropertySheet::kApplyButtonId);
     std::string modes = std::to_string(sheet.IsWirelessZeroConfigMode()) + " " +
                         std::to_string(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-    return view + "(" + std::to_string(sheet.GetPageCount()) + ") | config " +
+    return user::Tabs(window) + " (" + std::to_string(sheet.GetPageCount()) + ") | config " +
            std::to_string(sheet.GetPageIndex(&sheet.GetConfigPage())) + " about " +
            std::to_string(sheet.GetPageIndex(&sheet.GetAboutPage())) + " | on " +
            user::PageCaption(window, user::CurrentPageIndex(window)) + " | apply " +
-           (!apply ? "none" : IsWindowEnabled(apply) ? "on" : "off") + (modes == "0 0" ? "" : " | zero-config " + modes);
+           (!apply ? "none" : IsWindowEnabled(apply) ? "on" : "off") +
+           (modes == "0 0" ? "" : " | zero-config " + modes);
 }
 
 struct ObservedSheet : CWiFiPropSheet {
@@ -62,21 +63,17 @@ protected:
 // the claim while open, and on closing deletes itself and lets the claim go.
 TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
 {
-    const struct {
-        const char* name;
-        DWORD service;  // the Wireless Zero Configuration answer
-        UINT startPage;
-        bool ok;  // closed with OK, else Cancel
-        std::string expected;
-    } rows[] = {
-        {"service off", 0, 0, true, kAllPages + " | on Status | apply off"},
-        {"start page", 0, 3, false, kAllPages + " | on Power | apply off"},
-        {"service on", 1, 0, false, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
-        {"service unknown", DWORD(-1), 0, true, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+    // The Wireless Zero Configuration answer, the start page, closing with OK
+    // (else Cancel), then what the user sees.
+    const std::tuple<DWORD, UINT, bool, std::string> rows[] = {
+        {0, 0, true, kAllPages + " | on Status | apply off"},
+        {0, 3, false, kAllPages + " | on Power | apply off"},
+        {1, 0, false, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+        {DWORD(-1), 0, true, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
     };
     store_.SetMultipleConfigNames({"Campus", "Lab"});
-    for (const auto& row : rows) {
-        store_.SetSimulation("WirelessZeroConfig", row.service);
+    for (const auto& [service, startPage, ok, expected] : rows) {
+        store_.SetSimulation("WirelessZeroConfig", service);
         SetCurrentProfile(nullptr);
         bool deleted = false;
         std::string seen;
@@ -88,12 +85,11 @@ TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
             for (const std::string& name : sheet.GetMultipleConfigNames())
                 seen += " " + name;
             seen += " | deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
-            row.ok ? user::PressOk(window) : user::PressCancel(window);
-        }, row.startPage, new ObservedSheet(deleted));
+            ok ? user::PressOk(window) : user::PressCancel(window);
+        }, startPage, new ObservedSheet(deleted));
         seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
-        EXPECT_EQ(seen, kTitle + (" (icon) | " + row.expected) +
-                            " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1")
-            << row.name;
+        EXPECT_EQ(seen, kTitle + (" (icon) | " + expected) +
+                            " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1");
     }
 }
 
@@ -123,37 +119,48 @@ TEST_F(Sheet, AnotherSessionsClaimStopsTheSheetWithAMessage)
     MessageBoxes boxes;
     boxes.Expect(kOtherUser);
     ProcessExits exits;
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    std::string seen = "pages " + std::to_string(sheet->GetPageCount()) + " | exits";
-    for (UINT code : exits.Codes())
-        seen += " " + std::to_string(code);
-    for (const ShownMessageBox& box : boxes.Shown())
-        seen += " | " + box.caption + (box.type == MB_OK ? " (OK)" : "");
-    EXPECT_EQ(seen, std::string("pages 0 | exits 1 | ") + kTitle + " (OK)");
-    delete sheet;
+    CWiFiPropSheet sheet;
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].caption + (boxes.Shown()[0].type == MB_OK ? " | OK" : " | other buttons") +
+                  " | pages " + std::to_string(sheet.GetPageCount()), kTitle + std::string(" | OK | pages 0"));
+    EXPECT_EQ(exits.Codes(), std::vector<UINT>{1});
 }
 
-// Opens the sheet as the applet does, with no test seams but the message
-// boxes: the process really ends when the rule stops it.
+// Opens the sheet with no test seams but the message boxes, so the process
+// really ends when the rule stops it: as the applet builds it, or ("applet")
+// through the real applet, whose own box a second thread meets as a user
+// would: its text is printed and OK pressed. With "own claim" the child takes
+// the claim first and keeps it until told.
 ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     PrintMessageBoxesInChild();
+    auto open = [] {
+        CWiFiPropSheet* sheet = new CWiFiPropSheet;
+        std::printf("pages %d\n", sheet->GetPageCount());
+        delete sheet;
+    };
+    if (argument == "own claim")
+        return HoldClaimUntilReleased(open);
     if (argument == "tray")
         CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    std::printf("pages %d\n", sheet->GetPageCount());
-    delete sheet;
+    if (argument != "applet")
+        return open(), 0;
+    APPLET_PROC cplApplet = LoadAppletEntry();
+    WindowWatcher watcher(kTitle, [](HWND box) {
+        std::printf("box: %s\n", user::Text(box, 0xFFFF).c_str());
+        std::fflush(stdout);
+        SendMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    if (cplApplet && cplApplet(nullptr, CPL_INIT, 0, 0))
+        cplApplet(nullptr, CPL_DBLCLK, 0, 0);
+    std::printf("the applet returned\n");
     return 0;
 });
 
 TEST_F(Sheet, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns)
 {
-    const struct {
-        const char* name;
-        const char* windowsVersion;
-        const char* argument;
-        std::string expected;
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
         {"Windows XP", "", "", std::string("exit 1 | message box: ") + kTitle + ": " + kOtherUser + "\n"},
+        {"Windows XP, the Control Panel", "", "applet", std::string("exit 1 | box: ") + kOtherUser + "\n"},
         {"Windows XP, tray companion", "", "tray", "exit 0 | pages 5\n"},
         {"Windows 2000", "win2k", "", "exit 0 | pages 5\n"},
     };
@@ -161,36 +168,19 @@ TEST_F(Sheet, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
     // One child per row: the rule ends its process, and Wine fixes the
     // version a process sees when it starts.
     std::string expected, seen;
-    for (const auto& row : rows) {
-        ChildOptions options;
-        options.windowsVersion = row.windowsVersion;
-        options.argument = row.argument;
-        ChildResult result = RunChild("open_sheet", options);
-        expected += std::string(row.name) + ": " + row.expected;
-        seen += std::string(row.name) + ": exit " + std::to_string(result.exitCode) + " | " + result.output;
+    for (const auto& [name, windowsVersion, argument, output] : rows) {
+        expected += std::string(name) + ": " + output;
+        seen += std::string(name) + ": " + Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument)));
     }
     EXPECT_EQ(seen, expected);
 }
 
-// On Windows 2000 the sheet neither checks nor releases the claim: this
-// child takes it, builds and deletes a sheet, and keeps it until told.
-ChildScenario claimThenSheet("claim_then_sheet", [](const std::string&) {
-    PrintMessageBoxesInChild();
-    return HoldClaimUntilReleased([] {
-        CWiFiPropSheet* sheet = new CWiFiPropSheet;
-        std::printf("pages %d\n", sheet->GetPageCount());
-        delete sheet;
-    });
-});
-
+// On Windows 2000 the sheet neither checks nor releases the claim.
 TEST_F(Sheet, OnWindows2000ADeletedSheetLeavesItsProcesssClaimAlone)
 {
-    ChildOptions options;
-    options.windowsVersion = "win2k";
-    ClaimHeldElsewhere windows2000("claim_then_sheet", options);
+    ClaimHeldElsewhere windows2000("open_sheet", UnderVersion("win2k", "own claim"));
     EXPECT_FALSE(AnotherProcessCouldClaim());
-    ChildResult result = windows2000.Release();
-    EXPECT_EQ("exit " + std::to_string(result.exitCode) + " | " + result.output, "exit 0 | pages 5\n");
+    EXPECT_EQ(Outcome(windows2000.Release()), "exit 0 | pages 5\n");
 }
 
 }  // namespace

@@ -283,3 +283,17 @@ bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode)
     std::fflush(stdout);
     return true;
 }
+
+ChildOptions UnderVersion(const std::string& windowsVersion, const std::string& argument, bool asNonAdministrator)
+{
+    ChildOptions options;
+    options.windowsVersion = windowsVersion;
+    options.argument = argument;
+    options.asNonAdministrator = asNonAdministrator;
+    return options;
+}
+
+std::string Outcome(const ChildResult& result)
+{
+    return "exit " + std::to_string(result.exitCode) + " | " + result.output;
+}

@@ -72,3 +72,9 @@ void PrintMessageBoxesInChild();
 
 // Called by main: runs the scenario when the command line names one.
 bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode);
+
+// Options for a child that sees this Windows version ("": the prefix's own).
+ChildOptions UnderVersion(const std::string& windowsVersion, const std::string& argument = std::string(),
+                          bool asNonAdministrator = false);
+// How a child ended, as one string: "exit <code> | <output>".
+std::string Outcome(const ChildResult& result);

@@ -228,3 +228,11 @@ int RowOf(HWND dialog, int id, const std::string& text)
 }
 
 }  // namespace user
+
+std::string user::Tabs(HWND sheet)
+{
+    std::string tabs;
+    for (int i = 0; i < PageCount(sheet); ++i)
+        tabs += (i ? " " : "") + PageCaption(sheet, i);
+    return tabs;
+}

@@ -61,3 +61,10 @@ std::string Rows(HWND dialog, int id);
 int RowOf(HWND dialog, int id, const std::string& text);
 
 }  // namespace user
+
+namespace user {
+
+// A property sheet's tab captions, in order, separated by blanks.
+std::string Tabs(HWND sheet);
+
+}  // namespace user
