@@ -146,15 +146,12 @@ TEST_F(ControlPanel, OpensOnThePageNamedByTheParameterTextOrElseOnTheFirst)
     for (const auto& row : rows) {
         const auto& [message, parameters, expected] = row;
         std::string seen;
-        LONG result;
-        {
-            WindowWatcher watcher(kSheetTitle, [&](HWND sheet) {
-                seen = user::PageCaption(sheet, user::CurrentPageIndex(sheet)) + " of " +
-                       std::to_string(user::PageCount(sheet));
-                CancelSheetFromWatcher(sheet);
-            });
-            result = cplApplet_(nullptr, message, 0, reinterpret_cast<LPARAM>(parameters));
-        }
+        WindowWatcher watcher(kSheetTitle, [&](HWND sheet) {
+            seen = user::PageCaption(sheet, user::CurrentPageIndex(sheet)) + " of " +
+                   std::to_string(user::PageCount(sheet));
+            CancelSheetFromWatcher(sheet);  // the sheet is gone, and `seen` set, when the applet returns
+        });
+        LONG result = cplApplet_(nullptr, message, 0, reinterpret_cast<LPARAM>(parameters));
         EXPECT_EQ(seen + " | " + std::to_string(result), expected) << "row " << &row - rows;
     }
 }

@@ -45,8 +45,7 @@ struct ObservedSheet : CWiFiPropSheet {
 
 class Sheet : public testing::Test {
 protected:
-    // Runs a freshly built sheet and hands its window to `step`, which must
-    // close it. The sheet deletes itself.
+    // Runs the sheet modally; `step` gets its window and must close it.
     void Run(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0,
              CWiFiPropSheet* sheet = new CWiFiPropSheet)
     {
@@ -152,7 +151,6 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     });
     if (cplApplet && cplApplet(nullptr, CPL_INIT, 0, 0))
         cplApplet(nullptr, CPL_DBLCLK, 0, 0);
-    std::printf("the applet returned\n");
     return 0;
 });
 
