@@ -16,11 +16,7 @@
 #define IDC_FW_CODE             1002
 #define IDC_FW_CHOICES          1003
 #define IDC_FW_GO               1004
-#define IDC_FW_RADIO_A          1005
-#define IDC_FW_RADIO_B          1006
-#define IDC_FW_CHECK            1007
 #define IDC_FW_LIST             1008
-#define IDC_FW_PROGRESS         1009
 #define IDC_FW_PAGE_EDIT        1011
 #define IDC_FW_PAGE_LATER       1012
 

@@ -26,18 +26,20 @@ protected:
         SetResourceHandle(own_);
         FreeLibrary(dll_);
     }
+    // "dll", "own" or "none" for a module handle.
+    std::string Which(HINSTANCE module)
+    {
+        return module == dll_ ? "dll" : module == own_ ? "own" : module ? "other" : "none";
+    }
+
     HINSTANCE own_ = GetModuleHandleA(nullptr);
     HINSTANCE dll_ = LoadLibraryA("framework_test_lang.dll");
 };
 
-// "dll", "own" or "none" for a module handle.
-std::string Which(HINSTANCE module, HINSTANCE dll)
+TEST_F(Module, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
 {
-    return module == dll ? "dll" : module == GetModuleHandleA(nullptr) ? "own" : module ? "other" : "none";
-}
-
-TEST_F(Module, ResourcesComeFromTheResourceModuleThenTheOwnModule)
-{
+    // What the module state in force finds; the resource module has the
+    // string block, not the entry, nor the icon or the form.
     auto resources = [&] {
         std::string dialog;
         ModalWindows modal;
@@ -45,69 +47,51 @@ TEST_F(Module, ResourcesComeFromTheResourceModuleThenTheOwnModule)
             dialog = user::WindowText(window);
             EndDialog(window, IDOK);
         }).Then([](HWND window) { EndDialog(window, IDOK); });
-        INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal();
-        INT_PTR form = CDialog(IDD_FW_FORM).DoModal();
-        return "resources " + Which(GetResourceHandle(), dll_) + ", instance " + Which(GetInstanceHandle(), dll_) +
-               " | " + LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
+        INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal(), form = CDialog(IDD_FW_FORM).DoModal();
+        return Which(GetResourceHandle()) + ", instance " + Which(GetInstanceHandle()) + " | " +
+               LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
                Format(" | icons %d %d | dialogs ", LoadResourceIcon(IDI_FW_ICON) != nullptr,
                       LoadResourceIcon(IDI_FW_ICON + 1) != nullptr) +
-               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG), dll_) + " " +
-               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG), dll_) + " " +
-               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG), dll_) +
-               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) +
-               dialog;
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG)) +
+               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) + dialog;
     };
-    // The resource module has the string block, not the entry; nor the icon
-    // or the form.
     std::string seen = "own: " + resources();
     SetResourceHandle(dll_);
     seen += "\nswitched: " + resources();
     SetResourceHandle(own_);
-    seen += "\nback: " + resources();
-    const std::string own = "resources own, instance own | Original text, Only in the program | icons 1 0"
-                            " | dialogs own own none | shown 1 1 -1 Original Dialog";
-    EXPECT_EQ(seen, "own: " + own +
-                        "\nswitched: resources dll, instance own | Translated text, Only in the program | icons 1 0"
-                        " | dialogs dll own none | shown 1 1 -1 Translated Dialog\nback: " + own);
-}
-
-TEST_F(Module, AScopedModuleStateHoldsForItsThreadUntilTheScopeEnds)
-{
+    // A scoped state holds for its thread only, and switching changes the
+    // state in force, not the module's own.
     ModuleState translated{own_, dll_}, other{own_, own_};
-    std::string seen;
     {
         ModuleStateScope scope(translated);
-        HINSTANCE seenByAnotherThread = nullptr;
-        std::thread([&] { seenByAnotherThread = GetResourceHandle(); }).join();
-        seen = Format("scope %d: ", &CurrentModuleState() == &translated) + LoadResString(IDS_FW_TRANSLATED) +
-               ", other thread " + Which(seenByAnotherThread, dll_);
+        std::string otherThread;
+        std::thread([&] { otherThread = Which(GetResourceHandle()); }).join();
+        seen += "\nscoped, other thread " + otherThread + ": " + resources();
         {
             ModuleStateScope inner(other);
-            seen += " | inner: " + LoadResString(IDS_FW_TRANSLATED);
-            // Switching changes the state in force, not the module's own.
+            seen += "\ninner: " + resources();
             SetResourceHandle(dll_);
-            seen += ", switched " + Which(other.resources, dll_) + ", own " + Which(OwnModuleState().resources, dll_);
+            seen += "\ninner switched, own " + Which(OwnModuleState().resources) + ": " + resources();
         }
-        seen += Format(" | outer again %d", &CurrentModuleState() == &translated);
+        seen += Format("\nouter again %d", &CurrentModuleState() == &translated);
     }
-    seen += Format(" | ended: own %d ", &CurrentModuleState() == &OwnModuleState()) + LoadResString(IDS_FW_TRANSLATED);
-    EXPECT_EQ(seen, "scope 1: Translated text, other thread own | inner: Original text, switched dll, own own"
-                    " | outer again 1 | ended: own 1 Original text");
+    seen += Format(", ended %d: ", &CurrentModuleState() == &OwnModuleState()) + resources();
+    const std::string own = "own, instance own | Original text, Only in the program | icons 1 0 | dialogs own own none"
+                            " | shown 1 1 -1 Original Dialog";
+    const std::string dll = "dll, instance own | Translated text, Only in the program | icons 1 0 | dialogs dll own none"
+                            " | shown 1 1 -1 Translated Dialog";
+    EXPECT_EQ(seen, "own: " + own + "\nswitched: " + dll + "\nscoped, other thread own: " + dll +
+                        "\ninner: " + own + "\ninner switched, own own: " + dll + "\nouter again 1, ended 1: " + own);
 }
 
+// Records its start and end in `calls`.
 class TestApp : public CWinApp {
 public:
     TestApp(bool succeed, std::string& calls) : CWinApp("Test"), succeed_(succeed), calls_(calls) {}
-    BOOL InitInstance() override
-    {
-        calls_ += " init";
-        return succeed_;
-    }
-    int ExitInstance() override
-    {
-        calls_ += " exit";
-        return 0;
-    }
+    BOOL InitInstance() override { calls_ += " init"; return succeed_; }
+    int ExitInstance() override { calls_ += " exit"; return 0; }
 
 private:
     bool succeed_;
@@ -127,7 +111,7 @@ TEST_F(Module, TheApplicationStartsAndEndsWithTheModuleAndAFailedStartFailsTheLo
     seen += Format(" | gone: app %d | failing start", GetApp() != nullptr);
     TestApp failing(false, seen);
     BOOL started = StartDllApplication(own_);
-    EXPECT_EQ(seen + Format(" %d | resources ", started) + Which(GetResourceHandle(), dll_),
+    EXPECT_EQ(seen + Format(" %d | resources ", started) + Which(GetResourceHandle()),
               "current 1 | start init 1 | end exit | gone: app 0 | failing start init exit 0 | resources own");
 }
 
@@ -145,10 +129,10 @@ TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
         return text;
     };
     const std::pair<std::string, std::string> rows[] = {
-        {LoadResString(IDS_FW_SHEET_CAPTION) + "|" + LoadResString(IDS_FW_PADDED) + "|", "Framework Sheet|Padded   |"},
-        {LoadResString(IDS_FW_TWO_LINES) + "|" + LoadResString(IDS_FW_LAST_OF_BLOCK), "First line\nSecond line|End of block"},
+        {LoadResString(IDS_FW_SHEET_CAPTION) + "|" + LoadResString(IDS_FW_PADDED) + "|" +
+             LoadResString(IDS_FW_TWO_LINES) + "|" + LoadResString(IDS_FW_LAST_OF_BLOCK) + "|" +
+             LoadResString(IDS_FW_MISSING) + "|", "Framework Sheet|Padded   |First line\nSecond line|End of block||"},
         {LoadResString(IDS_FW_LONG), digits},
-        {"missing: '" + LoadResString(IDS_FW_MISSING) + "'", "missing: ''"},
         {bits({foundIt, missingIt}) + " " + found + "|" + missing, "10 Padded   |untouched"},
         {Trim(" \t Home  Network \r\n") + "|" + Trim("x") + "|" + Trim(" \t\r\n ") + "|" + Trim(""), "Home  Network|x||"},
         {"contains " + bits({Contains("Vyr Wireless", "Wire"), Contains("Vyr Wireless", "wire"), Contains("abc", "")}),
@@ -159,8 +143,8 @@ TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
         {"equal " + bits({EqualsIgnoringCase("Campus-LAB 2", "campus-lab 2"), EqualsIgnoringCase("", ""),
                           EqualsIgnoringCase("Campus", "Campu"), EqualsIgnoringCase("Campus", "Compus"),
                           EqualsIgnoringCase("[x]", "{X}"), EqualsIgnoringCase("@", "`")}), "equal 110000"},
-        {Format("%d of %s", 3, "five") + "|" + Format("%s", ""), "3 of five|"},
-        {Format("<%s>", digits.c_str()), "<" + digits + ">"},
+        {Format("%d of %s", 3, "five") + "|" + Format("%s", "") + "|" + Format("<%s>", digits.c_str()),
+         "3 of five||<" + digits + ">"},
     };
     for (const auto& [seen, expected] : rows)
         EXPECT_EQ(seen, expected);
@@ -168,21 +152,21 @@ TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
 
 TEST_F(Module, MessageBoxesGoToTheHookWhichAnswers)
 {
-    std::vector<std::string> shown;
-    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
-        shown.push_back(Format("%p ", owner) + text + " | " + caption + Format(" | %#x", type));
-        return shown.size() == 1 ? IDNO : IDRETRY;
-    });
     HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    std::string shown;
+    int boxes = 0;
+    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+        shown += Format("%s: %s: %s %#x -> ", owner == window ? "owner" : "other", caption.c_str(), text.c_str(), type);
+        return ++boxes == 1 ? IDNO : IDRETRY;
+    });
     int first = ShowMessageBox(window, "Delete the profile?", "Profiles", MB_YESNO | MB_ICONQUESTION);
+    shown += Format("%d | ", first);
     int second = CWnd(window).MessageBox("Saved.", "Profiles");
     DestroyWindow(window);
     // Back to failing on unexpected boxes.
     InstallUnexpectedHandlers();
-    EXPECT_EQ(Format("%d %d", first, second), Format("%d %d", IDNO, IDRETRY));
-    EXPECT_EQ(shown, (std::vector<std::string>{Format("%p Delete the profile? | Profiles | %#x", window,
-                                                      MB_YESNO | MB_ICONQUESTION),
-                                               Format("%p Saved. | Profiles | 0", window)}));
+    EXPECT_EQ(shown + Format("%d", second), Format("owner: Profiles: Delete the profile? %#x -> %d | owner: Profiles:"
+                                                   " Saved. 0 -> %d", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
 }
 
 ChildScenario endProcess("end_process", [](const std::string&) {
@@ -195,16 +179,15 @@ ChildScenario endProcess("end_process", [](const std::string&) {
 
 TEST_F(Module, EndHostProcessRunsTheHookInsteadOrEndsTheProcessWithTheCode)
 {
-    std::vector<UINT> codes;
-    {
-        ProcessExits exits;
-        EndHostProcess(3);
-        EndHostProcess(0);
-        codes = exits.Codes();
-    }
-    EXPECT_EQ(codes, (std::vector<UINT>{3, 0}));
-    ChildResult result = RunChild("end_process");
-    EXPECT_EQ(Format("exit %lu | ", result.exitCode) + result.output, "exit 7 | before\n");
+    ProcessExits exits;
+    EndHostProcess(3);
+    EndHostProcess(0);
+    std::string seen = "hooked";
+    for (UINT code : exits.Codes())
+        seen += Format(" %u", code);
+    ChildResult child = RunChild("end_process");
+    EXPECT_EQ(seen + Format(" | child: exit %lu, ", child.exitCode) + child.output,
+              "hooked 3 0 | child: exit 7, before\n");
 }
 
 }  // namespace
