@@ -16,17 +16,15 @@
 
 namespace {
 
-class FormDialog : public CDialog {
-public:
+struct FormDialog : CDialog {
     FormDialog() : CDialog(IDD_FW_FORM) {}
 
-    std::string name = "initial", code;  // exchanged with IDC_FW_NAME and IDC_FW_CODE
-    CEdit codeEdit;
+    std::string name = "initial";  // exchanged with IDC_FW_NAME
     CComboBox choices;
     CListCtrl list;
     // Callback text of the list: row text by item data, then column.
     std::vector<std::vector<std::string>> rowTexts;
-    int nameChanges = 0, rowChanges = 0, goClicks = 0;
+    int nameChanges = 0;
     std::function<void(UINT_PTR id)> onTimer = [](UINT_PTR) {};
     std::function<void()> duringExchange;  // runs at the end of every data exchange
 
@@ -35,7 +33,6 @@ public:
         static const MessageMap<FormDialog> map(CDialog::GetMessageMap(), {
             OnCommand(IDC_FW_NAME, EN_CHANGE, &FormDialog::OnNameChange),
             OnNotify(IDC_FW_LIST, LVN_GETDISPINFOA, &FormDialog::OnGetDispInfo),
-            OnNotify(IDC_FW_LIST, LVN_ITEMCHANGED, &FormDialog::OnRowChanged),
             OnNotify(IDC_FW_LIST, NM_RCLICK, &FormDialog::OnRightClick),
             OnMessage(WM_TIMER, &FormDialog::OnTimer),
         });
@@ -43,11 +40,9 @@ public:
     }
     void DoDataExchange(CDataExchange* dx) override
     {
-        DDX_Control(dx, IDC_FW_CODE, codeEdit);
         DDX_Control(dx, IDC_FW_CHOICES, choices);
         DDX_Control(dx, IDC_FW_LIST, list);
         DDX_Text(dx, IDC_FW_NAME, name);
-        DDX_Text(dx, IDC_FW_CODE, code);
         if (duringExchange)
             duringExchange();
     }
@@ -59,31 +54,25 @@ public:
             lstrcpynA(item.pszText, rowTexts.at(item.lParam).at(item.iSubItem).c_str(), item.cchTextMax);
         return 0;
     }
-    LRESULT OnRowChanged(NMHDR*) { ++rowChanges; return 0; }
     LRESULT OnRightClick(NMHDR*) { return 5; }
     LRESULT OnTimer(WPARAM id, LPARAM) { onTimer(id); return 0; }
 };
 
 // Its table chains to the form's; its entry for the right click hides the
 // form's.
-class DerivedForm : public FormDialog {
-public:
+struct DerivedForm : FormDialog {
     const MessageMapBase* GetMessageMap() const override
     {
         static const MessageMap<DerivedForm> map(FormDialog::GetMessageMap(), {
-            OnCommand(IDC_FW_GO, BN_CLICKED, &DerivedForm::OnGo),
             OnNotify(IDC_FW_LIST, NM_RCLICK, &DerivedForm::OnDerivedRightClick),
         });
         return &map;
     }
-    void OnGo() { ++goClicks; }
     LRESULT OnDerivedRightClick(NMHDR*) { return 6; }
 };
 
-class TestPage : public CPropertyPage {
-public:
+struct TestPage : CPropertyPage {
     explicit TestPage(UINT templateId) : CPropertyPage(templateId) {}
-
     // Exchanged with IDC_FW_PAGE_EDIT, at most four characters, then IDC_FW_PAGE_LATER.
     std::string text, later;
     bool refuseToLeave = false;
@@ -102,19 +91,16 @@ public:
 };
 
 // Deletes itself once its window is gone, as the applet's sheet does.
-class SelfDeletingSheet : public CPropertySheet {
-public:
-    explicit SelfDeletingSheet(std::string& record) : CPropertySheet(IDS_FW_SHEET_CAPTION), record_(record) {}
-    ~SelfDeletingSheet() override { record_ += " deleted"; }
+struct SelfDeletingSheet : CPropertySheet {
+    explicit SelfDeletingSheet(std::string& record) : CPropertySheet(IDS_FW_SHEET_CAPTION), record(record) {}
+    ~SelfDeletingSheet() override { record += " deleted"; }
     void PostNcDestroy() override
     {
-        record_ += m_hWnd || FromHandlePermanent(window_) ? "still attached" : "detached";
+        record += m_hWnd || FromHandlePermanent(window) ? "still attached" : "detached";
         delete this;
     }
-    HWND window_ = nullptr;
-
-private:
-    std::string& record_;
+    std::string& record;
+    HWND window = nullptr;
 };
 
 LRESULT Notify(HWND dialog, int id, int code)
@@ -125,17 +111,15 @@ LRESULT Notify(HWND dialog, int id, int code)
 
 class Dialogs : public testing::Test {
 protected:
-    // Runs the form; `step` gets its window once its loop runs. Cancels it
-    // after the step unless told that something the step started ends it.
-    INT_PTR RunForm(std::function<void(HWND window)> step, bool cancel = true)
+    // Runs the form; `step` gets its window once its loop runs; then Cancel.
+    void RunForm(std::function<void(HWND window)> step)
     {
         ModalWindows modal;
         modal.Then([&](HWND window) {
             step(window);
-            if (cancel)
-                user::Click(window, IDCANCEL);
+            user::Click(window, IDCANCEL);
         });
-        return form_.DoModal();
+        form_.DoModal();
     }
     // Runs a new sheet of the three pages, which deletes itself; `step` gets
     // it once its loop runs and closes it.
@@ -148,7 +132,7 @@ protected:
             sheet->AddPage(page);
         ModalWindows modal;
         modal.Then([&](HWND shown) {
-            sheet->window_ = window = shown;
+            sheet->window = window = shown;
             record += shown == sheet->m_hWnd && IsWindowVisible(shown) ? "" : "hook without the sheet up ";
             step(*sheet, shown);
         });
@@ -193,11 +177,13 @@ TEST_F(Dialogs, TimersTickIntoTheMessageMapUntilKilled)
             form_.EndDialog(int(id));
         }
     };
-    INT_PTR result = RunForm([&](HWND window) {
+    ModalWindows modal;
+    modal.Then([&](HWND window) {
         EXPECT_TRUE(window == form_.m_hWnd && IsWindowVisible(window));
         EXPECT_EQ(form_.SetTimer(kFast, 10), kFast);
         form_.SetTimer(kGuard, 5000);
-    }, false);
+    });
+    INT_PTR result = form_.DoModal();
     EXPECT_EQ(Format("ended with %d after %d ticks, window %d", int(result), fastTicks, form_.m_hWnd != nullptr),
               "ended with 8 after 3 ticks, window 0");
 }
@@ -217,7 +203,8 @@ TEST_F(Dialogs, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound
         set = combo.SetCurSel(5);
         seen += Format(" | set 5: %d, selected %d | found/selected", set, combo.GetCurSel());
         // Case does not count; when nothing matches the selection stays.
-        const std::pair<int, const char*> searches[] = {{-1, "ALPHA"}, {0, "alpha"}, {4, "alpha"}, {-1, "BR"}, {-1, "Delta"}};
+        const std::pair<int, const char*> searches[] = {{-1, "ALPHA"}, {0, "alpha"}, {4, "alpha"}, {-1, "BR"},
+                                                        {-1, "Delta"}};
         for (const auto& [after, prefix] : searches) {
             int found = combo.SelectString(after, prefix);
             seen += Format(" %d/%d", found, combo.GetCurSel());
@@ -254,52 +241,31 @@ TEST_F(Dialogs, AListAsksForRowTextByItemDataSoTheTextFollowsItsRow)
     });
 }
 
-TEST_F(Dialogs, AnEditTurnsTypingUpperCaseOnlyWhileSwitchedOn)
-{
-    RunForm([&](HWND window) {
-        form_.codeEdit.SetUpperCase(true);
-        user::Type(window, IDC_FW_CODE, "ab1");
-        form_.codeEdit.SetUpperCase(false);
-        user::Type(window, IDC_FW_CODE, "cd");
-        EXPECT_EQ(form_.codeEdit.GetWindowText(), "AB1cd");
-    });
-}
-
 TEST_F(Dialogs, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExchange)
 {
-    form_.rowTexts = {{"row"}};
     int timers = 0;
     form_.onTimer = [&](UINT_PTR) { ++timers; };
     RunForm([&](HWND window) {
         // OnInitDialog's exchange sets the edit's text unheard.
         std::string seen = Format("shown: name %d", form_.nameChanges);
-        form_.list.InsertCallbackItem(0);
-        form_.list.SetItemData(0, 0);
-        form_.rowChanges = 0;
-        // Clicks Go, sends a timer message, which is no control notification,
-        // and right clicks; tells what reached the form since last time.
+        // Sends a timer message, which is no control notification, and right
+        // clicks; tells what reached the form since last time.
         auto heard = [&](const char* when) {
-            user::Click(window, IDC_FW_GO);
             SendMessageA(window, WM_TIMER, 99, 0);
             LRESULT list = Notify(window, IDC_FW_LIST, NM_RCLICK), other = Notify(window, IDC_FW_CHOICES, NM_RCLICK);
-            seen += Format(" | %s: name %d row %d go %d timer %d | right click %d, of another control %d", when,
-                           form_.nameChanges, form_.rowChanges > 0, form_.goClicks, timers, int(list), int(other));
-            form_.nameChanges = form_.rowChanges = form_.goClicks = timers = 0;
+            seen += Format(" | %s: name %d timer %d | right click %d, of another control %d", when, form_.nameChanges,
+                           timers, int(list), int(other));
+            form_.nameChanges = timers = 0;
         };
         form_.name = "shown";
-        form_.duringExchange = [&] {
-            user::ChooseRow(window, IDC_FW_LIST, 0);
-            heard("exchange");
-        };
+        form_.duringExchange = [&] { heard("exchange"); };
         EXPECT_TRUE(form_.UpdateData(FALSE));
         form_.duringExchange = nullptr;
         seen += " | text " + user::Text(window, IDC_FW_NAME);
         form_.SetDlgItemText(IDC_FW_NAME, "set");
-        user::ClearRows(window, IDC_FW_LIST);
         heard(("after, text " + form_.GetDlgItemText(IDC_FW_NAME)).c_str());
-        EXPECT_EQ(seen, "shown: name 0"
-                        " | exchange: name 0 row 0 go 0 timer 1 | right click 0, of another control 0 | text shown"
-                        " | after, text set: name 1 row 1 go 1 timer 1 | right click 6, of another control 0");
+        EXPECT_EQ(seen, "shown: name 0 | exchange: name 0 timer 1 | right click 0, of another control 0 | text shown"
+                        " | after, text set: name 1 timer 1 | right click 6, of another control 0");
     });
 }
 
@@ -338,8 +304,7 @@ TEST_F(Dialogs, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
                   "letting go: First Second Third | active 1 | 0 w 1/5/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0");
         user::PressCancel(window);
     });
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption + Format(" %#x", boxes.Shown()[0].type),
+    EXPECT_EQ(boxes.Shown().at(0).caption + Format(" %#x", boxes.Shown().at(0).type),
               Format("Framework Sheet %#x", MB_OK | MB_ICONEXCLAMATION));
 }
 
@@ -361,22 +326,19 @@ TEST_F(Dialogs, OkAndApplyReachEveryPageWithAWindowAndCancelNone)
         user::SwitchPage(window, 2);
         seen += Format("\nadded, current %d: ", user::CurrentPage(window) == second_.m_hWnd) + Pages(sheet, window);
         user::PressOk(window);
+        seen += "\nOK: " + Pages(sheet, window);
     });
-    seen += Format("\nOK %d:", ok > 0);
-    for (TestPage* page : pages_)
-        seen += Format(" ok %d", page->oks);
-    INT_PTR cancel = RunSheet([&](CPropertySheet&, HWND window) {
+    INT_PTR cancel = RunSheet([&](CPropertySheet& sheet, HWND window) {
         user::SwitchPage(window, 1);
         user::PressCancel(window);
+        seen += "\nCancel: " + Pages(sheet, window);
     });
-    seen += Format("\nCancel %d:", int(cancel));
-    for (TestPage* page : pages_)
-        seen += Format(" ok %d cancel %d", page->oks, page->cancels);
-    EXPECT_EQ(seen, "removed, old window 0, in a sheet 0: applied, open 1: First Third | active 1"
-                    " | 0 w 1/1/1/0 | -1 - 1/1/0/0 | 1 w 1/1/1/0\n"
-                    "added, current 1: First Third Second | active 2 | 0 w 1/1/1/0 | 2 w 2/1/0/0 | 1 w 1/2/1/0\n"
-                    "OK 1: ok 2 ok 1 ok 2\n"
-                    "Cancel 0: ok 2 cancel 1 ok 1 cancel 1 ok 2 cancel 0");
+    EXPECT_EQ(seen + Format("\nresults %d %d", ok > 0, int(cancel)),
+              "removed, old window 0, in a sheet 0: applied, open 1: First Third | active 1"
+              " | 0 w 1/1/1/0 | -1 - 1/1/0/0 | 1 w 1/1/1/0\n"
+              "added, current 1: First Third Second | active 2 | 0 w 1/1/1/0 | 2 w 2/1/0/0 | 1 w 1/2/1/0\n"
+              "OK: First Third Second | active -1 | 0 w 1/1/2/0 | 2 w 2/2/1/0 | 1 w 1/2/2/0\n"
+              "Cancel: First Second Third | active 1 | 0 w 2/2/2/1 | 1 w 3/2/1/1 | 2 - 1/2/2/0\nresults 1 0");
 }
 
 }  // namespace

@@ -13,9 +13,7 @@
 #define IDD_FW_MISSING          499
 
 #define IDC_FW_NAME             1001
-#define IDC_FW_CODE             1002
 #define IDC_FW_CHOICES          1003
-#define IDC_FW_GO               1004
 #define IDC_FW_LIST             1008
 #define IDC_FW_PAGE_EDIT        1011
 #define IDC_FW_PAGE_LATER       1012

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "framework/framework.h"
 #include "framework_test_resource.h"
@@ -26,11 +25,7 @@ protected:
         SetResourceHandle(own_);
         FreeLibrary(dll_);
     }
-    // "dll", "own" or "none" for a module handle.
-    std::string Which(HINSTANCE module)
-    {
-        return module == dll_ ? "dll" : module == own_ ? "own" : module ? "other" : "none";
-    }
+    std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
 
     HINSTANCE own_ = GetModuleHandleA(nullptr);
     HINSTANCE dll_ = LoadLibraryA("framework_test_lang.dll");
@@ -55,7 +50,8 @@ TEST_F(Module, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG)) +
-               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) + dialog;
+               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) +
+               dialog;
     };
     std::string seen = "own: " + resources();
     SetResourceHandle(dll_);
@@ -78,41 +74,38 @@ TEST_F(Module, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
         seen += Format("\nouter again %d", &CurrentModuleState() == &translated);
     }
     seen += Format(", ended %d: ", &CurrentModuleState() == &OwnModuleState()) + resources();
-    const std::string own = "own, instance own | Original text, Only in the program | icons 1 0 | dialogs own own none"
-                            " | shown 1 1 -1 Original Dialog";
-    const std::string dll = "dll, instance own | Translated text, Only in the program | icons 1 0 | dialogs dll own none"
-                            " | shown 1 1 -1 Translated Dialog";
+    const std::string own = "own, instance own | Original text, Only in the program | icons 1 0"
+                            " | dialogs own own neither | shown 1 1 -1 Original Dialog";
+    const std::string dll = "dll, instance own | Translated text, Only in the program | icons 1 0"
+                            " | dialogs dll own neither | shown 1 1 -1 Translated Dialog";
     EXPECT_EQ(seen, "own: " + own + "\nswitched: " + dll + "\nscoped, other thread own: " + dll +
                         "\ninner: " + own + "\ninner switched, own own: " + dll + "\nouter again 1, ended 1: " + own);
 }
 
-// Records its start and end in `calls`.
-class TestApp : public CWinApp {
-public:
-    TestApp(bool succeed, std::string& calls) : CWinApp("Test"), succeed_(succeed), calls_(calls) {}
-    BOOL InitInstance() override { calls_ += " init"; return succeed_; }
-    int ExitInstance() override { calls_ += " exit"; return 0; }
-
-private:
-    bool succeed_;
-    std::string& calls_;
+// Records its start and end in `calls`; its start fails unless `succeed`.
+struct TestApp : CWinApp {
+    explicit TestApp(std::string& calls) : CWinApp("Test"), calls(calls) {}
+    BOOL InitInstance() override { calls += " init"; return succeed; }
+    int ExitInstance() override { calls += " exit"; return 0; }
+    std::string& calls;
+    bool succeed = true;
 };
 
 TEST_F(Module, TheApplicationStartsAndEndsWithTheModuleAndAFailedStartFailsTheLoad)
 {
     std::string seen;
     {
-        TestApp app(true, seen);
-        seen += Format("current %d | start", GetApp() == &app);
-        BOOL started = StartDllApplication(own_);
-        seen += Format(" %d | end", started);
+        TestApp app(seen);
+        seen += Format("current %d |", GetApp() == &app);
+        for (bool succeed : {true, false}) {
+            app.succeed = succeed;
+            BOOL started = StartDllApplication(own_);
+            seen += Format(" started %d |", started);
+        }
         EndDllApplication();
     }
-    seen += Format(" | gone: app %d | failing start", GetApp() != nullptr);
-    TestApp failing(false, seen);
-    BOOL started = StartDllApplication(own_);
-    EXPECT_EQ(seen + Format(" %d | resources ", started) + Which(GetResourceHandle()),
-              "current 1 | start init 1 | end exit | gone: app 0 | failing start init exit 0 | resources own");
+    EXPECT_EQ(seen + Format(" gone: app %d | resources ", GetApp() != nullptr) + Which(GetResourceHandle()),
+              "current 1 | init started 1 | init exit started 0 | exit gone: app 0 | resources own");
 }
 
 TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
@@ -134,7 +127,8 @@ TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
              LoadResString(IDS_FW_MISSING) + "|", "Framework Sheet|Padded   |First line\nSecond line|End of block||"},
         {LoadResString(IDS_FW_LONG), digits},
         {bits({foundIt, missingIt}) + " " + found + "|" + missing, "10 Padded   |untouched"},
-        {Trim(" \t Home  Network \r\n") + "|" + Trim("x") + "|" + Trim(" \t\r\n ") + "|" + Trim(""), "Home  Network|x||"},
+        {Trim(" \t Home  Network \r\n") + "|" + Trim("x") + "|" + Trim(" \t\r\n ") + "|" + Trim(""),
+         "Home  Network|x||"},
         {"contains " + bits({Contains("Vyr Wireless", "Wire"), Contains("Vyr Wireless", "wire"), Contains("abc", "")}),
          "contains 101"},
         {"starts " + bits({StartsWith("Campus Lab", "Campus"), StartsWith("Campus", "Campus Lab"),
@@ -150,25 +144,6 @@ TEST_F(Module, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
         EXPECT_EQ(seen, expected);
 }
 
-TEST_F(Module, MessageBoxesGoToTheHookWhichAnswers)
-{
-    HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    std::string shown;
-    int boxes = 0;
-    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
-        shown += Format("%s: %s: %s %#x -> ", owner == window ? "owner" : "other", caption.c_str(), text.c_str(), type);
-        return ++boxes == 1 ? IDNO : IDRETRY;
-    });
-    int first = ShowMessageBox(window, "Delete the profile?", "Profiles", MB_YESNO | MB_ICONQUESTION);
-    shown += Format("%d | ", first);
-    int second = CWnd(window).MessageBox("Saved.", "Profiles");
-    DestroyWindow(window);
-    // Back to failing on unexpected boxes.
-    InstallUnexpectedHandlers();
-    EXPECT_EQ(shown + Format("%d", second), Format("owner: Profiles: Delete the profile? %#x -> %d | owner: Profiles:"
-                                                   " Saved. 0 -> %d", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
-}
-
 ChildScenario endProcess("end_process", [](const std::string&) {
     std::printf("before\n");
     std::fflush(stdout);
@@ -177,17 +152,31 @@ ChildScenario endProcess("end_process", [](const std::string&) {
     return 0;
 });
 
-TEST_F(Module, EndHostProcessRunsTheHookInsteadOrEndsTheProcessWithTheCode)
+TEST_F(Module, TheSeamsHandMessageBoxesAndTheProcessEndToTheirHooksOrEndTheProcessWithout)
 {
+    HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    std::string seen;
+    int boxes = 0;
+    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+        seen += Format("%s: %s: %s %#x -> ", owner == window ? "owner" : "other", caption.c_str(), text.c_str(), type);
+        return ++boxes == 1 ? IDNO : IDRETRY;
+    });
+    int answer = ShowMessageBox(window, "Delete the profile?", "Profiles", MB_YESNO | MB_ICONQUESTION);
+    seen += Format("%d | ", answer);
+    answer = CWnd(window).MessageBox("Saved.", "Profiles");
+    DestroyWindow(window);
+    // Back to failing on unexpected boxes.
+    InstallUnexpectedHandlers();
     ProcessExits exits;
     EndHostProcess(3);
     EndHostProcess(0);
-    std::string seen = "hooked";
+    seen += Format("%d | hooked", answer);
     for (UINT code : exits.Codes())
         seen += Format(" %u", code);
     ChildResult child = RunChild("end_process");
     EXPECT_EQ(seen + Format(" | child: exit %lu, ", child.exitCode) + child.output,
-              "hooked 3 0 | child: exit 7, before\n");
+              Format("owner: Profiles: Delete the profile? %#x -> %d | owner: Profiles: Saved. 0 -> %d | hooked 3 0"
+                     " | child: exit 7, before\n", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
 }
 
 }  // namespace
