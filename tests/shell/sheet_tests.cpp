@@ -62,8 +62,7 @@ protected:
 // the claim while open, and on closing deletes itself and lets the claim go.
 TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
 {
-    // The Wireless Zero Configuration answer, the start page, closing with OK
-    // (else Cancel), then what the user sees.
+    // The zero-configuration service's answer, start page, OK (else Cancel), what the user sees.
     const std::tuple<DWORD, UINT, bool, std::string> rows[] = {
         {0, 0, true, kAllPages + " | on Status | apply off"},
         {0, 3, false, kAllPages + " | on Power | apply off"},
@@ -136,13 +135,14 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
         CWiFiPropSheet* sheet = new CWiFiPropSheet;
         std::printf("pages %d\n", sheet->GetPageCount());
         delete sheet;
+        return 0;
     };
     if (argument == "own claim")
         return HoldClaimUntilReleased(open);
     if (argument == "tray")
         CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     if (argument != "applet")
-        return open(), 0;
+        return open();
     APPLET_PROC cplApplet = LoadAppletEntry();
     WindowWatcher watcher(kTitle, [](HWND box) {
         std::printf("box: %s\n", user::Text(box, 0xFFFF).c_str());
