@@ -15,7 +15,7 @@ const std::string kNotAllowed = "box: This Profile Name is not allowed.  | ";
 const std::string kInUse = "box: A profile already exists with this name.  Please enter a unique profile name. | ";
 const int kEdit = IDC_PROFILE_NAME_EDIT;
 
-// The edit's text, its selection and whether it has the focus.
+// The edit's text and selection, and whether it has the focus.
 std::string Edit(HWND dialog)
 {
     DWORD selection = static_cast<DWORD>(SendDlgItemMessageA(dialog, kEdit, EM_GETSEL, 0, 0));
@@ -23,46 +23,41 @@ std::string Edit(HWND dialog)
            std::to_string(HIWORD(selection)) + (user::HasFocus(dialog, kEdit) ? " focused" : "");
 }
 
-class ProfileNameDialog : public testing::Test {
-protected:
-    // Runs the dialog with "Office" and "Home" in use; `step` acts on it.
-    // Answers "<result> <name>".
-    std::string Run(std::function<void(HWND dialog)> step)
-    {
-        std::vector<std::string> inUse = {"Office", "Home"};
-        CDlgProfileName dialog;
-        dialog.SetPrompt("Prompt text");
-        dialog.SetLabel("Label text");
-        dialog.SetName("NewProfile");
-        dialog.SetNamesInUse(&inUse);
-        ModalWindows modal;
-        modal.Then(step);
-        INT_PTR result = dialog.DoModal();
-        return (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "? ") + dialog.GetName();
-    }
-};
-
-TEST_F(ProfileNameDialog, ShowsItsTextsWithTheNameSelectedForTyping)
+// Runs the dialog with "Office" and "Home" in use; `step` acts on it and
+// adds to the answer what it saw. Then come the result and the name.
+std::string RunDialog(std::function<void(HWND dialog, std::string& shown)> step)
 {
+    std::vector<std::string> inUse = {"Office", "Home"};
+    CDlgProfileName dialog;
+    dialog.SetPrompt("Prompt text");
+    dialog.SetLabel("Label text");
+    dialog.SetName("NewProfile");
+    dialog.SetNamesInUse(&inUse);
     std::string shown;
-    EXPECT_EQ(Run([&](HWND dialog) {
+    ModalWindows modal;
+    modal.Then([&](HWND window) { step(window, shown); });
+    INT_PTR result = dialog.DoModal();
+    return shown + (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "? ") + dialog.GetName();
+}
+
+TEST(ProfileNameDialog, ShowsItsTextsWithTheNameSelectedForTyping)
+{
+    EXPECT_EQ(RunDialog([](HWND dialog, std::string& shown) {
                   shown = user::WindowText(dialog) + " | " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " | " +
-                          user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " | " + Edit(dialog);
+                          user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " | " + Edit(dialog) + " | ";
                   user::Click(dialog, IDCANCEL);
               }),
-              "Cancel NewProfile");
-    EXPECT_EQ(shown, kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused");
+              kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | Cancel NewProfile");
 }
 
 // Each name is typed into an edit whose limit was raised, then OK is pressed
-// from its button. A refused name shows a box over the trimmed name, after
-// which the user is back in the edit and types "Fixed".
-TEST_F(ProfileNameDialog, TakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
+// from its button. A refused name shows a box over the trimmed name; then the
+// user is back in the edit, where only a name in use is selected, and types
+// "Fixed".
+TEST(ProfileNameDialog, TakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
 {
     const std::string n32(32, 'n');
-    const struct {
-        std::string typed, outcome;
-    } rows[] = {
+    const std::pair<std::string, std::string> rows[] = {
         {"  Lab 2  ", "OK Lab 2"},
         {"DEFAULT", "OK DEFAULT"},
         {"Tcpip2", "OK Tcpip2"},
@@ -77,28 +72,27 @@ TEST_F(ProfileNameDialog, TakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaks
         {"customparams", kNotAllowed + "over 'customparams' | then 'customparams' 0-0 focused | OK Fixed"},
         {"LINKAGE", kNotAllowed + "over 'LINKAGE' | then 'LINKAGE' 0-0 focused | OK Fixed"},
         {"Office_", kNotAllowed + "over 'Office_' | then 'Office_' 0-0 focused | OK Fixed"},
-        // A name in use is selected, to be typed over.
         {" OFFICE", kInUse + "over 'OFFICE' | then 'OFFICE' 0-6 focused | OK Fixed"},
         {"home", kInUse + "over 'home' | then 'home' 0-4 focused | OK Fixed"},
     };
-    for (const auto& row : rows) {
-        std::string outcome;
-        std::string result = Run([&](HWND dialog) {
-            std::string over;
-            MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(dialog, kEdit) + "' | "; });
-            SendDlgItemMessageA(dialog, kEdit, EM_LIMITTEXT, 100, 0);
-            user::Retype(dialog, kEdit, row.typed);
-            if (user::Text(dialog, kEdit) != row.typed)
-                outcome += "shown '" + user::Text(dialog, kEdit) + "' | ";
-            SetFocus(GetDlgItem(dialog, IDOK));
-            user::Click(dialog, IDOK);
-            if (!boxes.Shown().empty()) {
-                outcome += boxes.Text(kTitle) + over + "then " + Edit(dialog) + " | ";
-                user::Retype(dialog, kEdit, "Fixed");
-                user::Click(dialog, IDOK);
-            }
-        });
-        EXPECT_EQ(outcome + result, row.outcome) << row.typed;
+    for (const auto& [typed, outcome] : rows) {
+        EXPECT_EQ(RunDialog([&typed = typed](HWND dialog, std::string& shown) {
+                      std::string over;
+                      MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(dialog, kEdit) + "' | "; });
+                      SendDlgItemMessageA(dialog, kEdit, EM_LIMITTEXT, 100, 0);
+                      user::Retype(dialog, kEdit, typed);
+                      if (user::Text(dialog, kEdit) != typed)
+                          shown += "shown '" + user::Text(dialog, kEdit) + "' | ";
+                      SetFocus(GetDlgItem(dialog, IDOK));
+                      user::Click(dialog, IDOK);
+                      if (!boxes.Shown().empty()) {
+                          shown += boxes.Text(kTitle) + over + "then " + Edit(dialog) + " | ";
+                          user::Retype(dialog, kEdit, "Fixed");
+                          user::Click(dialog, IDOK);
+                      }
+                  }),
+                  outcome)
+            << typed;
     }
 }
 

@@ -236,3 +236,10 @@ std::string user::Tabs(HWND sheet)
         tabs += (i ? " " : "") + PageCaption(sheet, i);
     return tabs;
 }
+
+std::string user::EditSelection(HWND dialog, int id)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Control(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
+}

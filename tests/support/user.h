@@ -59,6 +59,8 @@ std::vector<std::string> Items(HWND dialog, int id);
 std::string Rows(HWND dialog, int id);
 // The row with this text; -1 (with a test failure) when there is none.
 int RowOf(HWND dialog, int id, const std::string& text);
+// An edit's selection, "<start>-<end>".
+std::string EditSelection(HWND dialog, int id);
 
 }  // namespace user
 
