@@ -269,7 +269,8 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
         {"multiconfig LAB lab", 2, "twice"}, {"provision ADMIN_corp", 1, "\"admin_Corp\""},
         {"provision default", 1, "\"Default\""}, {"provision p --security wep", 2, "--key"},
         {"provision p --security wep --key 12345", 2, "WEP key"},
-        {"provision p --security wpa-psk --key short", 2, "pre-shared key"}, {"provision p --key 0123456789", 2, "--key"},
+        {"provision p --security wpa-psk --key short", 2, "pre-shared key"},
+        {"provision p --key 0123456789", 2, "--key"},
         {"provision p --adhoc", 2, "--ssid"}, {"provision " + longName, 2, "32"},
         {"unprovision Default", 1, "\"Default\""}, {"unprovision nobody", 1, "\"nobody\""},
         {"cert add nobody", 2, "USER@DOMAIN"}, {"cert list CA", 2, "\"CA\""}, {"cert remove 12", 2, "40"},
@@ -305,7 +306,8 @@ TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
         {"zeroconfig on", "Wireless Zero Configuration: the library answers 1.",
          "lib.zeroconfig=1 | zero config mode=forced on | zero config answer=1 (the service manages the card)"},
         {"zeroconfig off", "Wireless Zero Configuration: the library answers 0.",
-         "lib.zeroconfig=0 | zero config mode=forced off | zero config answer=0 (the service does not manage the card)"},
+         "lib.zeroconfig=0 | zero config mode=forced off"
+         " | zero config answer=0 (the service does not manage the card)"},
         {"zeroconfig error", "Wireless Zero Configuration: the library answers -1.",
          "lib.zeroconfig=-1 | zero config mode=forced error | zero config answer=-1 (the service cannot be queried)"},
         // Wine has no Wireless Zero Configuration service.
