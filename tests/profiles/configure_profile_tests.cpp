@@ -24,36 +24,28 @@
 
 namespace {
 
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const int kType = IDC_CONFIGURE_NETWORK_TYPE, kMode = IDC_CONFIGURE_WIRELESS_MODE, kBand = IDC_CONFIGURE_START_BAND;
 const int kName1 = IDC_CONFIGURE_NAME1, kName2 = IDC_CONFIGURE_NAME2, kName3 = IDC_CONFIGURE_NAME3;
 const std::map<std::string, int> kControls = {{"type", kType},   {"mode", kMode},   {"band", kBand},
                                               {"name1", kName1}, {"name2", kName2}, {"name3", kName3}};
-const DWORD kPeer = 0, kAccessPoint = 1;
-const DWORD kAllBands = 0x0D, kNo11g = 0x05;
-
+// Radio capabilities (with and without 802.11g), how many network names the
+// card takes and its country.
 struct Card {
     DWORD radio;
     UINT names;
     const char* country;
 };
-const Card kUS{kAllBands, 3, "US"}, kUSNo11g{kNo11g, 3, "US"}, kOneName{kAllBands, 1, "US"};
+const Card kUS{0x0D, 3, "US"}, kNo11g{0x05, 3, "US"}, kOneName{0x0D, 1, "US"}, kWW{0x0D, 3, "WW"}, kNA{0x0D, 3, "NA"};
 
-struct Network {
-    DWORD type;
-    std::string name1, name2, name3;
-    DWORD mode, band;
-};
-const Network kHome{kAccessPoint, "Home", "Two", "Three", 13, 0};
-
-// "{AP Home|Two|Three 13 0}", then " modified" while the change is not stored.
+// "AP Home|Two|Three 13 0": network type, names, wireless mode, start band,
+// then " modified" while the change is not stored.
 std::string Describe(CAdapterConfig& profile)
 {
     std::string name1, name2, name3;
     std::ostringstream out;
-    out << "{" << (profile.GetNetworkType() == kPeer ? "Peer " : "AP ") << profile.GetNetworkName(name1) << "|"
+    out << (profile.GetNetworkType() ? "AP " : "Peer ") << profile.GetNetworkName(name1) << "|"
         << profile.GetNetworkName2(name2) << "|" << profile.GetNetworkName3(name3) << " " << profile.GetWirelessMode()
-        << " " << profile.GetAdHocStartBand() << "}" << (profile.IsModified() ? " modified" : "");
+        << " " << profile.GetAdHocStartBand() << (profile.IsModified() ? " modified" : "");
     return out.str();
 }
 
@@ -65,10 +57,8 @@ std::string View(HWND dialog)
     out << "type=" << user::Selection(dialog, kType) << " mode=" << user::Selection(dialog, kMode)
         << " band=" << user::Selection(dialog, kBand) << " " << user::Text(dialog, kName1) << "|"
         << user::Text(dialog, kName2) << "|" << user::Text(dialog, kName3) << " off=";
-    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL},
-                                       {kBand, IDC_CONFIGURE_START_BAND_LABEL},
-                                       {kName2, IDC_CONFIGURE_NAME2_LABEL},
-                                       {kName3, IDC_CONFIGURE_NAME3_LABEL}};
+    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL}, {kBand, IDC_CONFIGURE_START_BAND_LABEL},
+                                       {kName2, IDC_CONFIGURE_NAME2_LABEL}, {kName3, IDC_CONFIGURE_NAME3_LABEL}};
     for (const char* name : {"type", "mode", "band", "name1", "name2", "name3"}) {
         int id = kControls.at(name);
         bool labelOff = labels.count(id) && !user::IsEnabled(dialog, labels.at(id));
@@ -80,46 +70,42 @@ std::string View(HWND dialog)
     return out.str() + "| ";
 }
 
-// The items of each list, then how the transmit rate shows.
-std::string Lists(HWND dialog)
-{
-    std::string lists;
-    for (int id : {kMode, kBand, kType, IDC_CONFIGURE_TX_RATE}) {
-        for (const std::string& item : user::Items(dialog, id))
-            lists += item + ",";
-        lists += " | ";
-    }
-    return lists + "tx rate visible=" + std::to_string(user::IsVisible(dialog, IDC_CONFIGURE_TX_RATE)) +
-           " enabled=" + std::to_string(user::IsEnabled(dialog, IDC_CONFIGURE_TX_RATE)) + " | ";
-}
-
 // Acts out a script, steps separated by ";": "?" adds the view, "lists" the
-// lists, "name1?" whether Network Name 1 has the focus and its selection;
-// "enter type" moves the focus there as a user's click does; "type N",
-// "mode N", "band N" choose; "nameN=text" types; "name1:=text" sets the text
-// as a program does; "ok" and "cancel" click.
+// items of the lists and how the transmit rate shows, "name1?" whether
+// Network Name 1 has the focus and its selection; "enter type" moves the
+// focus to the type as a user's click does; "type N", "mode N", "band N"
+// choose; "nameN=text" types; "name1:=text" sets the text as a program does;
+// "ok" and "cancel" click.
 void Act(HWND dialog, const std::string& script, std::string& shown)
 {
     std::istringstream steps(script);
     for (std::string step; std::getline(steps, step, ';');) {
         size_t split = std::min(step.find(' '), step.find('='));
         std::string what = step.substr(0, split), rest = step.substr(std::min(split + 1, step.size()));
-        DWORD selection = static_cast<DWORD>(SendDlgItemMessageA(dialog, kName1, EM_GETSEL, 0, 0));
-        if (step == "?" || step == "lists")
-            shown += step == "?" ? View(dialog) : Lists(dialog);
-        else if (step == "name1?")
-            shown += std::string(user::HasFocus(dialog, kName1) ? "name1 focused " : "name1 ") +
-                     std::to_string(LOWORD(selection)) + "-" + std::to_string(HIWORD(selection)) + " | ";
-        else if (step == "ok" || step == "cancel")
+        if (step == "?") {
+            shown += View(dialog);
+        } else if (step == "lists") {
+            for (int id : {kMode, kBand, kType, IDC_CONFIGURE_TX_RATE}) {
+                for (const std::string& item : user::Items(dialog, id))
+                    shown += item + ",";
+                shown += " | ";
+            }
+            shown += "tx rate visible=" + std::to_string(user::IsVisible(dialog, IDC_CONFIGURE_TX_RATE)) +
+                     " enabled=" + std::to_string(user::IsEnabled(dialog, IDC_CONFIGURE_TX_RATE)) + " | ";
+        } else if (step == "name1?") {
+            shown += std::string(user::HasFocus(dialog, kName1) ? "focused " : "") +
+                     user::EditSelection(dialog, kName1) + " | ";
+        } else if (step == "ok" || step == "cancel") {
             user::Click(dialog, step == "ok" ? IDOK : IDCANCEL);
-        else if (what == "enter")
+        } else if (what == "enter") {
             SetFocus(GetDlgItem(dialog, kControls.at(rest)));
-        else if (step[split] == ' ')
+        } else if (step[split] == ' ') {
             user::ChooseItem(dialog, kControls.at(what), std::stoi(rest));
-        else if (what.back() == ':')
+        } else if (what.back() == ':') {
             SetDlgItemTextA(dialog, kControls.at(what.substr(0, what.size() - 1)), rest.c_str());
-        else
+        } else {
             user::Retype(dialog, kControls.at(what), rest);
+        }
     }
 }
 
@@ -138,14 +124,15 @@ std::string Play(const std::string& script, CAdapterConfig& profile)
         }
     });
     INT_PTR result = CDlgConfigureProfile().DoModal();
-    return shown + boxes.Text(kTitle) + (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") +
-           Describe(profile);
+    return shown + boxes.Text("Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration") +
+           (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") + Describe(profile);
 }
 
+// The card, the Default profile's settings (as Describe shows them), the
+// script and what Play answers.
 struct Session {
     Card card;
-    Network stored;
-    std::string script, shown;
+    std::string stored, script, shown;
 };
 
 class ConfigureProfile : public testing::Test {
@@ -154,19 +141,24 @@ protected:
 
     // The card, then the Default profile in effect with these settings and
     // current.
-    CAdapterConfig& Prepare(const Card& card, const Network& n)
+    CAdapterConfig& Prepare(const Card& card, const std::string& settings)
     {
         store_.SetSimulation("RadioCapabilities", card.radio);
         store_.SetSimulation("NameCapacity", card.names);
         store_.SetSimulation("CountryCode", (DWORD(card.country[0]) << 8) | DWORD(card.country[1]));
         EXPECT_TRUE(CVeltoDriverStatus::GetInstance()->Refresh());
+        std::istringstream in(settings);
+        std::string type, names;
+        DWORD mode = 0, band = 0;
+        in >> type >> names >> mode >> band;
+        size_t bar1 = names.find('|'), bar2 = names.find('|', bar1 + 1);
         CAdapterConfig* profile = FindProfile("Default");
-        profile->SetNetworkType(n.type);
-        profile->SetNetworkName(n.name1);
-        profile->SetNetworkName2(n.name2);
-        profile->SetNetworkName3(n.name3);
-        profile->SetWirelessMode(n.mode);
-        profile->SetAdHocStartBand(n.band);
+        profile->SetNetworkType(type == "AP" ? 1 : 0);
+        profile->SetNetworkName(names.substr(0, bar1));
+        profile->SetNetworkName2(names.substr(bar1 + 1, bar2 - bar1 - 1));
+        profile->SetNetworkName3(names.substr(bar2 + 1));
+        profile->SetWirelessMode(mode);
+        profile->SetAdHocStartBand(band);
         EXPECT_TRUE(profile->Apply());
         SetCurrentProfile(profile);
         return *profile;
@@ -175,7 +167,7 @@ protected:
     void ExpectSessions(const std::vector<Session>& sessions)
     {
         for (const Session& s : sessions)
-            EXPECT_EQ(Play(s.script, Prepare(s.card, s.stored)), s.shown) << s.card.country << " " << s.script;
+            EXPECT_EQ(Play(s.script, Prepare(s.card, s.stored)), s.shown) << s.card.country << " " << s.stored;
     }
 
     IsolatedStore store_;
@@ -183,50 +175,49 @@ protected:
 
 TEST_F(ConfigureProfile, ListsOffer80211gOnlyOnCardsThatHaveItAndNamesTakeThirtyTwoCharacters)
 {
-    const std::string n32(32, 'n'), script = "lists;name1=" + std::string(40, 'n') + ";?;cancel";
+    const std::string script = "lists;name1=" + std::string(40, 'n') + ";?;cancel";
     const std::string rest = "Peer To Peer,Access Point, |  | tx rate visible=0 enabled=0 | type=1 mode=2 band=0 " +
-                             n32 + "|Two|Three off=band+ | Cancel {AP Home|Two|Three 13 0}";
+                             std::string(32, 'n') + "|Two|Three off=band+ | Cancel AP Home|Two|Three 13 0";
     ExpectSessions({
-        {kUS, kHome, script, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
-        {kUSNo11g, kHome, script, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
+        {kUS, "AP Home|Two|Three 13 0", script, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
+        {kNo11g, "AP Home|Two|Three 13 0", script, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
     });
 }
 
 TEST_F(ConfigureProfile, StoredModesAndBandsShowAsListPositionsAndComeBackNormalised)
 {
     // Card, stored, shown position, written back.
-    const std::tuple<Card, DWORD, int, DWORD> modes[] = {
-        {kUS, 4, 0, 4},      {kUS, 1, 1, 1},     {kUS, 5, 2, 13},       {kUS, 13, 2, 13}, {kUS, 8, 3, 8},
-        {kUS, 14, -1, 4},    {kUS, 2, 0, 4},     {kUSNo11g, 13, 2, 5},  {kUSNo11g, 5, 2, 5}, {kUSNo11g, 8, -1, 4},
+    const std::tuple<Card, int, int, int> modes[] = {
+        {kUS, 4, 0, 4},  {kUS, 1, 1, 1},  {kUS, 5, 2, 13},    {kUS, 13, 2, 13},   {kUS, 8, 3, 8},
+        {kUS, 14, -1, 4}, {kUS, 2, 0, 4}, {kNo11g, 13, 2, 5}, {kNo11g, 5, 2, 5}, {kNo11g, 8, -1, 4},
     };
-    const std::tuple<Card, DWORD, int, DWORD> bands[] = {
-        {kUS, 0, 0, 0}, {kUS, 4, 0, 0}, {kUS, 1, 1, 1}, {kUS, 3, 2, 3}, {kUS, 2, 0, 0}, {kUSNo11g, 3, -1, 0},
+    const std::tuple<Card, int, int, int> bands[] = {
+        {kUS, 0, 0, 0}, {kUS, 4, 0, 0}, {kUS, 1, 1, 1}, {kUS, 3, 2, 3}, {kUS, 2, 0, 0}, {kNo11g, 3, -1, 0},
     };
     std::vector<Session> sessions;
     for (const auto& [card, stored, shown, written] : modes) {
-        sessions.push_back({card, {kAccessPoint, "Home", "", "", stored, 0}, "?;ok",
-                            "type=1 mode=" + std::to_string(shown) + " band=0 Home|| off=band+ | OK {AP Home|| " +
-                                std::to_string(written) + " 0}" + (written != stored ? " modified" : "")});
+        sessions.push_back({card, "AP Home|| " + std::to_string(stored) + " 0", "?;ok",
+                            "type=1 mode=" + std::to_string(shown) + " band=0 Home|| off=band+ | OK AP Home|| " +
+                                std::to_string(written) + " 0" + (written != stored ? " modified" : "")});
     }
     // In a peer-to-peer network on Auto; the mode comes back as above.
     for (const auto& [card, stored, shown, written] : bands) {
-        sessions.push_back({card, {kPeer, "Adhoc", "", "", 5, stored}, "?;ok",
-                            "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK {Peer Adhoc|| " +
-                                (card.radio == kAllBands ? "13 " : "5 ") + std::to_string(written) + "} modified"});
+        sessions.push_back({card, "Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
+                            "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| " +
+                                (card.radio == kUS.radio ? "13 " : "5 ") + std::to_string(written) + " modified"});
     }
     ExpectSessions(sessions);
 }
 
 TEST_F(ConfigureProfile, SecondAndThirdNamesServeAccessPointsOnCardsThatTakeThree)
 {
+    const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
     ExpectSessions({
-        {kUS, kHome, "?;name2=Second;name3=Third;ok",
-         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK {AP Home|Second|Third 13 0} modified"},
-        {kUS, {kPeer, "Adhoc", "Two", "Three", 4, 0}, "?;ok",
-         "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK {Peer Adhoc|Two|Three 4 0}"},
-        {kOneName, kHome, "?;enter type;type 1;?;ok",
-         "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | "
-         "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | OK {AP Home|| 13 0} modified"},
+        {kUS, "AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
+        {kUS, "Peer Adhoc|Two|Three 4 0", "?;ok",
+         "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
+        {kOneName, "AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok", noMore + noMore + "OK AP Home|| 13 0 modified"},
     });
 }
 
@@ -234,24 +225,21 @@ TEST_F(ConfigureProfile, SecondAndThirdNamesServeAccessPointsOnCardsThatTakeThre
 // for still shows none.
 TEST_F(ConfigureProfile, WorldWideDomainsLimitPeerToPeerTo80211b)
 {
-    const Network home{kAccessPoint, "Home", "", "", 13, 3}, adhoc{kPeer, "Adhoc", "", "", 4, 0};
-    const std::string ap = "type=1 mode=2 band=2 Home|| off=band+ | ";
-    std::vector<Session> sessions;
-    for (const char* country : {"WW", "NA"}) {
-        const Card card{kAllBands, 3, country};
-        const std::string peer = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK {Peer Adhoc|| 4 0}";
-        sessions.push_back({card, home, "?;enter type;type 0;?;name1=Adhoc;ok",
-                            ap + "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK {Peer Adhoc|| 4 0} modified"});
-        sessions.push_back({card, adhoc, "?;ok", "type=0 mode=0" + peer});
-        sessions.push_back({card, {kPeer, "Adhoc", "", "", 14, 0}, "?;ok", "type=0 mode=-1" + peer + " modified"});
-    }
-    sessions.push_back({kUS, home, "?;enter type;type 0;?;name1=Adhoc;ok",
-                        ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK {Peer Adhoc|| 13 3} modified"});
-    sessions.push_back({kUS, {kPeer, "Adhoc", "", "", 13, 3}, "?;ok",
-                        "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK {Peer Adhoc|| 13 3}"});
-    sessions.push_back({kUS, {kPeer, "Adhoc", "", "", 14, 3}, "?;ok",
-                        "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK {Peer Adhoc|| 4 3} modified"});
-    ExpectSessions(sessions);
+    const std::string toPeer = "?;enter type;type 0;?;name1=Adhoc;ok", ap = "type=1 mode=2 band=2 Home|| off=band+ | ";
+    const std::string peer = "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK Peer Adhoc|| 4 0 modified";
+    const std::string loaded = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK Peer Adhoc|| 4 0";
+    ExpectSessions({
+        {kWW, "AP Home|| 13 3", toPeer, ap + peer},
+        {kWW, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
+        {kWW, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
+        {kNA, "AP Home|| 13 3", toPeer, ap + peer},
+        {kNA, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
+        {kNA, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
+        {kUS, "AP Home|| 13 3", toPeer, ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
+        {kUS, "Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
+        {kUS, "Peer Adhoc|| 14 3", "?;ok",
+         "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK Peer Adhoc|| 4 3 modified"},
+    });
 }
 
 TEST_F(ConfigureProfile, StartBandIsChosenOnlyForPeerToPeerInAutoMode)
@@ -259,15 +247,16 @@ TEST_F(ConfigureProfile, StartBandIsChosenOnlyForPeerToPeerInAutoMode)
     // Each single band leaves only itself to start on; Auto starts on 802.11b.
     const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
     ExpectSessions({
-        {kUS, {kPeer, "A", "", "", 13, 0}, "?;ok", any + "OK {Peer A|| 13 0}"},
-        {kUS, {kPeer, "A", "", "", 5, 0}, "?;ok", any + "OK {Peer A|| 13 0} modified"},
-        {kUS, {kPeer, "A", "", "", 1, 0}, "?;ok", "type=0 mode=1 band=0" + one + "OK {Peer A|| 1 0}"},
-        {kUS, {kAccessPoint, "A", "", "", 13, 0}, "?;ok", "type=1 mode=2 band=0 A|| off=band+ | OK {AP A|| 13 0}"},
-        {kUS, {kPeer, "A", "", "", 13, 3},
+        {kUS, "Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
+        {kUS, "Peer A|| 5 0", "?;ok", any + "OK Peer A|| 13 0 modified"},
+        {kUS, "Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
+        {kUS, "AP A|| 13 0", "?;ok", "type=1 mode=2 band=0 A|| off=band+ | OK AP A|| 13 0"},
+        {kUS, "Peer A|| 13 3",
          "mode 1;?;mode 2;?;mode 1;mode 3;?;mode 2;?;mode 3;mode 0;?;mode 2;?;mode 0;mode 1;?;mode 2;?;mode 1;ok",
          "type=0 mode=1 band=1" + one + any + "type=0 mode=3 band=2" + one + any + "type=0 mode=0 band=0" + one + any +
-             "type=0 mode=1 band=1" + one + any + "OK {Peer A|| 1 1} modified"},
-        {kUS, kHome, "mode 2;?;ok", "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK {AP Home|Two|Three 13 0}"},
+             "type=0 mode=1 band=1" + one + any + "OK Peer A|| 1 1 modified"},
+        {kUS, "AP Home|Two|Three 13 0", "mode 2;?;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Two|Three 13 0"},
     });
 }
 
@@ -275,38 +264,34 @@ TEST_F(ConfigureProfile, StartBandIsChosenOnlyForPeerToPeerInAutoMode)
 // back in the same visit does too, but a new visit to the same type does not.
 TEST_F(ConfigureProfile, SwitchingNetworkTypeEmptiesTheNamesOncePerVisitToTheCombo)
 {
-    ExpectSessions({{kUS, kHome, "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
+    ExpectSessions({{kUS, "AP Home|Two|Three 13 0",
+                     "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
                      "type=0 mode=2 band=0 || off=name2+ name3+ | type=1 mode=2 band=0 Kept|| off=band+ | "
                      "type=0 mode=2 band=0 || off=name2+ name3+ | type=0 mode=2 band=0 Typed|| off=name2+ name3+ | "
-                     "OK {Peer Typed|| 13 0} modified"}});
+                     "OK Peer Typed|| 13 0 modified"}});
 }
 
 TEST_F(ConfigureProfile, PeerToPeerNeedsANameAndCancelOrAMissingProfileWritesNothing)
 {
     ExpectSessions({
-        {kUS, {kPeer, "", "", "", 13, 0}, "name1=  ;ok;?;name1?;cancel",
-         "type=0 mode=2 band=0   || off=name2+ name3+ | name1 focused 0-2 | box: Peer To Peer networks require a network name "
-         "(SSID) to be specified. | Cancel {Peer || 13 0}"},
-        {kUS, {kAccessPoint, "", "", "", 13, 0}, "name1=  ;ok", "OK {AP   || 13 0} modified"},
-        {kUS, kHome, "name1=Changed;mode 1;cancel", "Cancel {AP Home|Two|Three 13 0}"},
+        {kUS, "Peer || 13 0", "name1=  ;ok;?;name1?;cancel",
+         "type=0 mode=2 band=0   || off=name2+ name3+ | focused 0-2 | box: Peer To Peer networks require a network "
+         "name (SSID) to be specified. | Cancel Peer || 13 0"},
+        {kUS, "AP || 13 0", "name1=  ;ok", "OK AP   || 13 0 modified"},
+        {kUS, "AP Home|Two|Three 13 0", "name1=Changed;mode 1;cancel", "Cancel AP Home|Two|Three 13 0"},
     });
-    CAdapterConfig& profile = Prepare(kUS, kHome);
+    CAdapterConfig& profile = Prepare(kUS, "AP Home|Two|Three 13 0");
     SetCurrentProfile(nullptr);
-    EXPECT_EQ(Play("?;name1=Nowhere;ok", profile), "type=0 mode=-1 band=-1 || off=| OK {AP Home|Two|Three 13 0}");
+    EXPECT_EQ(Play("?;name1=Nowhere;ok", profile), "type=0 mode=-1 band=-1 || off=| OK AP Home|Two|Three 13 0");
 }
 
-// Opens the dialog on each named profile (separated by ";"), presses OK and
-// prints a line of what it showed and wrote.
+// Opens the dialog on each named profile, presses OK and prints what it
+// showed and wrote.
 ChildScenario configureAs("configure_as", [](const std::string& names) {
-    std::istringstream list(names);
-    for (std::string name; std::getline(list, name, ';');) {
-        CAdapterConfig* profile = FindProfile(name);
-        if (!profile)
-            return 2;
-        SetCurrentProfile(profile);
-        std::printf("%s: %s\n", name.c_str(), Play("?;ok", *profile).c_str());
-    }
-    return 0;
+    return PrintEachRow(names, [](const std::string& name) {
+        SetCurrentProfile(FindProfile(name));
+        return GetCurrentProfile() ? Play("?;ok", *GetCurrentProfile()) : "no profile " + name;
+    });
 });
 
 TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
@@ -316,17 +301,16 @@ TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
     campus.networkName1 = "Campus";
     campus.networkName2 = "Two";
     ASSERT_FALSE(AddStoredProfile(OpenStore().CreateChild(kProvisionedKey), campus).empty());
-    const std::string campusView = "admin_Campus: type=1 mode=2 band=0 Campus|Two| off=";
-    ChildOptions user{"", {}, "admin_Campus;Default", true}, administrator{"", {}, "admin_Campus"};
-    EXPECT_EQ(RunChild("configure_as", user).output,
-              campusView + "type mode band+ name1 name2 name3 | OK {AP Campus|Two| 13 0}\n"
-                           "Default: type=1 mode=2 band=0 || off=band+ | OK {AP || 13 0}\n");
-    EXPECT_EQ(RunChild("configure_as", administrator).output, campusView + "band+ | OK {AP Campus|Two| 13 0}\n");
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", {}, "", true}).output,
+              "type=1 mode=2 band=0 Campus|Two| off=type mode band+ name1 name2 name3 | OK AP Campus|Two| 13 0\n"
+              "type=1 mode=2 band=0 || off=band+ | OK AP || 13 0\n");
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus"}).output,
+              "type=1 mode=2 band=0 Campus|Two| off=band+ | OK AP Campus|Two| 13 0\n");
 }
 
 TEST_F(ConfigureProfile, OkPutsTheActiveProfilesChangeIntoEffectAtOnce)
 {
-    Prepare(kUS, kHome);
+    Prepare(kUS, "AP Home|Two|Three 13 0");
     auto applied = [] {
         AppliedProfile applied;
         EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
@@ -340,9 +324,8 @@ TEST_F(ConfigureProfile, OkPutsTheActiveProfilesChangeIntoEffectAtOnce)
         user::PressApply(window);
         CAdapterConfig* profile = GetCurrentProfile();
         std::string shown = Play("name1=Upstairs;mode 1;ok", *profile);
-        EXPECT_EQ(shown + " " + applied(), "OK {AP Upstairs|Two|Three 1 1} Upstairs 1");
+        EXPECT_EQ(shown + " " + applied(), "OK AP Upstairs|Two|Three 1 1 Upstairs 1");
         EXPECT_EQ(profile, FindProfile("Default"));
-
         // The sheet's own OK commits again.
         profile->SetNetworkName("Later");
         user::PressOk(window);

@@ -32,15 +32,11 @@ const std::string kNewDialog = "dialog: Please enter a name for the new profile 
 const std::string kSent = "disabled, sent | ";
 const int kList = IDC_CONFIG_PROFILE_LIST;
 // In the order of State.
-const std::pair<const char*, int> kButtons[] = {{"new", IDC_CONFIG_NEW},
-                                                {"rename", IDC_CONFIG_RENAME},
-                                                {"delete", IDC_CONFIG_DELETE},
-                                                {"configure", IDC_CONFIG_CONFIGURE},
-                                                {"activate", IDC_CONFIG_ACTIVATE}};
+const std::pair<const char*, int> kButtons[] = {{"new", IDC_CONFIG_NEW}, {"rename", IDC_CONFIG_RENAME},
+    {"delete", IDC_CONFIG_DELETE}, {"configure", IDC_CONFIG_CONFIGURE}, {"activate", IDC_CONFIG_ACTIVATE}};
 
-// What a new process finds in the store: both lists (each profile's network
-// name in brackets), the stored selection, what is in effect and the admin
-// profile name.
+// What a new process finds in the store: both lists (network names in
+// brackets), the selection, what is in effect and the admin profile name.
 ChildScenario describeStore("describe_store", [](const std::string&) {
     auto join = [](CAdapterConfigArray* profiles) {
         std::string names, ssid;
@@ -89,13 +85,11 @@ std::string State(HWND page)
            (off.empty() ? " none" : off) + (user::HasFocus(page, kList) ? " | focus=list" : "");
 }
 
-// A user's step, "<row>: <button> <words>": chooses the row by its name ("-":
-// empty space, nothing: none), then clicks one of kButtons. A disabled
-// button's command is sent straight to the page: the page's own checks stand
-// behind the buttons' states. "yes", "no" and "cancel" answer the boxes in
-// turn (else OK); other words are typed in turn into the name dialog, where
-// "(Cancel)" cancels. Answers the dialog, the boxes, the rows when they
-// changed and the State.
+// "<row>: <button> <words>": chooses the row ("-": empty space), clicks the
+// button, or sends a disabled one's command, as the page's own checks stand
+// behind the buttons' states. "yes", "no", "cancel" answer the boxes, other
+// words go in turn to the name dialog ("(Cancel)" cancels). Answers the
+// dialog, the boxes, the rows when they changed and the State.
 std::string Play(HWND page, const std::string& script)
 {
     const std::map<std::string, int> answers = {{"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
@@ -203,9 +197,7 @@ void ExpectAsUser(const std::string& windowsVersion, const std::vector<Step>& st
         scripts.push_back(step.script);
         expected += step.shown + (step.stored.empty() ? "" : "\nstored: " + step.stored) + "\n";
     }
-    ChildResult result = RunChildForRows("play_as_user", scripts, {windowsVersion, {}, "", true});
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(result.output, expected);
+    EXPECT_EQ(RunChildForRows("play_as_user", scripts, {windowsVersion, {}, "", true}).output, expected);
 }
 
 class ConfigPage : public testing::Test {
@@ -219,25 +211,20 @@ TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSel
     store_.StoreProfiles({"Office", "Default", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
     PlayAll("Profiles: Office *Default MyDefault lowdefault Campus_west admin_net Guest | row=1 Default"
             " | off: rename delete activate apply | focus=list",
-            {
-                {"Office:", "row=0 Office | off: apply | focus=list"},
-                {"Default:", "row=1 Default | off: rename delete activate apply | focus=list"},
-                {"MyDefault:", "row=2 MyDefault | off: rename delete apply | focus=list"},
-                {"lowdefault:", "row=3 lowdefault | off: apply | focus=list"},
-                {"Campus_west:", "row=4 Campus_west | off: rename activate apply | focus=list"},
-                {"admin_net:", "row=5 admin_net | off: apply | focus=list"},
-                {"Guest:", "row=6 Guest | off: apply | focus=list"},
-                // Empty space: no row, the same current profile and buttons.
-                {"-:", "row=-1 Guest | off: apply | focus=list"},
-            });
+            {{"Office:", "row=0 Office | off: apply | focus=list"}, {"lowdefault:", "row=3 lowdefault | off: apply | focus=list"},
+             {"Default:", "row=1 Default | off: rename delete activate apply | focus=list"},
+             {"MyDefault:", "row=2 MyDefault | off: rename delete apply | focus=list"},
+             {"Campus_west:", "row=4 Campus_west | off: rename activate apply | focus=list"},
+             {"admin_net:", "row=5 admin_net | off: apply | focus=list"}, {"Guest:", "row=6 Guest | off: apply | focus=list"},
+             // Empty space: no row, the same current profile and buttons.
+             {"-:", "row=-1 Guest | off: apply | focus=list"}});
 }
 
 TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
 {
     store_.StoreProfiles({"Default", "Office"}, {"Guest"});
     PlayAll("", {
-        {": new (Cancel)", kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate",
-         "own=Default Office | prov=Guest | sel=Default | applied=Default[] | admin="},
+        {": new (Cancel)", kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate"},
         {": new GUEST Home",
          kNewDialog + "'NewProfile' | " + kInUse + "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
         // A name the library refuses leaves everything as it was, silently.
@@ -256,8 +243,7 @@ TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlaceButNeverDeletesTh
     const std::string defaultRow = "row=1 Default | off: rename delete activate | focus=list";
     const std::string stored = "own=admin_mid Default | prov= | sel=admin_mid | applied=admin_mid[] | admin=";
     PlayAll("", {
-        {"Alpha: delete no", kConfirm + "row=0 Alpha | off: none"},
-        {"Alpha: delete cancel", kConfirm + "row=0 Alpha | off: none"},
+        {"Alpha: delete no", kConfirm + "row=0 Alpha | off: none"}, {"Alpha: delete cancel", kConfirm + "row=0 Alpha | off: none"},
         {"Alpha: delete yes", kConfirm + "rows: admin_mid Zed *Default Last P1 P2 | row=0 admin_mid | off: none | focus=list"},
         {"Zed: delete yes", kConfirm + "rows: admin_mid *Default Last P1 P2 | " + defaultRow},
         {"Last: delete yes", kConfirm + "rows: admin_mid *Default P1 P2 | " + defaultRow},
@@ -279,11 +265,9 @@ TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
     store_.SetSimulation("Present", 0);
     SetCurrentProfile(nullptr);
     const std::string none = "row=-1 (none) | off: rename delete";
-    PlayAll("Profiles:  | " + none + " apply | focus=list", {
-        {": rename", kSent + kNoSelection + none},
-        {": delete", kSent + kNoSelection + none},
-        {": new Lab", kNewDialog + "'NewProfile' | " + none},
-    });
+    PlayAll("Profiles:  | " + none + " apply | focus=list",
+            {{": rename", kSent + kNoSelection + none}, {": delete", kSent + kNoSelection + none},
+             {": new Lab", kNewDialog + "'NewProfile' | " + none}});
 }
 
 TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
@@ -302,21 +286,15 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
                                                            " | applied=Default[] | admin= | Campus: Campus_b Campus_c");
 }
 
-// Refuses to create the Configure Profile dialog, as when the system is out
-// of window resources.
-LRESULT CALLBACK RefuseConfigureProfile(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND) {
-        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        if (HIWORD(create->lpszName) && std::string(create->lpszName) == "Configure Profile")
-            return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseConfigureProfile, nullptr, GetCurrentThreadId());
+    // Refuses to create the dialog, as when the system is out of window resources.
+    HHOOK hook = SetWindowsHookExA(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const char* title = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName : nullptr;
+        if (HIWORD(title) && std::string(title) == "Configure Profile")
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }, nullptr, GetCurrentThreadId());
     PlayAll("", {{": configure", "box: Failed!! | row=0 Default | off: rename delete activate"}});
     UnhookWindowsHookEx(hook);
 }
@@ -358,9 +336,12 @@ TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
                             "own=Default admin_net | prov= | sel=admin_net | applied=admin_net[] | admin="}});
 }
 
-TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
+// Apply commits once until a page records a change; leaving the page stores
+// the current profile, and OK never applies one that is not in effect.
+TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
 {
-    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND) {
+    store_.StoreProfiles({"Default", "Office"});
+    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
         // Nothing to write: the card does not associate again.
         AppliedProfile before, after;
         ReadAppliedProfile(OpenStore(), before);
@@ -368,33 +349,29 @@ TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
         user::PressApply(window);
         ReadAppliedProfile(OpenStore(), after);
         EXPECT_EQ(after.generation, before.generation);
-        sheet.GetConfigPage().ClearCommitGuard();
-        // The network name the current profile gets before each Apply.
-        for (const auto& [ssid, applied] : {std::make_pair("First", "First"), std::make_pair("Second", "First")}) {
+        // The current profile's network name, whether the guard is cleared
+        // first, and then Apply, or leaving the page when the row is chosen.
+        const std::tuple<const char*, bool, int, std::string> rows[] = {
+            {"First", true, -1, "own=Default[First] Office | prov= | sel=Default | applied=Default[First] | admin="},
+            {"Second", false, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[First] | admin="},
+            {"Second", true, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[Second] | admin="},
+            {"Lab", true, 1, "own=Default[Second] Office[Lab] | prov= | sel=Default | applied=Default[Second] | admin="},
+        };
+        for (const auto& [ssid, clearGuard, row, stored] : rows) {
+            if (clearGuard)
+                sheet.GetConfigPage().ClearCommitGuard();
+            if (row >= 0)
+                user::ChooseRow(page, kList, row);
             GetCurrentProfile()->SetNetworkName(ssid);
             sheet.EnableApply(TRUE);
-            user::PressApply(window);
-            EXPECT_EQ(StoredState(), "own=Default[" + std::string(ssid) + "] | prov= | sel=Default | applied=Default[" +
-                                         applied + "] | admin=");
+            row >= 0 ? user::SwitchPage(window, 0) : user::PressApply(window);
+            EXPECT_EQ(StoredState(), stored) << ssid;
         }
+        GetCurrentProfile()->SetNetworkName("Lab2");
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredState(), "own=Default[Second] | prov= | sel=Default | applied=Default[Second] | admin=");
-}
-
-TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
-{
-    store_.StoreProfiles({"Default", "Office"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        user::ChooseRow(page, kList, 1);
-        GetCurrentProfile()->SetNetworkName("Lab");
-        user::SwitchPage(window, 0);
-        EXPECT_EQ(StoredState(), "own=Default Office[Lab] | prov= | sel=Default | applied=Default[] | admin=");
-        GetCurrentProfile()->SetNetworkName("Lab2");
-        user::PressOk(window);
-    });
-    EXPECT_EQ(StoredState(), "own=Default Office[Lab2] | prov= | sel=Default | applied=Default[] | admin=");
+    EXPECT_EQ(StoredState(), "own=Default[Second] Office[Lab2] | prov= | sel=Default | applied=Default[Second] | admin=");
 }
 
 TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
