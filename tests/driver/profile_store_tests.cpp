@@ -87,22 +87,31 @@ std::string Pick(const std::string& description, const std::vector<std::string>&
     return picked;
 }
 
-// Prints a stored profile as a fresh process reads it.
-ChildScenario describeProfile("describe_profile", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
+// What another process does with a stored profile; the argument is "<verb> <name>".
+// 2 when it finds no such profile.
+ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
+    std::string verb = argument.substr(0, argument.find(' '));
+    CAdapterConfig* profile = FindProfile(argument.substr(verb.size() + 1));
     if (!profile)
         return 2;
-    std::printf("%s", Describe(*profile).c_str());
-    return 0;
-});
-
-// Saves one of two whole profiles after the other, until killed.
-ChildScenario saveForever("save_forever", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    SetEvent(SharedEvent("saving"));
-    for (int round = 0;; ++round) {
+    if (verb == "describe")
+        std::printf("%s", Describe(*profile).c_str());
+    if (verb == "delete")
+        return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
+    if (verb == "store") {  // a second program changes the network name and power
+        profile->SetNetworkName("FromElsewhere");
+        profile->SetTransmitPower(4);
+        return profile->Save() ? 0 : 1;
+    }
+    if (verb == "use") {  // as a user without administrator rights may
+        profile->SetTransmitPower(4);
+        std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
+                    TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
+                    profile->ApplyTemporarily());
+    }
+    // Saves one of two whole profiles after the other, until killed.
+    for (int round = 0; verb == "save-forever"; ++round) {
+        SetEvent(SharedEvent("saving"));
         bool odd = round % 2 != 0;
         profile->SetNetworkName(odd ? "Odd" : "Even");
         profile->SetNetworkName2(odd ? "Odd-2" : "Even-2");
@@ -112,33 +121,6 @@ ChildScenario saveForever("save_forever", [](const std::string& name) {
         profile->SetPowerSaving(odd ? 1 : 2);
         profile->Save();
     }
-});
-
-ChildScenario deleteProfile("delete_profile", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    return profile && TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
-});
-
-// Changes the stored network name and power of a profile, as a second
-// program would.
-ChildScenario restoreElsewhere("store_elsewhere", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    profile->SetNetworkName("FromElsewhere");
-    profile->SetTransmitPower(4);
-    return profile->Save() ? 0 : 1;
-});
-
-// What a user without administrator rights may do with a provisioned profile.
-ChildScenario useProvisioned("use_provisioned", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    profile->SetTransmitPower(4);
-    std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
-                TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
-                profile->ApplyTemporarily());
     return 0;
 });
 
@@ -153,16 +135,16 @@ protected:
         ASSERT_NE(adapter_, nullptr);
     }
 
-    static ChildResult InNewProcess(const std::string& scenario, const std::string& name, bool administrator = true)
+    static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)
     {
         ChildOptions options;
-        options.argument = name;
+        options.argument = verb + " " + name;
         options.asNonAdministrator = !administrator;
-        return RunChild(scenario, options);
+        return RunChild("elsewhere", options);
     }
     static std::string DescribeInNewProcess(const std::string& name)
     {
-        ChildResult result = InNewProcess("describe_profile", name);
+        ChildResult result = InNewProcess("describe", name);
         EXPECT_EQ(result.exitCode, 0u) << result.output;
         return result.output;
     }
@@ -208,7 +190,7 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Crash");
     ASSERT_NE(profile, nullptr);
-    // The settings save_forever changes, as it leaves them in even and odd rounds.
+    // The settings save-forever changes, as it leaves them in even and odd rounds.
     const std::vector<std::string> changed = {"ssid1", "ssid2", "mode", "pp", "pplen", "txpower", "saving"};
     const std::string even = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase\npplen=16\ntxpower=2\nsaving=2\n";
     const std::string odd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase\npplen=15\ntxpower=1\nsaving=1\n";
@@ -217,8 +199,8 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
     for (int attempt = 0; attempt < 6; ++attempt) {
         ResetEvent(saving);
         ChildOptions options;
-        options.argument = "Crash";
-        ChildProcess child("save_forever", options);
+        options.argument = "save-forever Crash";
+        ChildProcess child("elsewhere", options);
         ASSERT_TRUE(child.Started());
         ASSERT_EQ(WaitForSingleObject(saving, 30000), WAIT_OBJECT_0);
         Sleep(40 + attempt * 37);
@@ -397,7 +379,7 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     EXPECT_FALSE(trip->Save());
     EXPECT_FALSE(trip->Apply());
     EXPECT_FALSE(trip->IsModified());
-    EXPECT_EQ(InNewProcess("describe_profile", "Trip").exitCode, 2u);
+    EXPECT_EQ(InNewProcess("describe", "Trip").exitCode, 2u);
     // Its name is free again.
     EXPECT_NE(adapter_->AddConfiguration("trip"), nullptr);
 }
@@ -405,17 +387,17 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
 TEST_F(ProfileStore, AProfileDeletedByAnotherProcessIsNotWrittenAgain)
 {
     CAdapterConfig* shared = adapter_->AddConfiguration("Shared");
-    ASSERT_EQ(InNewProcess("delete_profile", "Shared").exitCode, 0u);
+    ASSERT_EQ(InNewProcess("delete", "Shared").exitCode, 0u);
     shared->SetNetworkName("Late");
     EXPECT_FALSE(shared->Save());
-    EXPECT_EQ(InNewProcess("describe_profile", "Shared").exitCode, 2u);
+    EXPECT_EQ(InNewProcess("describe", "Shared").exitCode, 2u);
     EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 1u);
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
 {
     CAdapterConfig* p = adapter_->AddConfiguration("Moving");
-    ASSERT_EQ(InNewProcess("store_elsewhere", "Moving").exitCode, 0u);
+    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
     std::string name;
     EXPECT_EQ(p->GetNetworkName(name), "");
     EXPECT_TRUE(p->NotifyLoaded(2));
@@ -424,7 +406,7 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
     EXPECT_FALSE(p->IsModified());
 
     p->SetTransmitPower(1);
-    ASSERT_EQ(InNewProcess("store_elsewhere", "Moving").exitCode, 0u);
+    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
     EXPECT_TRUE(p->NotifyLoaded(3));
     EXPECT_EQ(p->GetTransmitPower(), 1u);  // the change made here wins
     EXPECT_FALSE(p->NotifyLoaded(4));
@@ -463,7 +445,7 @@ TEST_F(ProfileStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
     CDriverAdapter* adapter = TheAdapter();
     EXPECT_EQ(Names(adapter->GetSecondConfigurations()), std::vector<std::string>{"admin_Campus"});
 
-    ChildResult user = InNewProcess("use_provisioned", "admin_Campus", false);
+    ChildResult user = InNewProcess("use", "admin_Campus", false);
     EXPECT_EQ(user.output, "save=0 select=0 delete=0 temporary=1\n");
     AppliedProfile applied;
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
