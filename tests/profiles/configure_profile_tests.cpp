@@ -57,8 +57,10 @@ std::string View(HWND dialog)
     out << "type=" << user::Selection(dialog, kType) << " mode=" << user::Selection(dialog, kMode)
         << " band=" << user::Selection(dialog, kBand) << " " << user::Text(dialog, kName1) << "|"
         << user::Text(dialog, kName2) << "|" << user::Text(dialog, kName3) << " off=";
-    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL}, {kBand, IDC_CONFIGURE_START_BAND_LABEL},
-                                       {kName2, IDC_CONFIGURE_NAME2_LABEL}, {kName3, IDC_CONFIGURE_NAME3_LABEL}};
+    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL},
+                                       {kBand, IDC_CONFIGURE_START_BAND_LABEL},
+                                       {kName2, IDC_CONFIGURE_NAME2_LABEL},
+                                       {kName3, IDC_CONFIGURE_NAME3_LABEL}};
     for (const char* name : {"type", "mode", "band", "name1", "name2", "name3"}) {
         int id = kControls.at(name);
         bool labelOff = labels.count(id) && !user::IsEnabled(dialog, labels.at(id));
@@ -203,8 +205,9 @@ TEST_F(ConfigureProfile, StoredModesAndBandsShowAsListPositionsAndComeBackNormal
     // In a peer-to-peer network on Auto; the mode comes back as above.
     for (const auto& [card, stored, shown, written] : bands) {
         sessions.push_back({card, "Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
-                            "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| " +
-                                (card.radio == kUS.radio ? "13 " : "5 ") + std::to_string(written) + " modified"});
+                            "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer " +
+                                (card.radio == kUS.radio ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) +
+                                " modified"});
     }
     ExpectSessions(sessions);
 }
@@ -217,7 +220,8 @@ TEST_F(ConfigureProfile, SecondAndThirdNamesServeAccessPointsOnCardsThatTakeThre
          "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
         {kUS, "Peer Adhoc|Two|Three 4 0", "?;ok",
          "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
-        {kOneName, "AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok", noMore + noMore + "OK AP Home|| 13 0 modified"},
+        {kOneName, "AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok",
+         noMore + noMore + "OK AP Home|| 13 0 modified"},
     });
 }
 
@@ -235,7 +239,8 @@ TEST_F(ConfigureProfile, WorldWideDomainsLimitPeerToPeerTo80211b)
         {kNA, "AP Home|| 13 3", toPeer, ap + peer},
         {kNA, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
         {kNA, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
-        {kUS, "AP Home|| 13 3", toPeer, ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
+        {kUS, "AP Home|| 13 3", toPeer,
+         ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
         {kUS, "Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
         {kUS, "Peer Adhoc|| 14 3", "?;ok",
          "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK Peer Adhoc|| 4 3 modified"},

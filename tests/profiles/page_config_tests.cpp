@@ -158,8 +158,8 @@ void PlayAll(const std::string& opened, const std::vector<Step>& steps)
 {
     RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
         if (!opened.empty())
-            EXPECT_EQ(user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " + user::Rows(page, kList) + " | " + State(page),
-                      opened);
+            EXPECT_EQ(user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " + user::Rows(page, kList) + " | " +
+                          State(page), opened);
         for (const Step& step : steps) {
             EXPECT_EQ(Play(page, step.script), step.shown) << step.script;
             if (!step.stored.empty())
@@ -211,11 +211,13 @@ TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSel
     store_.StoreProfiles({"Office", "Default", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
     PlayAll("Profiles: Office *Default MyDefault lowdefault Campus_west admin_net Guest | row=1 Default"
             " | off: rename delete activate apply | focus=list",
-            {{"Office:", "row=0 Office | off: apply | focus=list"}, {"lowdefault:", "row=3 lowdefault | off: apply | focus=list"},
+            {{"Office:", "row=0 Office | off: apply | focus=list"},
              {"Default:", "row=1 Default | off: rename delete activate apply | focus=list"},
              {"MyDefault:", "row=2 MyDefault | off: rename delete apply | focus=list"},
+             {"lowdefault:", "row=3 lowdefault | off: apply | focus=list"},
              {"Campus_west:", "row=4 Campus_west | off: rename activate apply | focus=list"},
-             {"admin_net:", "row=5 admin_net | off: apply | focus=list"}, {"Guest:", "row=6 Guest | off: apply | focus=list"},
+             {"admin_net:", "row=5 admin_net | off: apply | focus=list"},
+             {"Guest:", "row=6 Guest | off: apply | focus=list"},
              // Empty space: no row, the same current profile and buttons.
              {"-:", "row=-1 Guest | off: apply | focus=list"}});
 }
@@ -225,8 +227,8 @@ TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
     store_.StoreProfiles({"Default", "Office"}, {"Guest"});
     PlayAll("", {
         {": new (Cancel)", kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate"},
-        {": new GUEST Home",
-         kNewDialog + "'NewProfile' | " + kInUse + "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
+        {": new GUEST Home", kNewDialog + "'NewProfile' | " + kInUse +
+                                 "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
         // A name the library refuses leaves everything as it was, silently.
         {"Office: new Lab\\2", kNewDialog + "'NewProfile' | row=1 Office | off: none"},
         {"Default: rename", kSent + kNotDefault + "row=0 Default | off: rename delete activate"},
@@ -243,8 +245,10 @@ TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlaceButNeverDeletesTh
     const std::string defaultRow = "row=1 Default | off: rename delete activate | focus=list";
     const std::string stored = "own=admin_mid Default | prov= | sel=admin_mid | applied=admin_mid[] | admin=";
     PlayAll("", {
-        {"Alpha: delete no", kConfirm + "row=0 Alpha | off: none"}, {"Alpha: delete cancel", kConfirm + "row=0 Alpha | off: none"},
-        {"Alpha: delete yes", kConfirm + "rows: admin_mid Zed *Default Last P1 P2 | row=0 admin_mid | off: none | focus=list"},
+        {"Alpha: delete no", kConfirm + "row=0 Alpha | off: none"},
+        {"Alpha: delete cancel", kConfirm + "row=0 Alpha | off: none"},
+        {"Alpha: delete yes",
+         kConfirm + "rows: admin_mid Zed *Default Last P1 P2 | row=0 admin_mid | off: none | focus=list"},
         {"Zed: delete yes", kConfirm + "rows: admin_mid *Default Last P1 P2 | " + defaultRow},
         {"Last: delete yes", kConfirm + "rows: admin_mid *Default P1 P2 | " + defaultRow},
         {"P2: delete yes", kConfirm + "rows: admin_mid *Default P1 | row=2 P1 | off: none | focus=list"},
@@ -290,7 +294,8 @@ TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 {
     // Refuses to create the dialog, as when the system is out of window resources.
     HHOOK hook = SetWindowsHookExA(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        const char* title = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName : nullptr;
+        const char* title =
+            code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName : nullptr;
         if (HIWORD(title) && std::string(title) == "Configure Profile")
             return 1;
         return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -312,10 +317,12 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
                              "activate | focus=list";
     const std::string stored = "own=Default Office admin_net | prov=admin_corp | sel=";
     ExpectAsUser("", {
-        {"admin_net:", "*Default Office admin_net admin_corp >> row=2 admin_net | off: rename delete apply | focus=list"},
+        {"admin_net:",
+         "*Default Office admin_net admin_corp >> row=2 admin_net | off: rename delete apply | focus=list"},
         {"admin_corp: activate", "*Default Office admin_net admin_corp >> " + corp,
          stored + "Default | applied=admin_corp[] | admin=admin_corp"},
-        {":", "Default Office admin_net *admin_corp >> row=3 admin_corp | off: rename delete activate apply | focus=list"},
+        {":",
+         "Default Office admin_net *admin_corp >> row=3 admin_corp | off: rename delete activate apply | focus=list"},
         {"Office: activate",
          "Default Office admin_net *admin_corp >> row=1 Office | off: apply | focus=list >> rows: Default *Office "
          "admin_net admin_corp | row=1 Office | off: delete activate apply | focus=list",
@@ -324,15 +331,16 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
         {"admin_corp: activate", "Default *Office admin_net admin_corp >> " + corp,
          stored + "Office | applied=admin_corp[] | admin=admin_corp"},
     });
-    PlayAll("Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply | focus=list", {});
+    PlayAll("Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply"
+            " | focus=list", {});
 }
 
 TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 {
     store_.StoreProfiles({"Default", "admin_net"});
     ExpectAsUser("win98", {{"admin_net: activate",
-                            "*Default admin_net >> row=1 admin_net | off: apply | focus=list >> rows: Default *admin_net"
-                            " | row=1 admin_net | off: delete activate apply | focus=list",
+                            "*Default admin_net >> row=1 admin_net | off: apply | focus=list >> "
+                            "rows: Default *admin_net | row=1 admin_net | off: delete activate apply | focus=list",
                             "own=Default admin_net | prov= | sel=admin_net | applied=admin_net[] | admin="}});
 }
 
@@ -355,7 +363,8 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
             {"First", true, -1, "own=Default[First] Office | prov= | sel=Default | applied=Default[First] | admin="},
             {"Second", false, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[First] | admin="},
             {"Second", true, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[Second] | admin="},
-            {"Lab", true, 1, "own=Default[Second] Office[Lab] | prov= | sel=Default | applied=Default[Second] | admin="},
+            {"Lab", true, 1,
+             "own=Default[Second] Office[Lab] | prov= | sel=Default | applied=Default[Second] | admin="},
         };
         for (const auto& [ssid, clearGuard, row, stored] : rows) {
             if (clearGuard)
@@ -371,7 +380,8 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredState(), "own=Default[Second] Office[Lab2] | prov= | sel=Default | applied=Default[Second] | admin=");
+    EXPECT_EQ(StoredState(),
+              "own=Default[Second] Office[Lab2] | prov= | sel=Default | applied=Default[Second] | admin=");
 }
 
 TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)

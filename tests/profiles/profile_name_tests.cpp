@@ -18,9 +18,8 @@ const int kEdit = IDC_PROFILE_NAME_EDIT;
 // The edit's text and selection, and whether it has the focus.
 std::string Edit(HWND dialog)
 {
-    DWORD selection = static_cast<DWORD>(SendDlgItemMessageA(dialog, kEdit, EM_GETSEL, 0, 0));
-    return "'" + user::Text(dialog, kEdit) + "' " + std::to_string(LOWORD(selection)) + "-" +
-           std::to_string(HIWORD(selection)) + (user::HasFocus(dialog, kEdit) ? " focused" : "");
+    return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
+           (user::HasFocus(dialog, kEdit) ? " focused" : "");
 }
 
 // Runs the dialog with "Office" and "Home" in use; `step` acts on it and
@@ -58,10 +57,7 @@ TEST(ProfileNameDialog, TakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNo
 {
     const std::string n32(32, 'n');
     const std::pair<std::string, std::string> rows[] = {
-        {"  Lab 2  ", "OK Lab 2"},
-        {"DEFAULT", "OK DEFAULT"},
-        {"Tcpip2", "OK Tcpip2"},
-        {"Homes", "OK Homes"},
+        {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"}, {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"},
         {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
         {"   ", kBlank + "over '' | then '' 0-0 focused | OK Fixed"},
         {"  my_net ", kNotAllowed + "over 'my_net' | then 'my_net' 0-0 focused | OK Fixed"},
