@@ -103,9 +103,11 @@ std::string Play(HWND page, const std::string& script)
         user::ClearRows(page, kList);
     else if (!choose.empty())
         user::ChooseRow(page, kList, user::RowOf(page, kList, choose));
-    for (const auto& [name, id] : kButtons) {
-        if (button != name)
-            continue;
+    int id = 0;
+    for (const auto& [name, buttonId] : kButtons)
+        id = button == name ? buttonId : id;
+    EXPECT_TRUE(id || button.empty()) << "no button " << button;
+    if (id) {
         // Something to apply and the focus away from the list, so that the
         // view shows what the action does to them.
         EnableWindow(GetDlgItem(GetParent(page), CPropertySheet::kApplyButtonId), TRUE);
