@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -160,44 +162,33 @@ protected:
         status_->GetCapabilities(radio, security);
         std::string name;
         PAvailableAdapters adapters;
-        if (key == "lib.present")
-            return text(status_->IsAdapterPresent());
-        if (key == "lib.adapters")
-            return text(CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount());
-        if (key == "lib.radio")
-            return text(status_->IsRadioEnabled());
-        if (key == "lib.state")
-            return text(status_->GetState());
+        CDriverStatus* st = status_;
+        const std::map<std::string, std::function<long long()>> numbers = {
+            {"lib.present", [&] { return st->IsAdapterPresent(); }},
+            {"lib.adapters", [] { return CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount(); }},
+            {"lib.radio", [&] { return st->IsRadioEnabled(); }},
+            {"lib.state", [&] { return st->GetState(); }},
+            {"lib.caps", [&] { return radio; }},
+            {"lib.names", [&] { return st->GetNetworkNameCapacity(); }},
+            {"lib.wpa", [&] { return st->GetWpaSupport(); }},
+            {"lib.zeroconfig", [&] { return adapters.IsWirelessZeroConfigEnabled(); }},
+            {"lib.foreign", [&] { return card.foreignClaimSession; }},
+            {"lib.provisioned", [] { return ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size(); }},
+            // Whether this process could take the claim now; it gives it back at once.
+            {"lib.claim", [&] { return adapters.CheckMultipleConfig() && (adapters.ClearMultipleConfig(), true); }},
+        };
+        if (numbers.count(key))
+            return text(numbers.at(key)());
         if (key == "lib.signal")  // the walk stays within 5 of the configured signal
-            return std::abs(status_->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted
-                                                                                  : text(status_->GetSignalStrength());
-        if (key == "lib.caps")
-            return text(radio);
-        if (key == "lib.names")
-            return text(status_->GetNetworkNameCapacity());
-        if (key == "lib.wpa")
-            return text(status_->GetWpaSupport());
+            return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted : text(st->GetSignalStrength());
         if (key == "lib.country")
-            return {static_cast<char>(status_->GetCountryCode() >> 8), static_cast<char>(status_->GetCountryCode())};
-        if (key == "lib.zeroconfig")
-            return text(adapters.IsWirelessZeroConfigEnabled());
-        if (key == "lib.foreign")
-            return text(card.foreignClaimSession);
-        if (key == "lib.claim") {  // could this process take the claim now
-            int claimed = adapters.CheckMultipleConfig();
-            if (claimed)
-                adapters.ClearMultipleConfig();
-            return text(claimed != 0);
-        }
+            return {static_cast<char>(st->GetCountryCode() >> 8), static_cast<char>(st->GetCountryCode())};
         if (key == "lib.admin")
             return adapters.GetAdminProfileName(name);
-        if (key == "lib.multiconfig") {
-            for (const std::string& set : adapters.GetMultipleConfigNames())
-                name += (name.empty() ? "" : " ") + set;
+        for (const std::string& set : adapters.GetMultipleConfigNames())
+            name += (name.empty() ? "" : " ") + set;
+        if (key == "lib.multiconfig")
             return name;
-        }
-        if (key == "lib.provisioned")
-            return text(ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size());
         if (key.compare(0, 6, "point.") == 0) {
             for (const AccessPoint& p : card.accessPoints) {
                 if (p.ssid == key.substr(6))
