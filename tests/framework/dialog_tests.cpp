@@ -58,8 +58,7 @@ struct FormDialog : CDialog {
     LRESULT OnTimer(WPARAM id, LPARAM) { onTimer(id); return 0; }
 };
 
-// Its table chains to the form's; its entry for the right click hides the
-// form's.
+// Its table chains to the form's, with an entry that hides the form's.
 struct DerivedForm : FormDialog {
     const MessageMapBase* GetMessageMap() const override
     {
@@ -122,8 +121,9 @@ protected:
         form_.DoModal();
     }
     // Runs a new sheet of the three pages, which deletes itself; `step` gets
-    // it once its loop runs and closes it.
-    INT_PTR RunSheet(std::function<void(CPropertySheet& sheet, HWND window)> step)
+    // it once its loop runs and closes it, `dialogs` what it opens meanwhile.
+    INT_PTR RunSheet(std::function<void(CPropertySheet& sheet, HWND window)> step,
+                     std::vector<std::function<void(HWND dialog)>> dialogs = {})
     {
         std::string record;
         HWND window = nullptr;
@@ -136,6 +136,8 @@ protected:
             record += shown == sheet->m_hWnd && IsWindowVisible(shown) ? "" : "hook without the sheet up ";
             step(*sheet, shown);
         });
+        for (auto& dialog : dialogs)
+            modal.Then(dialog);
         INT_PTR result = sheet->DoModal();
         record += IsWindow(window) ? " window left" : "";
         // The pages outlive their sheet and no longer point at it.
@@ -322,12 +324,19 @@ TEST_F(Dialogs, OkAndApplyReachEveryPageWithAWindowAndCancelNone)
         SendMessageA(window, PSM_CHANGED, reinterpret_cast<WPARAM>(third_.m_hWnd), 0);
         user::Click(window, CPropertySheet::kApplyButtonId);
         seen += Format("applied, open %d: ", IsWindowVisible(window)) + Pages(sheet, window);
+        CDialog(IDD_FW_TRANSLATED, &first_).DoModal();
         sheet.AddPage(&second_);
         user::SwitchPage(window, 2);
         seen += Format("\nadded, current %d: ", user::CurrentPage(window) == second_.m_hWnd) + Pages(sheet, window);
         user::PressOk(window);
         seen += "\nOK: " + Pages(sheet, window);
-    });
+    }, {[&](HWND dialog) {
+        // A dialog whose parent is a page belongs to the sheet, which waits.
+        HWND sheet = first_.GetSheet()->m_hWnd;
+        seen += Format("\ndialog of a page: owner sheet %d, sheet enabled %d", GetWindow(dialog, GW_OWNER) == sheet,
+                       IsWindowEnabled(sheet));
+        EndDialog(dialog, IDOK);
+    }});
     INT_PTR cancel = RunSheet([&](CPropertySheet& sheet, HWND window) {
         user::SwitchPage(window, 1);
         user::PressCancel(window);
@@ -335,7 +344,7 @@ TEST_F(Dialogs, OkAndApplyReachEveryPageWithAWindowAndCancelNone)
     });
     EXPECT_EQ(seen + Format("\nresults %d %d", ok > 0, int(cancel)),
               "removed, old window 0, in a sheet 0: applied, open 1: First Third | active 1"
-              " | 0 w 1/1/1/0 | -1 - 1/1/0/0 | 1 w 1/1/1/0\n"
+              " | 0 w 1/1/1/0 | -1 - 1/1/0/0 | 1 w 1/1/1/0\ndialog of a page: owner sheet 1, sheet enabled 0\n"
               "added, current 1: First Third Second | active 2 | 0 w 1/1/1/0 | 2 w 2/1/0/0 | 1 w 1/2/1/0\n"
               "OK: First Third Second | active -1 | 0 w 1/1/2/0 | 2 w 2/2/1/0 | 1 w 1/2/2/0\n"
               "Cancel: First Second Third | active 1 | 0 w 2/2/2/1 | 1 w 3/2/1/1 | 2 - 1/2/2/0\nresults 1 0");
