@@ -185,10 +185,11 @@ protected:
             return {static_cast<char>(st->GetCountryCode() >> 8), static_cast<char>(st->GetCountryCode())};
         if (key == "lib.admin")
             return adapters.GetAdminProfileName(name);
-        for (const std::string& set : adapters.GetMultipleConfigNames())
-            name += (name.empty() ? "" : " ") + set;
-        if (key == "lib.multiconfig")
+        if (key == "lib.multiconfig") {
+            for (const std::string& set : adapters.GetMultipleConfigNames())
+                name += (name.empty() ? "" : " ") + set;
             return name;
+        }
         if (key.compare(0, 6, "point.") == 0) {
             for (const AccessPoint& p : card.accessPoints) {
                 if (p.ssid == key.substr(6))
