@@ -59,7 +59,8 @@ TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
         SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
     }
     // The claim is the process's: a second object of it gets it too.
-    seen += " released=" + Claim(adapters, true) + " second object=" + Claim(second);
+    seen += " released=" + Claim(adapters, true);
+    seen += " second object=" + Claim(second);
     adapters.ClearMultipleConfig();
 
     DWORD session = 0;

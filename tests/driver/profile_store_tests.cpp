@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
@@ -309,29 +311,26 @@ TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
     CAdapterConfig* active = adapter_->GetCurrentConfiguration();
     CAdapterConfig* other = adapter_->AddConfiguration("Other");
     ASSERT_NE(other, nullptr);
-    EXPECT_FALSE(other->IsModified());
-
-    // Writing what is already there is no change.
-    EXPECT_TRUE(other->SetTransmitPower(other->GetTransmitPower()));
-    EXPECT_FALSE(other->IsModified());
-    other->SetTransmitPower(2);
-    EXPECT_TRUE(other->IsModified());
-    other->SetTransmitPower(0);
-    EXPECT_FALSE(other->IsModified());
-
-    // A profile not in effect is done once stored.
-    other->SetPowerSaving(1);
-    ASSERT_TRUE(other->Save());
-    EXPECT_FALSE(other->IsModified());
-
-    // The profile in effect stays modified until its settings are in effect.
-    active->SetNetworkName("Newer");
-    ASSERT_TRUE(active->Save());
-    EXPECT_TRUE(active->IsModified());
     AppliedProfile before, after;
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), before));
-    ASSERT_TRUE(active->Apply());
-    EXPECT_FALSE(active->IsModified());
+    // A step, then whether Other and the profile in effect count as modified.
+    const std::pair<const char*, std::function<bool()>> steps[] = {
+        {"added", [] { return true; }},
+        {"same power again", [&] { return other->SetTransmitPower(other->GetTransmitPower()); }},  // no change
+        {"power 2", [&] { return other->SetTransmitPower(2); }},
+        {"power 0 again", [&] { return other->SetTransmitPower(0); }},
+        {"saving changed and stored", [&] { return other->SetPowerSaving(1) && other->Save(); }},
+        {"in effect: stored", [&] { return active->SetNetworkName("Newer") && active->Save(); }},
+        {"in effect: applied", [&] { return active->Apply(); }},
+    };
+    std::string seen;
+    for (const auto& step : steps) {
+        bool done = step.second();
+        seen += std::string(step.first) + (done ? "" : " (refused)") + ": " + std::to_string(other->IsModified()) +
+                std::to_string(active->IsModified()) + "\n";
+    }
+    EXPECT_EQ(seen, "added: 00\nsame power again: 00\npower 2: 10\npower 0 again: 00\nsaving changed and stored: 00\n"
+                    "in effect: stored: 01\nin effect: applied: 00\n");
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), after));
     EXPECT_EQ(after.settings.networkName1, "Newer");
     EXPECT_GT(after.generation, before.generation);
@@ -382,16 +381,14 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     EXPECT_EQ(InNewProcess("describe", "Trip").exitCode, 2u);
     // Its name is free again.
     EXPECT_NE(adapter_->AddConfiguration("trip"), nullptr);
-}
 
-TEST_F(ProfileStore, AProfileDeletedByAnotherProcessIsNotWrittenAgain)
-{
+    // Nor is one that another process deleted.
     CAdapterConfig* shared = adapter_->AddConfiguration("Shared");
     ASSERT_EQ(InNewProcess("delete", "Shared").exitCode, 0u);
     shared->SetNetworkName("Late");
     EXPECT_FALSE(shared->Save());
     EXPECT_EQ(InNewProcess("describe", "Shared").exitCode, 2u);
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 1u);
+    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 2u);  // Default and trip
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
