@@ -11,22 +11,14 @@
 #include "driver/store.h"
 #include "support/adapter_profiles.h"
 #include "support/child.h"
+#include "support/claim_holder.h"
 #include "support/isolated_store.h"
 
 namespace {
 
-ChildScenario holdClaim("hold_claim_of_store", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    SetEvent(SharedEvent("store-claim-held"));
-    WaitForSingleObject(SharedEvent("store-claim-release"), 60000);
-    return claimed ? 0 : 3;
-});
-
 ChildScenario readAdminProfileName("read_admin_profile_name", [](const std::string&) {
-    PAvailableAdapters adapters;
     std::string name;
-    std::printf("[%s]", adapters.GetAdminProfileName(name).c_str());
+    std::printf("[%s]", PAvailableAdapters().GetAdminProfileName(name).c_str());
     return 0;
 });
 
@@ -43,53 +35,53 @@ protected:
     }
 };
 
-TEST_F(SharedCardState, OneProcessAtATimeHoldsTheClaimOfAStore)
+// Whether `adapters` gets the claim; kept when `keep`.
+std::string Claim(PAvailableAdapters& adapters, bool keep = false)
 {
-    HANDLE held = SharedEvent("store-claim-held");
-    HANDLE release = SharedEvent("store-claim-release");
-    ResetEvent(held);
-    ResetEvent(release);
-    ChildProcess holder("hold_claim_of_store");
-    ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
-
-    PAvailableAdapters adapters;
-    EXPECT_EQ(adapters.CheckMultipleConfig(), 0);
-    {
-        IsolatedStore other("other");  // another store, another card
-        PAvailableAdapters elsewhere;
-        EXPECT_NE(elsewhere.CheckMultipleConfig(), 0);
-        elsewhere.ClearMultipleConfig();
-    }
-    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
-
-    SetEvent(release);
-    EXPECT_EQ(holder.Finish().exitCode, 0u);
-    EXPECT_NE(adapters.CheckMultipleConfig(), 0);
-    EXPECT_NE(PAvailableAdapters().CheckMultipleConfig(), 0);  // the claim is the process's
-    adapters.ClearMultipleConfig();
+    int claimed = adapters.CheckMultipleConfig();
+    if (claimed && !keep)
+        adapters.ClearMultipleConfig();
+    return std::to_string(claimed != 0);
 }
 
-TEST_F(SharedCardState, AnotherLogonSessionsClaimRefusesThisSessionUntilGone)
+TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
 {
+    PAvailableAdapters adapters, second;
+    std::string seen;
+    {
+        ClaimHeldElsewhere holder;
+        seen += "held elsewhere=" + Claim(adapters);
+        {
+            IsolatedStore other("other");  // another store, another card
+            PAvailableAdapters elsewhere;
+            seen += " other store=" + Claim(elsewhere);
+        }
+        SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+    }
+    // The claim is the process's: a second object of it gets it too.
+    seen += " released=" + Claim(adapters, true);
+    seen += " second object=" + Claim(second);
+    adapters.ClearMultipleConfig();
+
     DWORD session = 0;
     ProcessIdToSessionId(GetCurrentProcessId(), &session);
     SetCard([&](SimulatedCard& card) { card.foreignClaimSession = session + 1; });
-    PAvailableAdapters adapters;
-    EXPECT_EQ(adapters.CheckMultipleConfig(), 0);
-    SetCard([&](SimulatedCard& card) { card.foreignClaimSession = session; });  // our own session's
-    EXPECT_NE(adapters.CheckMultipleConfig(), 0);
-    adapters.ClearMultipleConfig();
+    seen += " other session=" + Claim(adapters);
+    SetCard([&](SimulatedCard& card) { card.foreignClaimSession = session; });
+    seen += " own session=" + Claim(adapters);
+    EXPECT_EQ(seen, "held elsewhere=0 other store=1 released=1 second object=1 other session=0 own session=1");
 }
 
 TEST_F(SharedCardState, TheZeroConfigurationAnswerIsTheServicesUnlessForced)
 {
     PAvailableAdapters adapters;
     // Wine has no Wireless Zero Configuration service: it does not manage the card.
-    EXPECT_EQ(adapters.IsWirelessZeroConfigEnabled(), 0);
+    std::string seen = "service=" + std::to_string(adapters.IsWirelessZeroConfigEnabled());
     for (int forced : {1, 0, -1}) {
         SetCard([&](SimulatedCard& card) { card.zeroConfig = forced; });
-        EXPECT_EQ(adapters.IsWirelessZeroConfigEnabled(), forced);
+        seen += " " + std::to_string(forced) + "=" + std::to_string(adapters.IsWirelessZeroConfigEnabled());
     }
+    EXPECT_EQ(seen, "service=0 1=1 0=0 -1=-1");
 }
 
 TEST_F(SharedCardState, TheAdminProfileNameOutlivesTheProcess)
@@ -99,29 +91,26 @@ TEST_F(SharedCardState, TheAdminProfileNameOutlivesTheProcess)
         EXPECT_TRUE(adapters.SetAdminProfileName("admin_Campus"));
         EXPECT_FALSE(adapters.SetAdminProfileName(std::string(33, 'a')));
     }
-    EXPECT_EQ(RunChild("read_admin_profile_name").output, "[admin_Campus]");
+    std::string seen = RunChild("read_admin_profile_name").output;
     PAvailableAdapters().SetAdminProfileName("");
-    EXPECT_EQ(RunChild("read_admin_profile_name").output, "[]");
+    EXPECT_EQ(seen + RunChild("read_admin_profile_name").output, "[admin_Campus][]");
 }
 
 TEST_F(SharedCardState, ARestartedCardRunsItsStoredSelectionWithTheRecordedRadio)
 {
-    CDriverAdapter* adapter = TheAdapter();
-    CAdapterConfig* guest = adapter->AddConfiguration("Guest");
+    CAdapterConfig* guest = TheAdapter()->AddConfiguration("Guest");
     ASSERT_NE(guest, nullptr);
     ASSERT_TRUE(guest->ApplyTemporarily());
-    ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(TRUE));
-
     RegistryKey store = OpenStore();
-    ASSERT_TRUE(RestartCard(store));
-    AppliedProfile applied;
-    ASSERT_TRUE(ReadAppliedProfile(store, applied));
-    EXPECT_EQ(applied.settings.name, "Default");
-    EXPECT_FALSE(ReadCardState(store).radioOn);
-
-    PAvailableAdapters().SetRadioEnable(FALSE);
-    ASSERT_TRUE(RestartCard(store));
-    EXPECT_TRUE(ReadCardState(store).radioOn);
+    std::string seen;
+    for (BOOL switchedOff : {TRUE, FALSE}) {
+        ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(switchedOff));
+        ASSERT_TRUE(RestartCard(store));
+        AppliedProfile applied;
+        ASSERT_TRUE(ReadAppliedProfile(store, applied));
+        seen += applied.settings.name + " radio=" + std::to_string(ReadCardState(store).radioOn) + " ";
+    }
+    EXPECT_EQ(seen, "Default radio=0 Default radio=1 ");
 }
 
 TEST_F(SharedCardState, AnAbsentCardReportsNoAdapterUntilItIsBack)
@@ -129,13 +118,14 @@ TEST_F(SharedCardState, AnAbsentCardReportsNoAdapterUntilItIsBack)
     CDriverConfigurator* configurator = CVeltoDriverConfigurator::GetInstance();
     CDriverAdapter* adapter = configurator->GetAdapters()->GetAt(0);
     ASSERT_NE(adapter, nullptr);
-    SetCard([](SimulatedCard& card) { card.present = false; });
-    CDriverAdapterArray* adapters = configurator->GetAdapters();
-    EXPECT_EQ(adapters->GetCount(), 0);
-    EXPECT_EQ(adapters->GetAt(0), nullptr);
-    SetCard([](SimulatedCard& card) { card.present = true; });
-    EXPECT_EQ(configurator->GetAdapters()->GetCount(), 1);
-    EXPECT_EQ(configurator->GetAdapters()->GetAt(0), adapter);
+    std::string seen;
+    for (bool present : {false, true}) {
+        SetCard([&](SimulatedCard& card) { card.present = present; });
+        CDriverAdapterArray* adapters = configurator->GetAdapters();
+        seen += std::to_string(adapters->GetCount()) + (adapters->GetAt(0) == adapter ? " same " : " other ") +
+                (adapters->GetAt(0) ? "adapter | " : "null | ");
+    }
+    EXPECT_EQ(seen, "0 other null | 1 same adapter | ");
 }
 
 }  // namespace

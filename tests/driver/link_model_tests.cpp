@@ -46,8 +46,9 @@ int BandIfFits(const AccessPoint& point, const LinkInputs& inputs)
     return PointFits(point, inputs, band) ? static_cast<int>(band) : -1;
 }
 
-// The states shown after Restart (or after creation) and each further Step:
-// digits are state codes, F is Joined with the join final.
+// The states shown after Restart (or after creation) and each further Step
+// (digits are state codes, F is Joined with the join final), then the
+// network, band and channel shown last.
 std::string States(LinkModel& model, const LinkInputs& inputs, int steps, bool restart = true)
 {
     if (restart)
@@ -59,7 +60,7 @@ std::string States(LinkModel& model, const LinkInputs& inputs, int steps, bool r
         const LinkStatus& status = model.Status();
         states += status.joinFinal ? 'F' : static_cast<char>('0' + status.state);
         if (i == steps)
-            return states;
+            return states + " " + status.linkName + " " + "abg"[status.band] + std::to_string(status.channel);
         model.Step(inputs);
     }
 }
@@ -121,39 +122,37 @@ TEST(LinkMatching, NamesBandsAndSecurity)
 
 TEST(LinkSequence, AssociationComesAndGoes)
 {
-    LinkInputs open = Inputs(1, "", {Point("Weak", 'g', 30), Point("Strong", 'a', 80), Point("Locked", 'b', 95, "wep")});
+    LinkInputs open =
+        Inputs(1, "", {Point("Weak", 'g', 30), Point("Strong", 'a', 80), Point("Locked", 'b', 95, "wep")});
     LinkModel model;
-    EXPECT_EQ("3", States(model, open, 0, false));  // a new model finds the link running
-    EXPECT_EQ("Strong", model.Status().linkName);
-    EXPECT_EQ("0233", States(model, open, 3));
-    EXPECT_EQ(40, model.Status().channel);
+    EXPECT_EQ("3 Strong a40", States(model, open, 0, false));  // a new model finds the link running
+    EXPECT_EQ("0233 Strong a40", States(model, open, 3));
 
     LinkInputs eap = Inputs(1, "Office", {Point("Office", 'g', 60, "wpa", false, "aes")});
     Secure(eap.settings, 3, true);
-    EXPECT_EQ("0233", States(model, eap, 3));
-    model.Restart(eap);
-    EXPECT_EQ("Office", model.Status().linkName);  // searched for by name
-    EXPECT_EQ("23", States(model, eap, 1, false));
+    EXPECT_EQ("0233 Office g11", States(model, eap, 3));
+    EXPECT_EQ("0 Office a0", States(model, eap, 0));  // searched for by name
+    EXPECT_EQ("23 Office g11", States(model, eap, 1, false));
 
     // Lost network: scanning until it returns, then the steps again.
     LinkInputs gone = eap;
     gone.card.accessPoints.clear();
-    EXPECT_EQ("00", States(model, gone, 1, false));
-    EXPECT_EQ("23", States(model, eap, 1, false));
+    EXPECT_EQ("00 Office a0", States(model, gone, 1, false));
+    EXPECT_EQ("23 Office g11", States(model, eap, 1, false));
     gone = eap;
     gone.card.accessPoints[0].security = "wpa-psk";
-    EXPECT_EQ("0", States(model, gone, 0, false));
+    EXPECT_EQ("0 Office a0", States(model, gone, 0, false));
 
     // No radio or no card: nothing shown (no card: state Unknown); power back
     // is a new search.
     for (bool cardGone : {true, false}) {
         LinkInputs silent = open;
         (cardGone ? silent.card.present : silent.cardState.radioOn) = false;
-        EXPECT_EQ(cardGone ? "444" : "000", States(model, silent, 2));
+        EXPECT_EQ(cardGone ? "444  a0" : "000  a0", States(model, silent, 2));
         const LinkStatus& status = model.Status();
         EXPECT_EQ(0, status.txRate + status.rxRate + status.linkQuality + status.signal + status.channel);
         EXPECT_EQ(kCipherNone, status.encryption);
-        EXPECT_EQ("0233", States(model, open, 3, false));
+        EXPECT_EQ("0233 Strong a40", States(model, open, 3, false));
     }
 }
 
@@ -162,42 +161,33 @@ TEST(LinkSequence, PeerToPeerJoinsOrStartsItsOwn)
     LinkInputs party = Inputs(0, "Party", {Point("Party", 'g', 90)});  // not ad hoc: ignored
     party.settings.adHocStartBand = 1;
     LinkModel model;
-    EXPECT_EQ("F", States(model, party, 0, false));
-    EXPECT_EQ("1FF", States(model, party, 2));
-    EXPECT_EQ("Party", model.Status().linkName);
-    EXPECT_EQ(kBandA, model.Status().band);
-    EXPECT_EQ(36, model.Status().channel);
+    EXPECT_EQ("F Party a36", States(model, party, 0, false));
+    EXPECT_EQ("1FF Party a36", States(model, party, 2));
     EXPECT_GE(model.Status().signal, 75);
 
     // Start bands the mode or the domain do not allow give way.
     party.settings.wirelessMode = kModeB | kModeG;
-    States(model, party, 1);
-    EXPECT_EQ(kBandG, model.Status().band);
-    EXPECT_EQ(6, model.Status().channel);
+    EXPECT_EQ("1F Party g6", States(model, party, 1));
     for (DWORD country : {DWORD('W' << 8 | 'W'), DWORD('N' << 8 | 'A')}) {
         LinkInputs world = party;
         world.card.countryCode = country;
         world.card.accessPoints = {Point("Party", 'a', 70, "open", true)};
         world.settings.wirelessMode = 13;
-        States(model, world, 1);
-        EXPECT_EQ(kBandB, model.Status().band);
-        EXPECT_EQ(6, model.Status().channel);
+        EXPECT_EQ("1F Party b6", States(model, world, 1));
         world.settings.wirelessMode = kModeA;
-        EXPECT_EQ("000", States(model, world, 2));
+        EXPECT_EQ("000 Party a0", States(model, world, 2));
     }
 
     // An ad-hoc network of the name is joined; when it leaves, the card
     // carries it on.
     party.card.accessPoints.push_back(Point("Party", 'g', 40, "open", true));
-    EXPECT_EQ("1F", States(model, party, 1));
-    EXPECT_EQ(11, model.Status().channel);
+    EXPECT_EQ("1F Party g11", States(model, party, 1));
     EXPECT_NEAR(40, model.Status().signal, 5);
     party.card.accessPoints.clear();
-    EXPECT_EQ("F", States(model, party, 0, false));
-    EXPECT_EQ(11, model.Status().channel);
+    EXPECT_EQ("F Party g11", States(model, party, 0, false));
 
     party.settings.networkName1.clear();
-    EXPECT_EQ("000", States(model, party, 2));
+    EXPECT_EQ("000  a0", States(model, party, 2));
 }
 
 TEST(LinkValues, RatesSignalAndEncryption)
@@ -253,7 +243,7 @@ TEST(LinkValues, RatesSignalAndEncryption)
         if (c.selection)
             Secure(inputs.settings, c.selection, c.wpa);
         LinkModel model;
-        EXPECT_EQ("3", States(model, inputs, 0, false)) << c.kind;
+        EXPECT_EQ("3 Net g11", States(model, inputs, 0, false)) << c.kind;
         EXPECT_EQ(c.associated, model.Status().encryption) << c.kind << " " << c.selection;
         model.Restart(inputs);
         EXPECT_EQ(c.searching, model.Status().encryption) << c.kind << " " << c.selection;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
@@ -18,107 +20,100 @@ namespace {
 // Every setting set to a value other than its default.
 void SetEverything(CAdapterConfig& p)
 {
-    ASSERT_TRUE(p.SetNetworkType(0));
-    ASSERT_TRUE(p.SetNetworkName("Harbour"));
-    ASSERT_TRUE(p.SetNetworkName2("Harbour-2"));
-    ASSERT_TRUE(p.SetNetworkName3("Harbour-3"));
-    ASSERT_TRUE(p.SetWirelessMode(14));
-    ASSERT_TRUE(p.SetAdHocStartBand(3));
-    ASSERT_TRUE(p.SetEnableSecurity(TRUE));
-    ASSERT_TRUE(p.SetEapSelection(7));
-    ASSERT_TRUE(p.SetWpa(TRUE));
-    ASSERT_TRUE(p.SetDynamicSecurity(TRUE));
-    ASSERT_TRUE(p.SetLeapEnabled(TRUE));
-    ASSERT_TRUE(p.SetWepEncryptType(1));
-    ASSERT_TRUE(p.SetSharedKey1("3237353134", 0));
-    ASSERT_TRUE(p.SetSharedKey2("00112233445566778899AABBCC", 1));
-    ASSERT_TRUE(p.SetSharedKey3("0123456789ABCDEF0123456789ABCDEF", 2));
-    ASSERT_TRUE(p.SetSharedKey4("FFEEDDCCBB", 3));
-    ASSERT_TRUE(p.SetDefaultKey(3));
-    ASSERT_TRUE(p.SetPassphrase("correct horse battery", 21, FALSE));
-    ASSERT_TRUE(p.SetLeapUserName("leap.user"));
-    ASSERT_TRUE(p.SetLeapUserPasswd("leap-secret", 11));
-    ASSERT_TRUE(p.SetCertificate("A1B2C3D4E5F60718293A4B5C6D7E8F9012345678"));
-    ASSERT_TRUE(p.SetCA("00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF"));
-    ASSERT_TRUE(p.SetDomainName("corp.example"));
-    ASSERT_TRUE(p.SetLoginName("alice"));
-    ASSERT_TRUE(p.SetAdvancedUserName("alice.peap"));
-    ASSERT_TRUE(p.SetAdvancedPassword("peap-secret", 11));
-    ASSERT_TRUE(p.SetAdvancedCertificate("99887766554433221100FFEEDDCCBBAA99887766"));
-    ASSERT_TRUE(p.SetTransmitPower(3));
-    ASSERT_TRUE(p.SetPowerSaving(2));
+    ASSERT_TRUE(p.SetNetworkType(0) && p.SetNetworkName("Harbour") && p.SetNetworkName2("Harbour-2") &&
+                p.SetNetworkName3("Harbour-3") && p.SetWirelessMode(14) && p.SetAdHocStartBand(3));
+    ASSERT_TRUE(p.SetEnableSecurity(TRUE) && p.SetEapSelection(7) && p.SetWpa(TRUE) && p.SetDynamicSecurity(TRUE) &&
+                p.SetLeapEnabled(TRUE) && p.SetWepEncryptType(1));
+    ASSERT_TRUE(p.SetSharedKey1("3237353134", 0) && p.SetSharedKey2("00112233445566778899AABBCC", 1) &&
+                p.SetSharedKey3("0123456789ABCDEF0123456789ABCDEF", 2) && p.SetSharedKey4("FFEEDDCCBB", 3) &&
+                p.SetDefaultKey(3) && p.SetPassphrase("correct horse battery", 21, FALSE));
+    ASSERT_TRUE(p.SetLeapUserName("leap.user") && p.SetLeapUserPasswd("leap-secret", 11) &&
+                p.SetCertificate("A1B2C3D4E5F60718293A4B5C6D7E8F9012345678") &&
+                p.SetCA("00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF") && p.SetDomainName("corp.example") &&
+                p.SetLoginName("alice") && p.SetAdvancedUserName("alice.peap"));
+    ASSERT_TRUE(p.SetAdvancedPassword("peap-secret", 11) &&
+                p.SetAdvancedCertificate("99887766554433221100FFEEDDCCBBAA99887766") && p.SetTransmitPower(3) &&
+                p.SetPowerSaving(2));
 }
 
-// The settings as one line each, to compare whole profiles.
-std::vector<std::string> Describe(const CAdapterConfig& p)
+// The settings one "name=value" line each, to compare whole profiles.
+std::string Describe(const CAdapterConfig& p)
 {
-    std::string s;
-    auto number = [](const char* name, DWORD value) { return std::string(name) + "=" + std::to_string(value); };
-    auto text = [](const char* name, const std::string& value) { return std::string(name) + "=" + value; };
-    return {
-        text("name", p.GetName(s)),
-        number("type", p.GetNetworkType()),
-        text("ssid1", p.GetNetworkName(s)),
-        text("ssid2", p.GetNetworkName2(s)),
-        text("ssid3", p.GetNetworkName3(s)),
-        number("mode", p.GetWirelessMode()),
-        number("band", p.GetAdHocStartBand()),
-        number("security", p.GetEnableSecurity()),
-        number("eap", p.GetEapSelection()),
-        number("wpa", p.GetWpa()),
-        number("dynamic", p.GetDynamicSecurity()),
-        number("leap", p.GetLeapEnabled()),
-        number("format", p.GetWepEncryptType()),
-        text("key1", p.GetSharedKey1(s)),
-        text("key2", p.GetSharedKey2(s)),
-        text("key3", p.GetSharedKey3(s)),
-        text("key4", p.GetSharedKey4(s)),
-        number("len1", p.GetSharedKey1Length()),
-        number("len2", p.GetSharedKey2Length()),
-        number("len3", p.GetSharedKey3Length()),
-        number("len4", p.GetSharedKey4Length()),
-        number("default", p.GetDefaultKey()),
-        number("hex", p.GetHexEntryPp()),
-        text("pp", p.GetPassphrase(s, p.GetHexEntryPp())),
-        number("pplen", p.GetPassphraseLength()),
-        text("leapuser", p.GetLeapUserName(s)),
-        text("leappw", p.GetLeapUserPasswd(s)),
-        text("cert", p.GetCertificate(s)),
-        text("ca", p.GetCA(s)),
-        text("domain", p.GetDomainName(s)),
-        text("login", p.GetLoginName(s)),
-        text("advuser", p.GetAdvancedUserName(s)),
-        text("advpw", p.GetAdvancedPassword(s)),
-        text("advcert", p.GetAdvancedCertificate(s)),
-        number("txpower", p.GetTransmitPower()),
-        number("saving", p.GetPowerSaving()),
-    };
-}
-
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string all;
-    for (const std::string& line : lines)
-        all += line + "\n";
+    std::string s, all;
+    auto add = [&](const char* name, const std::string& value) { all += std::string(name) + "=" + value + "\n"; };
+    auto number = [](DWORD value) { return std::to_string(value); };
+    add("name", p.GetName(s));
+    add("type", number(p.GetNetworkType()));
+    add("ssid1", p.GetNetworkName(s));
+    add("ssid2", p.GetNetworkName2(s));
+    add("ssid3", p.GetNetworkName3(s));
+    add("mode", number(p.GetWirelessMode()));
+    add("band", number(p.GetAdHocStartBand()));
+    add("security", number(p.GetEnableSecurity()));
+    add("eap", number(p.GetEapSelection()));
+    add("wpa", number(p.GetWpa()));
+    add("dynamic", number(p.GetDynamicSecurity()));
+    add("leap", number(p.GetLeapEnabled()));
+    add("format", number(p.GetWepEncryptType()));
+    std::string k1, k2, k3, k4;
+    add("keys", p.GetSharedKey1(k1) + " " + p.GetSharedKey2(k2) + " " + p.GetSharedKey3(k3) + " " +
+                    p.GetSharedKey4(k4));
+    add("lengths", number(p.GetSharedKey1Length()) + " " + number(p.GetSharedKey2Length()) + " " +
+                       number(p.GetSharedKey3Length()) + " " + number(p.GetSharedKey4Length()));
+    add("default", number(p.GetDefaultKey()));
+    add("hex", number(p.GetHexEntryPp()));
+    add("pp", p.GetPassphrase(s, p.GetHexEntryPp()));
+    add("pplen", number(p.GetPassphraseLength()));
+    add("leapuser", p.GetLeapUserName(s));
+    add("leappw", p.GetLeapUserPasswd(s));
+    add("cert", p.GetCertificate(s));
+    add("ca", p.GetCA(s));
+    add("domain", p.GetDomainName(s));
+    add("login", p.GetLoginName(s));
+    add("advuser", p.GetAdvancedUserName(s));
+    add("advpw", p.GetAdvancedPassword(s));
+    add("advcert", p.GetAdvancedCertificate(s));
+    add("txpower", number(p.GetTransmitPower()));
+    add("saving", number(p.GetPowerSaving()));
     return all;
 }
 
-// Prints a stored profile as a fresh process reads it.
-ChildScenario describeProfile("describe_profile", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    std::printf("%s", Joined(Describe(*profile)).c_str());
-    return 0;
-});
+// The lines of a description whose names are `names`, in its order.
+std::string Pick(const std::string& description, const std::vector<std::string>& names)
+{
+    std::string picked, lines = "\n" + description;
+    for (const std::string& name : names) {
+        size_t at = lines.find("\n" + name + "=");
+        picked += at == std::string::npos ? name + " missing\n" : lines.substr(at + 1, lines.find('\n', at + 1) - at);
+    }
+    return picked;
+}
 
-// Saves one of two whole profiles after the other, until killed.
-ChildScenario saveForever("save_forever", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
+// What another process does with a stored profile; the argument is "<verb> <name>".
+// 2 when it finds no such profile.
+ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
+    std::string verb = argument.substr(0, argument.find(' '));
+    CAdapterConfig* profile = FindProfile(argument.substr(verb.size() + 1));
     if (!profile)
         return 2;
-    SetEvent(SharedEvent("saving"));
-    for (int round = 0;; ++round) {
+    if (verb == "describe")
+        std::printf("%s", Describe(*profile).c_str());
+    if (verb == "delete")
+        return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
+    if (verb == "store") {  // a second program changes the network name and power
+        profile->SetNetworkName("FromElsewhere");
+        profile->SetTransmitPower(4);
+        return profile->Save() ? 0 : 1;
+    }
+    if (verb == "use") {  // as a user without administrator rights may
+        profile->SetTransmitPower(4);
+        std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
+                    TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
+                    profile->ApplyTemporarily());
+    }
+    // Saves one of two whole profiles after the other, until killed.
+    for (int round = 0; verb == "save-forever"; ++round) {
+        SetEvent(SharedEvent("saving"));
         bool odd = round % 2 != 0;
         profile->SetNetworkName(odd ? "Odd" : "Even");
         profile->SetNetworkName2(odd ? "Odd-2" : "Even-2");
@@ -128,33 +123,6 @@ ChildScenario saveForever("save_forever", [](const std::string& name) {
         profile->SetPowerSaving(odd ? 1 : 2);
         profile->Save();
     }
-});
-
-ChildScenario deleteProfile("delete_profile", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    return profile && TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
-});
-
-// Changes the stored network name and power of a profile, as a second
-// program would.
-ChildScenario restoreElsewhere("store_elsewhere", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    profile->SetNetworkName("FromElsewhere");
-    profile->SetTransmitPower(4);
-    return profile->Save() ? 0 : 1;
-});
-
-// What a user without administrator rights may do with a provisioned profile.
-ChildScenario useProvisioned("use_provisioned", [](const std::string& name) {
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    profile->SetTransmitPower(4);
-    std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
-                TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
-                profile->ApplyTemporarily());
     return 0;
 });
 
@@ -169,36 +137,34 @@ protected:
         ASSERT_NE(adapter_, nullptr);
     }
 
-    std::string DescribeInNewProcess(const std::string& name)
+    static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)
     {
         ChildOptions options;
-        options.argument = name;
-        ChildResult result = RunChild("describe_profile", options);
+        options.argument = verb + " " + name;
+        options.asNonAdministrator = !administrator;
+        return RunChild("elsewhere", options);
+    }
+    static std::string DescribeInNewProcess(const std::string& name)
+    {
+        ChildResult result = InNewProcess("describe", name);
         EXPECT_EQ(result.exitCode, 0u) << result.output;
         return result.output;
-    }
-
-    // A profile an administrator set up for every user, written as the
-    // provisioning would write it; the configurator reads it when made.
-    static void Provision(const std::string& name)
-    {
-        ProfileSettings settings;
-        settings.name = name;
-        EXPECT_FALSE(AddStoredProfile(OpenStore().OpenChild(kProvisionedKey), settings).empty());
     }
 };
 
 TEST_F(ProfileStore, ANewStoreHoldsTheDefaultProfileAsSelectionAndInEffect)
 {
-    EXPECT_EQ(Names(adapter_->GetConfigurations()), std::vector<std::string>{"Default"});
-    EXPECT_EQ(adapter_->GetSecondConfigurations()->GetCount(), 0);
     CAdapterConfig* current = adapter_->GetCurrentConfiguration();
     ASSERT_NE(current, nullptr);
-    EXPECT_EQ(NameOf(current), "Default");
-    EXPECT_FALSE(current->IsModified());
     AppliedProfile applied;
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
-    EXPECT_EQ(applied.settings.name, "Default");
+    std::string seen;
+    for (const std::string& name : Names(adapter_->GetConfigurations()))
+        seen += name + " ";
+    EXPECT_EQ(seen + "provisioned=" + std::to_string(adapter_->GetSecondConfigurations()->GetCount()) +
+                  " selection=" + NameOf(current) + " modified=" + std::to_string(current->IsModified()) +
+                  " in effect=" + applied.settings.name,
+              "Default provisioned=0 selection=Default modified=0 in effect=Default");
 }
 
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
@@ -211,7 +177,7 @@ TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClea
     EXPECT_TRUE(profile->IsModified());
     ASSERT_TRUE(profile->Save());
     EXPECT_FALSE(profile->IsModified());
-    EXPECT_EQ(DescribeInNewProcess("Harbour"), Joined(Describe(*profile)));
+    EXPECT_EQ(DescribeInNewProcess("Harbour"), Describe(*profile));
 
     // The record holds the secrets only sealed.
     RegistryKey record = OpenCommittedVersion(OpenStore().OpenChild(kProfilesKey).OpenChild("P2"));
@@ -228,29 +194,25 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Crash");
     ASSERT_NE(profile, nullptr);
+    // The settings save-forever changes, as it leaves them in even and odd rounds.
+    const std::vector<std::string> changed = {"ssid1", "ssid2", "mode", "pp", "pplen", "txpower", "saving"};
+    const std::string even = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase\npplen=16\ntxpower=2\nsaving=2\n";
+    const std::string odd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase\npplen=15\ntxpower=1\nsaving=1\n";
+    const std::string untouched = Pick(Describe(*profile), changed);  // killed before its first Save
     HANDLE saving = SharedEvent("saving");
     for (int attempt = 0; attempt < 6; ++attempt) {
         ResetEvent(saving);
         ChildOptions options;
-        options.argument = "Crash";
-        ChildProcess child("save_forever", options);
+        options.argument = "save-forever Crash";
+        ChildProcess child("elsewhere", options);
         ASSERT_TRUE(child.Started());
         ASSERT_EQ(WaitForSingleObject(saving, 30000), WAIT_OBJECT_0);
         Sleep(40 + attempt * 37);
         child.Kill();
         child.Finish();
 
-        std::string stored = DescribeInNewProcess("Crash");
-        bool even = stored.find("ssid1=Even\nssid2=Even-2\n") != std::string::npos &&
-                    stored.find("mode=4\n") != std::string::npos &&
-                    stored.find("pp=even pass phrase\npplen=16\n") != std::string::npos &&
-                    stored.find("txpower=2\nsaving=2\n") != std::string::npos;
-        bool odd = stored.find("ssid1=Odd\nssid2=Odd-2\n") != std::string::npos &&
-                   stored.find("mode=1\n") != std::string::npos &&
-                   stored.find("pp=odd pass phrase\npplen=15\n") != std::string::npos &&
-                   stored.find("txpower=1\nsaving=1\n") != std::string::npos;
-        bool untouched = stored.find("ssid1=\n") != std::string::npos;  // killed before its first Save
-        EXPECT_TRUE(even || odd || untouched) << "attempt " << attempt << ":\n" << stored;
+        std::string stored = Pick(DescribeInNewProcess("Crash"), changed);
+        EXPECT_TRUE(stored == even || stored == odd || stored == untouched) << "attempt " << attempt << ":\n" << stored;
     }
     // The next writer clears away what the killed ones left unfinished.
     ASSERT_TRUE(profile->Save());
@@ -273,27 +235,37 @@ TEST_F(ProfileStore, StoresOfDifferentRootsDoNotMeet)
     EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "OnlyHere"}));
 }
 
-TEST_F(ProfileStore, AddingRefusesNamesThatCannotBeStored)
+TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
 {
-    EXPECT_EQ(adapter_->AddConfiguration(""), nullptr);
-    EXPECT_EQ(adapter_->AddConfiguration("default"), nullptr);  // in use, ignoring case
-    EXPECT_EQ(adapter_->AddConfiguration(std::string(33, 'n')), nullptr);
-    EXPECT_EQ(adapter_->AddConfiguration("back\\slash"), nullptr);
-    CAdapterConfig* home = adapter_->AddConfiguration(std::string(32, 'h'));
-    ASSERT_NE(home, nullptr);
-    EXPECT_EQ(adapter_->AddConfiguration(std::string(32, 'H')), nullptr);
-    EXPECT_FALSE(home->SetName("DEFAULT"));
-    EXPECT_TRUE(home->SetName("Home"));
-    EXPECT_TRUE(home->SetName("HOME"));  // its own name in another case
+    const std::string home(32, 'h');
+    // Adding (+) or renaming the profile added last (=); whether it is taken.
+    const std::pair<std::string, bool> rows[] = {
+        {"+", false}, {"+default", false}, {"+" + std::string(33, 'n'), false}, {"+back\\slash", false},
+        {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false}, {"=Home", true},
+        {"=HOME", true},  // its own name in another case
+    };
+    CAdapterConfig* last = nullptr;
+    std::string seen, expected;
+    for (const auto& row : rows) {
+        std::string name = row.first.substr(1);
+        bool taken = last && last->SetName(name);
+        if (row.first[0] == '+') {
+            CAdapterConfig* added = adapter_->AddConfiguration(name);
+            taken = added != nullptr;
+            last = added ? added : last;
+        }
+        seen += row.first + (taken ? " taken\n" : " refused\n");
+        expected += row.first + (row.second ? " taken\n" : " refused\n");
+    }
+    EXPECT_EQ(seen, expected);
     EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "HOME"}));
     // A new profile is stored at once, with its default settings.
-    EXPECT_NE(DescribeInNewProcess(std::string(32, 'h')).find("mode=13\n"), std::string::npos);
+    EXPECT_EQ(Pick(DescribeInNewProcess(home), {"name", "mode"}), "name=" + home + "\nmode=13\n");
 }
-
 TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
 {
     CAdapterConfig* p = adapter_->GetCurrentConfiguration();
-    std::vector<std::string> before = Describe(*p);
+    std::string before = Describe(*p);
     EXPECT_FALSE(p->SetNetworkType(2));
     EXPECT_FALSE(p->SetNetworkName(std::string(33, 'x')));
     EXPECT_FALSE(p->SetWirelessMode(0));
@@ -341,29 +313,26 @@ TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
     CAdapterConfig* active = adapter_->GetCurrentConfiguration();
     CAdapterConfig* other = adapter_->AddConfiguration("Other");
     ASSERT_NE(other, nullptr);
-    EXPECT_FALSE(other->IsModified());
-
-    // Writing what is already there is no change.
-    EXPECT_TRUE(other->SetTransmitPower(other->GetTransmitPower()));
-    EXPECT_FALSE(other->IsModified());
-    other->SetTransmitPower(2);
-    EXPECT_TRUE(other->IsModified());
-    other->SetTransmitPower(0);
-    EXPECT_FALSE(other->IsModified());
-
-    // A profile not in effect is done once stored.
-    other->SetPowerSaving(1);
-    ASSERT_TRUE(other->Save());
-    EXPECT_FALSE(other->IsModified());
-
-    // The profile in effect stays modified until its settings are in effect.
-    active->SetNetworkName("Newer");
-    ASSERT_TRUE(active->Save());
-    EXPECT_TRUE(active->IsModified());
     AppliedProfile before, after;
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), before));
-    ASSERT_TRUE(active->Apply());
-    EXPECT_FALSE(active->IsModified());
+    // A step, then whether Other and the profile in effect count as modified.
+    const std::pair<const char*, std::function<bool()>> steps[] = {
+        {"added", [] { return true; }},
+        {"same power again", [&] { return other->SetTransmitPower(other->GetTransmitPower()); }},  // no change
+        {"power 2", [&] { return other->SetTransmitPower(2); }},
+        {"power 0 again", [&] { return other->SetTransmitPower(0); }},
+        {"saving changed and stored", [&] { return other->SetPowerSaving(1) && other->Save(); }},
+        {"in effect: stored", [&] { return active->SetNetworkName("Newer") && active->Save(); }},
+        {"in effect: applied", [&] { return active->Apply(); }},
+    };
+    std::string seen;
+    for (const auto& step : steps) {
+        bool done = step.second();
+        seen += std::string(step.first) + (done ? "" : " (refused)") + ": " + std::to_string(other->IsModified()) +
+                std::to_string(active->IsModified()) + "\n";
+    }
+    EXPECT_EQ(seen, "added: 00\nsame power again: 00\npower 2: 10\npower 0 again: 00\nsaving changed and stored: 00\n"
+                    "in effect: stored: 01\nin effect: applied: 00\n");
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), after));
     EXPECT_EQ(after.settings.networkName1, "Newer");
     EXPECT_GT(after.generation, before.generation);
@@ -385,7 +354,7 @@ TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
     EXPECT_EQ(applied.settings.name, "Cafe");
     EXPECT_EQ(applied.settings.networkName1, "Espresso");
     EXPECT_TRUE(cafe->IsModified());  // in effect, but not stored
-    EXPECT_NE(DescribeInNewProcess("Cafe").find("ssid1=\n"), std::string::npos);
+    EXPECT_EQ(Pick(DescribeInNewProcess("Cafe"), {"ssid1"}), "ssid1=\n");
     EXPECT_FALSE(adapter_->SetCurrentConfiguration(nullptr));
     EXPECT_EQ(adapter_->GetCurrentConfiguration(), office);
 }
@@ -411,31 +380,23 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     EXPECT_FALSE(trip->Save());
     EXPECT_FALSE(trip->Apply());
     EXPECT_FALSE(trip->IsModified());
-    ChildOptions options;
-    options.argument = "Trip";
-    EXPECT_EQ(RunChild("describe_profile", options).exitCode, 2u);
+    EXPECT_EQ(InNewProcess("describe", "Trip").exitCode, 2u);
     // Its name is free again.
     EXPECT_NE(adapter_->AddConfiguration("trip"), nullptr);
-}
 
-TEST_F(ProfileStore, AProfileDeletedByAnotherProcessIsNotWrittenAgain)
-{
+    // Nor is one that another process deleted.
     CAdapterConfig* shared = adapter_->AddConfiguration("Shared");
-    ChildOptions options;
-    options.argument = "Shared";
-    ASSERT_EQ(RunChild("delete_profile", options).exitCode, 0u);
+    ASSERT_EQ(InNewProcess("delete", "Shared").exitCode, 0u);
     shared->SetNetworkName("Late");
     EXPECT_FALSE(shared->Save());
-    EXPECT_EQ(RunChild("describe_profile", options).exitCode, 2u);
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 1u);
+    EXPECT_EQ(InNewProcess("describe", "Shared").exitCode, 2u);
+    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 2u);  // Default and trip
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
 {
     CAdapterConfig* p = adapter_->AddConfiguration("Moving");
-    ChildOptions options;
-    options.argument = "Moving";
-    ASSERT_EQ(RunChild("store_elsewhere", options).exitCode, 0u);
+    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
     std::string name;
     EXPECT_EQ(p->GetNetworkName(name), "");
     EXPECT_TRUE(p->NotifyLoaded(2));
@@ -444,7 +405,7 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
     EXPECT_FALSE(p->IsModified());
 
     p->SetTransmitPower(1);
-    ASSERT_EQ(RunChild("store_elsewhere", options).exitCode, 0u);
+    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
     EXPECT_TRUE(p->NotifyLoaded(3));
     EXPECT_EQ(p->GetTransmitPower(), 1u);  // the change made here wins
     EXPECT_FALSE(p->NotifyLoaded(4));
@@ -473,31 +434,30 @@ TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
     EXPECT_FALSE(home->SaveMultipleConfig("", 1));
 }
 
-class ProvisionedStore : public ProfileStore {
-protected:
-    ProvisionedStore() { Provision("admin_Campus"); }
-};
-
-TEST_F(ProvisionedStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
+TEST_F(ProfileStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
 {
-    EXPECT_EQ(Names(adapter_->GetSecondConfigurations()), std::vector<std::string>{"admin_Campus"});
-    ChildOptions options;
-    options.argument = "admin_Campus";
-    options.asNonAdministrator = true;
-    ChildResult user = RunChild("use_provisioned", options);
+    // A store whose provisioning was there before the library first met it.
+    IsolatedStore provisioned("provisioned");
+    ProfileSettings settings;
+    settings.name = "admin_Campus";
+    ASSERT_FALSE(AddStoredProfile(OpenStore().OpenChild(kProvisionedKey), settings).empty());
+    CDriverAdapter* adapter = TheAdapter();
+    EXPECT_EQ(Names(adapter->GetSecondConfigurations()), std::vector<std::string>{"admin_Campus"});
+
+    ChildResult user = InNewProcess("use", "admin_Campus", false);
     EXPECT_EQ(user.output, "save=0 select=0 delete=0 temporary=1\n");
     AppliedProfile applied;
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
     EXPECT_EQ(applied.settings.name, "admin_Campus");
-    EXPECT_NE(DescribeInNewProcess("admin_Campus").find("txpower=0\n"), std::string::npos);
+    EXPECT_EQ(Pick(DescribeInNewProcess("admin_Campus"), {"txpower"}), "txpower=0\n");
 
     CAdapterConfig* campus = FindProfile("admin_Campus");
     campus->SetTransmitPower(4);
     EXPECT_TRUE(campus->Save());
-    EXPECT_TRUE(adapter_->SetCurrentConfiguration(campus));
-    EXPECT_EQ(adapter_->GetCurrentConfiguration(), campus);
-    EXPECT_TRUE(adapter_->DeleteConfiguration(campus));
-    EXPECT_EQ(adapter_->GetSecondConfigurations()->GetCount(), 0);
+    EXPECT_TRUE(adapter->SetCurrentConfiguration(campus));
+    EXPECT_EQ(adapter->GetCurrentConfiguration(), campus);
+    EXPECT_TRUE(adapter->DeleteConfiguration(campus));
+    EXPECT_EQ(adapter->GetSecondConfigurations()->GetCount(), 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // test's own, changed as vyrsim or another applet would change it.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/store.h"
@@ -14,15 +16,33 @@ protected:
     // The singleton outlives the test; its Refresh moves it to this store.
     void SetUp() override { ASSERT_TRUE(status_->Refresh()); }
 
-    // The state now, then after each of `refreshes` Refresh calls.
-    std::string States(int refreshes)
+    // The state now, then after each of `refreshes` Refresh calls; then what
+    // the Status page reads (the radio: as shown / as stored for the next start).
+    std::string Look(int refreshes)
     {
         std::string states(1, static_cast<char>('0' + status_->GetState()));
         for (int i = 0; i < refreshes; ++i) {
             status_->Refresh();
             states += static_cast<char>('0' + status_->GetState());
         }
-        return states;
+        return states + " present=" + std::to_string(status_->IsAdapterPresent()) +
+               " radio=" + std::to_string(status_->IsRadioEnabled()) + "/" +
+               std::to_string(ReadCardState(OpenStore()).radioOn) + " link=" + status_->GetLinkName() +
+               " channel=" + std::to_string(status_->GetChannel()) + " band=" + std::to_string(status_->GetBand()) +
+               " cipher=" + std::to_string(status_->GetEncryptionType());
+    }
+
+    bool SetCard(bool present)
+    {
+        SimulatedCard card = ReadSimulatedCard(OpenStore());
+        card.present = present;
+        return WriteSimulatedCard(OpenStore(), card);
+    }
+    bool SetRadio(bool on)
+    {
+        CardState state = ReadCardState(OpenStore());
+        state.radioOn = on;
+        return WriteCardState(OpenStore(), state);
     }
 
     IsolatedStore store_;
@@ -40,14 +60,9 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     RegDeleteTreeA(HKEY_CURRENT_USER, other.c_str());
     status_->Refresh();
 
-    EXPECT_TRUE(status_->IsAdapterPresent() && status_->IsRadioEnabled());
-    EXPECT_EQ("3", States(0));
-    EXPECT_EQ("VyrLink", status_->GetLinkName());
-    EXPECT_EQ(6, status_->GetChannel());
-    EXPECT_EQ(2u, status_->GetBand());
+    EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0");
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);
     EXPECT_GE(status_->GetTxRate(), 6);
-    EXPECT_EQ(0u, status_->GetEncryptionType());
 
     SimulatedCard card = ReadSimulatedCard(OpenStore());
     card.driverVersion = "6.1.0.3";
@@ -59,109 +74,80 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     card.accessPoints[0].signal = 25;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);  // getters keep the last reading
-    EXPECT_EQ("33", States(1));
+    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0");  // no g on the card: b
     EXPECT_NEAR(25, status_->GetSignalStrength(), 5);
-    EXPECT_EQ(1u, status_->GetBand());  // no g on the card
-    EXPECT_EQ("6.1.0.3", status_->GetDriverVersion());
-    EXPECT_EQ("00:11:22:33:44:55", status_->GetMacAddress());
-    EXPECT_EQ(DWORD('W' << 8 | 'W'), status_->GetCountryCode());
-    EXPECT_EQ(1u, status_->GetNetworkNameCapacity());
-    EXPECT_FALSE(status_->GetWpaSupport());
-    DWORD radio = 0;
-    DWORD security = 0;
+    DWORD radio = 0, security = 0;
     EXPECT_TRUE(status_->GetCapabilities(radio, security));
-    EXPECT_EQ(0x05u, radio);
-    EXPECT_EQ(0x05u, security);
+    EXPECT_EQ(status_->GetDriverVersion() + " " + status_->GetMacAddress() + " " +
+                  std::to_string(status_->GetCountryCode()) + " names=" +
+                  std::to_string(status_->GetNetworkNameCapacity()) + " wpa=" +
+                  std::to_string(status_->GetWpaSupport()) + " caps=" + std::to_string(radio) + "/" +
+                  std::to_string(security),
+              "6.1.0.3 00:11:22:33:44:55 " + std::to_string('W' << 8 | 'W') + " names=1 wpa=0 caps=5/5");
 }
 
-TEST_F(StatusTest, NetworkAndCardComingAndGoing)
-{
-    AccessPoint home = ReadSimulatedCard(OpenStore()).accessPoints.at(0);
-    ASSERT_TRUE(RemoveAccessPoint(OpenStore(), home.ssid));
-    EXPECT_EQ("300", States(2));
-    EXPECT_EQ("", status_->GetLinkName());  // the default profile takes any network
-    ASSERT_TRUE(WriteAccessPoint(OpenStore(), home));
-    EXPECT_EQ("0233", States(3));
-
-    SimulatedCard card = ReadSimulatedCard(OpenStore());
-    card.present = false;
-    ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-    EXPECT_EQ("34", States(1));
-    EXPECT_FALSE(status_->IsAdapterPresent());
-    EXPECT_FALSE(status_->DisableRadio() || status_->EnableRadio() || status_->Rescan());
-    EXPECT_TRUE(ReadCardState(OpenStore()).radioOn);
-
-    card.present = true;
-    ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-    EXPECT_EQ("4023", States(3));
-    EXPECT_TRUE(status_->IsAdapterPresent());
-}
-
-TEST_F(StatusTest, RadioSwitchPersistsAndReassociates)
+TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
 {
     CardState state = ReadCardState(OpenStore());
     state.adminProfileName = "admin_Lab";
     ASSERT_TRUE(WriteCardState(OpenStore(), state));
-
-    ASSERT_TRUE(status_->DisableRadio());
-    EXPECT_FALSE(status_->IsRadioEnabled());
-    EXPECT_EQ(0, status_->GetSignalStrength());
-    state = ReadCardState(OpenStore());
-    EXPECT_FALSE(state.radioOn);
-    EXPECT_EQ("admin_Lab", state.adminProfileName);
-    EXPECT_FALSE(status_->Rescan());
-    EXPECT_EQ("00", States(1));
-
-    ASSERT_TRUE(status_->EnableRadio());
-    EXPECT_TRUE(ReadCardState(OpenStore()).radioOn);
-    EXPECT_EQ("0233", States(3));
-
-    // Switched by another process.
-    state.radioOn = false;
-    ASSERT_TRUE(WriteCardState(OpenStore(), state));
-    EXPECT_EQ("30", States(1));
-    EXPECT_FALSE(status_->IsRadioEnabled());
-    state.radioOn = true;
-    ASSERT_TRUE(WriteCardState(OpenStore(), state));
-    EXPECT_EQ("0023", States(3));
-    EXPECT_TRUE(status_->IsRadioEnabled());
-}
-
-TEST_F(StatusTest, RescanAndApplyStartANewAssociation)
-{
-    ASSERT_TRUE(status_->Rescan());
-    EXPECT_EQ("0233", States(3));
-
-    AccessPoint lab;
+    AccessPoint home = ReadSimulatedCard(OpenStore()).accessPoints.at(0), lab;
     lab.ssid = "Lab";
     lab.band = 'a';
     lab.channel = 40;
     lab.security = "wpa-psk";
     lab.cipher = "aes";
-    ASSERT_TRUE(WriteAccessPoint(OpenStore(), lab));
     ProfileSettings settings;
     settings.networkName1 = "Lab";
     settings.enableSecurity = 1;
     settings.eapSelection = 7;
     settings.wpa = 1;
-    // Applying the same settings twice still associates anew.
-    for (int apply = 0; apply < 2; ++apply) {
-        ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Lab"));
-        EXPECT_EQ("3023", States(3));
-        EXPECT_EQ("Lab", status_->GetLinkName());
-        EXPECT_EQ(40, status_->GetChannel());
-        EXPECT_EQ(2u, status_->GetEncryptionType());
+    CDriverStatus* s = status_;
+    std::function<bool()> apply = [&] { return WriteAppliedProfile(OpenStore(), settings, "Profiles\\Lab"); };
+    const std::string none = " link= channel=0 band=0 cipher=0", own = " link=VyrLink channel=6 band=2 cipher=0";
+    // What changes, whether it is taken, the refreshes after, and the states and the page then.
+    const struct {
+        const char* name;
+        std::function<bool()> change;
+        int refreshes;
+        std::string expected;
+    } rows[] = {
+        // The default profile takes any network: it searches for none by name.
+        {"network gone", [&] { return RemoveAccessPoint(OpenStore(), home.ssid); }, 2,
+         "300 present=1 radio=1/1" + none},
+        {"network back", [&] { return WriteAccessPoint(OpenStore(), home); }, 3, "0233 present=1 radio=1/1" + own},
+        {"card gone", [&] { return SetCard(false); }, 1, "34 present=0 radio=1/1" + none},
+        {"no switching without a card", [&] { return !(s->DisableRadio() || s->EnableRadio() || s->Rescan()); },
+         0, "4 present=0 radio=1/1" + none},
+        {"card back", [&] { return SetCard(true); }, 3, "4023 present=1 radio=1/1" + own},
+        {"radio off", [&] { return s->DisableRadio() && s->GetSignalStrength() == 0; }, 1,
+         "00 present=1 radio=0/0" + none},
+        {"no rescan with the radio off", [&] { return !s->Rescan(); }, 0, "0 present=1 radio=0/0" + none},
+        {"radio on", [&] { return s->EnableRadio(); }, 3, "0233 present=1 radio=1/1" + own},
+        {"radio off elsewhere", [&] { return SetRadio(false); }, 1, "30 present=1 radio=0/0" + none},
+        {"radio on elsewhere", [&] { return SetRadio(true); }, 3, "0023 present=1 radio=1/1" + own},
+        {"rescan", [&] { return s->Rescan(); }, 3, "0233 present=1 radio=1/1" + own},
+        {"Lab in effect", [&] { return WriteAccessPoint(OpenStore(), lab) && apply(); }, 3,
+         "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
+        {"the same settings again: a new association too", apply, 3,
+         "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(row.change());
+        EXPECT_EQ(Look(row.refreshes), row.expected);
     }
+    EXPECT_EQ(ReadCardState(OpenStore()).adminProfileName, "admin_Lab");
 
     settings.networkType = 0;
     settings.networkName1 = "Party";
     ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Party"));
-    status_->Refresh();
-    EXPECT_EQ(1u, status_->GetState());
-    EXPECT_FALSE(status_->IsJoinFinal());
-    status_->Refresh();
-    EXPECT_TRUE(status_->IsJoinFinal());
-    EXPECT_EQ("Party", status_->GetLinkName());
+    std::string joins;
+    for (int refresh = 0; refresh < 2; ++refresh) {
+        status_->Refresh();
+        joins += std::to_string(status_->GetState()) + "/" + std::to_string(status_->IsJoinFinal()) + " ";
+    }
+    EXPECT_EQ(joins + status_->GetLinkName(), "1/0 1/1 Party");
 }
 
 }  // namespace

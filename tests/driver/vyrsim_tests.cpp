@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,20 +23,14 @@
 
 namespace {
 
-// Runs vyrsim; the child inherits VYR80211_STORE.
-ProgramResult Vyrsim(const std::vector<std::string>& arguments)
-{
-    return RunProgram("vyrsim.exe", arguments);
-}
-
-// The words of `line`, split at blanks.
+// Runs vyrsim with the words of `line`; the child inherits VYR80211_STORE.
 ProgramResult Vyrsim(const std::string& line)
 {
     std::istringstream words(line);
     std::vector<std::string> arguments;
     for (std::string word; words >> word;)
         arguments.push_back(word);
-    return Vyrsim(arguments);
+    return RunProgram("vyrsim.exe", arguments);
 }
 
 std::string Output(const std::string& line)
@@ -42,6 +38,11 @@ std::string Output(const std::string& line)
     ProgramResult outcome = Vyrsim(line);
     EXPECT_EQ(outcome.exitCode, 0u) << line << ": " << outcome.errors;
     return outcome.output;
+}
+
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
 }
 
 // The value of the "label   value" line of an output.
@@ -73,24 +74,19 @@ std::string ProfileBlock(const std::string& output, const std::string& name)
     return block;
 }
 
-// The words of the table row that begins with `first`.
-std::vector<std::string> Row(const std::string& output, const std::string& first)
+// The table row that begins with `first`, its cells one blank apart.
+std::string Row(const std::string& output, const std::string& first)
 {
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
         std::istringstream cells(line);
-        std::vector<std::string> row;
+        std::string row;
         for (std::string cell; cells >> cell;)
-            row.push_back(cell);
-        if (!row.empty() && row[0] == first)
+            row += (row.empty() ? "" : " ") + cell;
+        if (row.compare(0, first.size() + 1, first + " ") == 0)
             return row;
     }
-    return {};
-}
-
-std::string Heading(const std::string& block)
-{
-    return block.substr(0, block.find('\n'));
+    return "(none)";
 }
 
 void DumpKey(HKEY key, const std::string& path, std::string& dump)
@@ -99,19 +95,17 @@ void DumpKey(HKEY key, const std::string& path, std::string& dump)
     char name[512];
     BYTE data[8192];
     for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof(name);
-        DWORD dataSize = sizeof(data);
-        DWORD type = 0;
+        DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
         if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
             break;
-        dump += std::string(name) + ":" + std::to_string(type) + "=" +
-                std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+        dump += std::string(name) + ":" + std::to_string(type) + "=";
+        dump += std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
     }
     for (DWORD i = 0;; ++i) {
         DWORD nameSize = sizeof(name);
+        HKEY child = nullptr;
         if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        HKEY child = nullptr;
         if (RegOpenKeyExA(key, name, 0, KEY_READ, &child) == ERROR_SUCCESS) {
             DumpKey(child, path + "\\" + name, dump);
             RegCloseKey(child);
@@ -131,18 +125,94 @@ std::string DumpStore(const std::string& path)
     return dump;
 }
 
-const AccessPoint* FindPoint(const SimulatedCard& card, const std::string& ssid)
-{
-    for (const AccessPoint& point : card.accessPoints) {
-        if (point.ssid == ssid)
-            return &point;
-    }
-    return nullptr;
-}
+// A command that must succeed, the first line it prints, and what is seen
+// afterwards as "key=value | ..." (see Look).
+struct Step {
+    std::string line;
+    std::string says;
+    std::string look;
+};
 
 class VyrsimTest : public testing::Test {
 protected:
     std::string Status() { return Output("status"); }
+
+    // `expected` with each value replaced by the one read now. A key is a
+    // field of `vyrsim status`, a reading of the library (lib.*), an access
+    // point as stored (point.SSID) or as `ap list` shows it (listed.SSID).
+    std::string Look(const std::string& expected)
+    {
+        status_->Refresh();
+        std::string shown = Status(), look;
+        for (size_t start = 0; start < expected.size();) {
+            size_t end = std::min(expected.find(" | ", start), expected.size());
+            std::string key = expected.substr(start, expected.find('=', start) - start);
+            std::string wanted = expected.substr(start + key.size() + 1, end - start - key.size() - 1);
+            look += (look.empty() ? "" : " | ") + key + "=" + Read(key, wanted, shown);
+            start = end + 3;
+        }
+        return look;
+    }
+
+    std::string Read(const std::string& key, const std::string& wanted, const std::string& shown)
+    {
+        auto text = [](long long value) { return std::to_string(value); };
+        SimulatedCard card = ReadSimulatedCard(OpenStore());
+        DWORD radio = 0, security = 0;
+        status_->GetCapabilities(radio, security);
+        std::string name;
+        PAvailableAdapters adapters;
+        CDriverStatus* st = status_;
+        const std::map<std::string, std::function<long long()>> numbers = {
+            {"lib.present", [&] { return st->IsAdapterPresent(); }},
+            {"lib.adapters", [] { return CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount(); }},
+            {"lib.radio", [&] { return st->IsRadioEnabled(); }},
+            {"lib.state", [&] { return st->GetState(); }},
+            {"lib.caps", [&] { return radio; }},
+            {"lib.names", [&] { return st->GetNetworkNameCapacity(); }},
+            {"lib.wpa", [&] { return st->GetWpaSupport(); }},
+            {"lib.zeroconfig", [&] { return adapters.IsWirelessZeroConfigEnabled(); }},
+            {"lib.foreign", [&] { return card.foreignClaimSession; }},
+            {"lib.provisioned", [] { return ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size(); }},
+            // Whether this process could take the claim now; it gives it back at once.
+            {"lib.claim", [&] { return adapters.CheckMultipleConfig() && (adapters.ClearMultipleConfig(), true); }},
+        };
+        if (numbers.count(key))
+            return text(numbers.at(key)());
+        if (key == "lib.signal")  // the walk stays within 5 of the configured signal
+            return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted : text(st->GetSignalStrength());
+        if (key == "lib.country")
+            return {static_cast<char>(st->GetCountryCode() >> 8), static_cast<char>(st->GetCountryCode())};
+        if (key == "lib.admin")
+            return adapters.GetAdminProfileName(name);
+        if (key == "lib.multiconfig") {
+            for (const std::string& set : adapters.GetMultipleConfigNames())
+                name += (name.empty() ? "" : " ") + set;
+            return name;
+        }
+        if (key.compare(0, 6, "point.") == 0) {
+            for (const AccessPoint& p : card.accessPoints) {
+                if (p.ssid == key.substr(6))
+                    return std::string(1, p.band) + " " + text(p.channel) + " " + text(p.signal) + " " + p.security +
+                           " " + p.cipher + (p.adHoc ? " ad hoc" : " infrastructure");
+            }
+            return "(none)";
+        }
+        if (key.compare(0, 7, "listed.") == 0)
+            return Row(Output("ap list"), key.substr(7));
+        return Field(shown, key);
+    }
+
+    void Run(const std::vector<Step>& steps)
+    {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.line);
+            ProgramResult outcome = Vyrsim(step.line);
+            EXPECT_EQ(outcome.exitCode, 0u) << outcome.errors;
+            EXPECT_EQ(FirstLine(outcome.output), step.says);
+            EXPECT_EQ(Look(step.look), step.look);
+        }
+    }
 
     IsolatedStore store_;
     CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
@@ -150,13 +220,11 @@ protected:
 
 TEST_F(VyrsimTest, HelpDescribesEveryCommand)
 {
-    const char* const commands[] = {"status",        "card",        "radio",     "zeroconfig",  "claim",
-                                    "ap",            "caps",        "admin-profile", "multiconfig", "provision",
-                                    "unprovision",   "cert",        "profiles",  "reset",       "help"};
     std::string overview = Output("--help");
     EXPECT_EQ(overview, Output("help"));
     EXPECT_NE(overview.find(store_.Path()), std::string::npos) << "names the store it works on";
-    for (const char* command : commands) {
+    for (const char* command : {"status", "card", "radio", "zeroconfig", "claim", "ap", "caps", "admin-profile",
+                                "multiconfig", "provision", "unprovision", "cert", "profiles", "reset", "help"}) {
         SCOPED_TRACE(command);
         EXPECT_NE(overview.find(std::string("\n  ") + command + " "), std::string::npos);
         std::string help = Output(std::string("help ") + command);
@@ -169,271 +237,172 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
 {
     Output("ap add Office --band a --channel 40");
     Output("provision admin_Corp --ssid Office");
-    struct Case {
+    const std::string longName(33, 'n'), unknownId(40, 'A');
+    // The line, its exit code (2 for bad usage, 1 for a refusal) and what its message must name.
+    const struct {
         std::string line;
         DWORD code;
-        const char* named;  // what the message must name
-    };
-    const std::string longName(33, 'n');
-    const std::string unknownId(40, 'A');
-    const Case cases[] = {
-        {"", 2, "COMMAND"},
-        {"fly", 2, "\"fly\""},
-        {"card", 2, "missing"},
-        {"card maybe", 2, "\"maybe\""},
-        {"card present now", 2, "\"now\""},
-        {"radio off --force", 2, "--force"},
-        {"zeroconfig auto", 2, "\"auto\""},
-        {"claim other 0", 2, "SESSION"},
-        {"claim other 70000", 2, "SESSION"},
-        {"claim none 3", 2, "\"3\""},
-        {"ap add Lab --signal 101", 2, "--signal"},
-        {"ap add Lab --signal -5", 2, "--signal"},
-        {"ap add Lab --channel 15", 2, "channel 15"},
-        {"ap add Lab --band a --channel 37", 2, "channel 37"},
-        {"ap add Lab --band a --channel 6", 2, "channel 6"},
-        {"ap add Lab --security wpa2", 2, "--security"},
-        {"ap add Lab --cipher aes", 2, "--cipher"},
-        {"ap add Lab --adhoc --infrastructure", 2, "--adhoc"},
-        {"ap add Lab --signal 5 --signal 6", 2, "twice"},
-        {"ap add Lab --band", 2, "--band"},
-        {"ap set Office", 2, "nothing to change"},
-        {"ap set Office --channel 11", 2, "channel 11"},
-        {"ap add office", 1, "\"Office\""},
-        {"ap set Nowhere --signal 5", 1, "\"Nowhere\""},
-        {"ap remove Nowhere", 1, "\"Nowhere\""},
-        {"ap rename Office", 2, "\"rename\""},
-        {"caps --names 2", 2, "--names"},
-        {"caps --country usa", 2, "--country"},
-        {"caps --country us", 2, "--country"},
-        {"caps --a maybe", 2, "--a"},
-        {"admin-profile", 2, "NAME"},
-        {"admin-profile admin_Corp --clear", 2, "--clear"},
-        {"admin-profile " + longName, 2, "32"},
-        {"multiconfig", 2, "NAME"},
-        {"multiconfig CORP_A", 2, "\"CORP_A\""},
-        {"multiconfig LAB lab", 2, "twice"},
-        {"provision ADMIN_corp", 1, "\"admin_Corp\""},
-        {"provision default", 1, "\"Default\""},
-        {"provision p --security wep", 2, "--key"},
+        std::string named;
+    } cases[] = {
+        {"", 2, "COMMAND"}, {"fly", 2, "\"fly\""}, {"card", 2, "missing"}, {"card maybe", 2, "\"maybe\""},
+        {"card present now", 2, "\"now\""}, {"radio off --force", 2, "--force"}, {"zeroconfig auto", 2, "\"auto\""},
+        {"claim other 0", 2, "SESSION"}, {"claim other 70000", 2, "SESSION"}, {"claim none 3", 2, "\"3\""},
+        {"ap add Lab --signal 101", 2, "--signal"}, {"ap add Lab --signal -5", 2, "--signal"},
+        {"ap add Lab --channel 15", 2, "channel 15"}, {"ap add Lab --band a --channel 37", 2, "channel 37"},
+        {"ap add Lab --band a --channel 6", 2, "channel 6"}, {"ap add Lab --security wpa2", 2, "--security"},
+        {"ap add Lab --cipher aes", 2, "--cipher"}, {"ap add Lab --adhoc --infrastructure", 2, "--adhoc"},
+        {"ap add Lab --signal 5 --signal 6", 2, "twice"}, {"ap add Lab --band", 2, "--band"},
+        {"ap set Office", 2, "nothing to change"}, {"ap set Office --channel 11", 2, "channel 11"},
+        {"ap add office", 1, "\"Office\""}, {"ap set Nowhere --signal 5", 1, "\"Nowhere\""},
+        {"ap remove Nowhere", 1, "\"Nowhere\""}, {"ap rename Office", 2, "\"rename\""},
+        {"caps --names 2", 2, "--names"}, {"caps --country usa", 2, "--country"}, {"caps --country us", 2, "--country"},
+        {"caps --a maybe", 2, "--a"}, {"admin-profile", 2, "NAME"}, {"admin-profile admin_Corp --clear", 2, "--clear"},
+        {"admin-profile " + longName, 2, "32"}, {"multiconfig", 2, "NAME"}, {"multiconfig CORP_A", 2, "\"CORP_A\""},
+        {"multiconfig LAB lab", 2, "twice"}, {"provision ADMIN_corp", 1, "\"admin_Corp\""},
+        {"provision default", 1, "\"Default\""}, {"provision p --security wep", 2, "--key"},
         {"provision p --security wep --key 12345", 2, "WEP key"},
         {"provision p --security wpa-psk --key short", 2, "pre-shared key"},
         {"provision p --key 0123456789", 2, "--key"},
-        {"provision p --adhoc", 2, "--ssid"},
-        {"provision " + longName, 2, "32"},
-        {"unprovision Default", 1, "\"Default\""},
-        {"unprovision nobody", 1, "\"nobody\""},
-        {"cert add nobody", 2, "USER@DOMAIN"},
-        {"cert list CA", 2, "\"CA\""},
-        {"cert remove 12", 2, "40"},
-        {"cert remove " + unknownId, 1, unknownId.c_str()},
-        {"profiles --all", 2, "--all"},
-        {"status now", 2, "\"now\""},
-        {"reset now", 2, "\"now\""},
-        {"help nothing", 2, "\"nothing\""},
+        {"provision p --adhoc", 2, "--ssid"}, {"provision " + longName, 2, "32"},
+        {"unprovision Default", 1, "\"Default\""}, {"unprovision nobody", 1, "\"nobody\""},
+        {"cert add nobody", 2, "USER@DOMAIN"}, {"cert list CA", 2, "\"CA\""}, {"cert remove 12", 2, "40"},
+        {"cert remove " + unknownId, 1, unknownId}, {"profiles --all", 2, "--all"}, {"status now", 2, "\"now\""},
+        {"reset now", 2, "\"now\""}, {"help nothing", 2, "\"nothing\""},
     };
     std::string before = DumpStore(store_.Path());
-    for (const Case& bad : cases) {
+    for (const auto& bad : cases) {
         SCOPED_TRACE(bad.line);
         ProgramResult outcome = Vyrsim(bad.line);
-        EXPECT_EQ(outcome.exitCode, bad.code);
-        EXPECT_EQ(outcome.output, "");
-        EXPECT_EQ(outcome.errors.compare(0, 8, "vyrsim: "), 0) << outcome.errors;
-        std::string message = outcome.errors.substr(0, outcome.errors.find('\n'));
-        EXPECT_NE(message.find(bad.named), std::string::npos) << message;
-        std::string hint = outcome.errors.substr(message.size());
-        if (bad.code == 2) {
-            EXPECT_NE(hint.find("help"), std::string::npos) << "a usage error points to the help";
-        } else {
-            EXPECT_EQ(hint, "\n");
-        }
+        std::string message = FirstLine(outcome.errors), hint = outcome.errors.substr(message.size());
+        std::string seen = "exit " + std::to_string(outcome.exitCode) + " [" + outcome.output + "] " +
+                           message.substr(0, 8) + (message.find(bad.named) != std::string::npos ? "names it" : message);
+        // A usage error points to the help; a refusal says no more than why.
+        seen += hint.find("help") != std::string::npos ? ", see help" : ", then [" + hint + "]";
+        EXPECT_EQ(seen, "exit " + std::to_string(bad.code) + " [] vyrsim: names it" +
+                            (bad.code == 2 ? ", see help" : ", then [\n]"));
         EXPECT_EQ(DumpStore(store_.Path()), before);
     }
 }
 
 TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
 {
-    Output("card absent");
-    status_->Refresh();
-    EXPECT_FALSE(status_->IsAdapterPresent());
-    EXPECT_EQ(CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount(), 0);
-    EXPECT_EQ(Field(Status(), "present"), "no");
-
+    Run({{"card absent", "The card is absent.", "lib.present=0 | lib.adapters=0 | present=no"}});
     // An inserted card comes up as the Windows NT 4.0 record says.
     ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(TRUE));
-    Output("card present");
-    status_->Refresh();
-    EXPECT_TRUE(status_->IsAdapterPresent());
-    EXPECT_FALSE(status_->IsRadioEnabled());
-    std::string shown = Status();
-    EXPECT_EQ(Field(shown, "present"), "yes");
-    EXPECT_EQ(Field(shown, "radio"), "off");
-    EXPECT_EQ(Field(shown, "NT 4.0 radio record"), "switched off");
-    Output("radio on");
-    status_->Refresh();
-    EXPECT_TRUE(status_->IsRadioEnabled());
-    EXPECT_EQ(Field(Status(), "radio"), "on");
-
-    struct {
-        const char* mode;
-        int answer;
-        const char* shown;
-    } const modes[] = {{"on", 1, "forced on"}, {"off", 0, "forced off"}, {"error", -1, "forced error"},
-                       {"service", 0, "service"}};  // Wine has no WZCSVC
-    for (const auto& mode : modes) {
-        Output(std::string("zeroconfig ") + mode.mode);
-        EXPECT_EQ(PAvailableAdapters().IsWirelessZeroConfigEnabled(), mode.answer) << mode.mode;
-        shown = Status();
-        EXPECT_EQ(Field(shown, "zero config mode"), mode.shown);
-        std::string answer = Field(shown, "zero config answer");
-        EXPECT_EQ(answer.substr(0, answer.find(' ')), std::to_string(mode.answer));
-    }
-
-    Output("claim other");
-    DWORD foreign = ReadSimulatedCard(OpenStore()).foreignClaimSession;
-    EXPECT_TRUE(IsForeignClaim(foreign)) << foreign;
+    const std::string other = std::to_string(CurrentLogonSession() + 1);
+    const std::string chosen = std::to_string(CurrentLogonSession() + 5);
+    Run({
+        {"card present", "The card is present.",
+         "lib.present=1 | lib.adapters=1 | lib.radio=0 | present=yes | radio=off | NT 4.0 radio record=switched off"},
+        {"radio on", "The radio is on.", "lib.radio=1 | radio=on"},
+        {"zeroconfig on", "Wireless Zero Configuration: the library answers 1.",
+         "lib.zeroconfig=1 | zero config mode=forced on | zero config answer=1 (the service manages the card)"},
+        {"zeroconfig off", "Wireless Zero Configuration: the library answers 0.",
+         "lib.zeroconfig=0 | zero config mode=forced off"
+         " | zero config answer=0 (the service does not manage the card)"},
+        {"zeroconfig error", "Wireless Zero Configuration: the library answers -1.",
+         "lib.zeroconfig=-1 | zero config mode=forced error | zero config answer=-1 (the service cannot be queried)"},
+        // Wine has no Wireless Zero Configuration service.
+        {"zeroconfig service", "Wireless Zero Configuration: the library asks the service.",
+         "lib.zeroconfig=0 | zero config mode=service | zero config answer=0 (the service does not manage the card)"},
+        {"claim other", "Logon session " + other + " holds the configuration claim.",
+         "lib.foreign=" + other + " | lib.claim=0 | other session claim=logon session " + other},
+        {"claim other " + chosen, "Logon session " + chosen + " holds the configuration claim.",
+         "lib.foreign=" + chosen + " | lib.claim=0"},
+        {"claim none", "No other logon session holds the configuration claim.",
+         "lib.foreign=0 | other session claim=none | claim held=no | lib.claim=1"},
+    });
     PAvailableAdapters adapters;
-    EXPECT_EQ(adapters.CheckMultipleConfig(), 0);
-    EXPECT_EQ(Field(Status(), "other session claim"), "logon session " + std::to_string(foreign));
-    DWORD chosen = CurrentLogonSession() + 5;
-    Output("claim other " + std::to_string(chosen));
-    EXPECT_EQ(ReadSimulatedCard(OpenStore()).foreignClaimSession, chosen);
-
-    Output("claim none");
-    EXPECT_EQ(Field(Status(), "claim held"), "no");
     ASSERT_NE(adapters.CheckMultipleConfig(), 0);
-    shown = Status();
-    EXPECT_EQ(Field(shown, "other session claim"), "none");
-    EXPECT_EQ(Field(shown, "claim held").substr(0, 3), "yes");
+    EXPECT_EQ(Field(Status(), "claim held"), "yes (by a process of this machine)");
     adapters.ClearMultipleConfig();
     EXPECT_EQ(Field(Status(), "claim held"), "no");
 }
 
 TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
 {
-    status_->Refresh();
-    Output("ap add Office --band a --channel 40 --signal 55 --security wpa-psk --cipher aes");
-    Output("ap add Peers --adhoc --band b --channel 11");
-    SimulatedCard card = ReadSimulatedCard(OpenStore());
-    const AccessPoint* office = FindPoint(card, "Office");
-    ASSERT_NE(office, nullptr);
-    EXPECT_EQ(office->band, 'a');
-    EXPECT_EQ(office->channel, 40);
-    EXPECT_EQ(office->signal, 55);
-    EXPECT_EQ(office->security, "wpa-psk");
-    EXPECT_EQ(office->cipher, "aes");
-    EXPECT_FALSE(office->adHoc);
-    ASSERT_NE(FindPoint(card, "Peers"), nullptr);
-    EXPECT_TRUE(FindPoint(card, "Peers")->adHoc);
-    EXPECT_EQ(FindPoint(card, "Peers")->channel, 11);
-    std::string listed = Output("ap list");
-    EXPECT_EQ(Row(listed, "Office"),
-              (std::vector<std::string>{"Office", "a", "40", "55", "wpa-psk", "aes", "infrastructure"}));
-    EXPECT_EQ(Row(listed, "Peers"), (std::vector<std::string>{"Peers", "b", "11", "70", "open", "-", "ad", "hoc"}));
-    EXPECT_EQ(listed, Status().substr(Status().find("Access points")));
-
-    // A new band takes its default channel when the old one does not fit.
-    Output("ap set Office --band g");
-    EXPECT_EQ(FindPoint(ReadSimulatedCard(OpenStore()), "Office")->channel, 6);
-    Output("ap set Office --band b --channel 11");
-    EXPECT_EQ(FindPoint(ReadSimulatedCard(OpenStore()), "Office")->channel, 11);
-
-    Output("ap set vyrlink --signal 25");
-    status_->Refresh();
-    EXPECT_EQ(status_->GetState(), 3u);
-    EXPECT_NEAR(status_->GetSignalStrength(), 25, 5);
-    EXPECT_EQ(Field(Status(), "signal"), "25%");
-
-    Output("ap remove VyrLink");
-    status_->Refresh();
-    EXPECT_EQ(status_->GetState(), 0u);
-    EXPECT_EQ(FindPoint(ReadSimulatedCard(OpenStore()), "VyrLink"), nullptr);
-    EXPECT_EQ(Field(Status(), "state"), "0 (Not Joined)");
+    Run({
+        {"ap add Office --band a --channel 40 --signal 55 --security wpa-psk --cipher aes",
+         "Added Office: 802.11a channel 40, signal 55, wpa-psk/aes",
+         "point.Office=a 40 55 wpa-psk aes infrastructure | listed.Office=Office a 40 55 wpa-psk aes infrastructure"},
+        {"ap add Peers --adhoc --band b --channel 11", "Added Peers: 802.11b channel 11, signal 70, open, ad hoc",
+         "point.Peers=b 11 70 open tkip ad hoc | listed.Peers=Peers b 11 70 open - ad hoc"},
+        // A new band takes its default channel when the old one does not fit.
+        {"ap set Office --band g", "Changed Office: 802.11g channel 6, signal 55, wpa-psk/aes",
+         "point.Office=g 6 55 wpa-psk aes infrastructure"},
+        {"ap set Office --band b --channel 11", "Changed Office: 802.11b channel 11, signal 55, wpa-psk/aes",
+         "point.Office=b 11 55 wpa-psk aes infrastructure"},
+        {"ap set vyrlink --signal 25", "Changed VyrLink: 802.11g channel 6, signal 25, open",
+         "lib.state=3 | lib.signal=25 | signal=25%"},
+        {"ap remove VyrLink", "Removed VyrLink.", "lib.state=0 | point.VyrLink=(none) | state=0 (Not Joined)"},
+    });
+    std::string status = Status();
+    EXPECT_EQ(Output("ap list"), status.substr(status.find("Access points")));
 }
 
 TEST_F(VyrsimTest, CapsChangeWhatTheCardReports)
 {
     std::string before = DumpStore(store_.Path());
-    std::string shown = Output("caps");
-    EXPECT_EQ(Field(shown, "bands"), "802.11a, 802.11b, 802.11g");
+    Run({{"caps", "Capabilities", "bands=802.11a, 802.11b, 802.11g"}});
     EXPECT_EQ(DumpStore(store_.Path()), before) << "caps without options only shows";
-
-    Output("caps --a off --g off --names 1 --wpa off --country JP");
-    status_->Refresh();
-    DWORD radio = 0;
-    DWORD security = 0;
-    ASSERT_TRUE(status_->GetCapabilities(radio, security));
-    EXPECT_EQ(radio, 4u);
-    EXPECT_EQ(status_->GetNetworkNameCapacity(), 1u);
-    EXPECT_FALSE(status_->GetWpaSupport());
-    EXPECT_EQ(status_->GetCountryCode(), static_cast<DWORD>(('J' << 8) | 'P'));
-    shown = Status();
-    EXPECT_EQ(Field(shown, "bands"), "802.11b");
-    EXPECT_EQ(Field(shown, "network names"), "1");
-    EXPECT_EQ(Field(shown, "WPA support"), "no");
-    EXPECT_EQ(Field(shown, "country"), "JP");
-
-    Output("caps --g on");
-    status_->Refresh();
-    status_->GetCapabilities(radio, security);
-    EXPECT_EQ(radio, 12u) << "802.11a stays off";
+    Run({
+        {"caps --a off --g off --names 1 --wpa off --country JP", "Capabilities",
+         "lib.caps=4 | lib.names=1 | lib.wpa=0 | lib.country=JP | bands=802.11b | network names=1 | WPA support=no"
+         " | country=JP"},
+        {"caps --g on", "Capabilities", "lib.caps=12 | bands=802.11b, 802.11g"},  // 802.11a stays off
+    });
 }
 
 TEST_F(VyrsimTest, AdminProfileAndMultipleConfigurations)
 {
-    std::string name;
-    Output("admin-profile admin_Lab");
-    EXPECT_EQ(PAvailableAdapters().GetAdminProfileName(name), "admin_Lab");
-    EXPECT_EQ(Field(Status(), "admin profile"), "admin_Lab");
-    Output("admin-profile --clear");
-    EXPECT_EQ(PAvailableAdapters().GetAdminProfileName(name), "");
-    EXPECT_EQ(Field(Status(), "admin profile"), "(none)");
-
-    Output("multiconfig CORP LAB");
-    EXPECT_EQ(PAvailableAdapters().GetMultipleConfigNames(), (std::vector<std::string>{"CORP", "LAB"}));
+    Run({
+        {"admin-profile admin_Lab", "Administrator profile in temporary use: admin_Lab",
+         "lib.admin=admin_Lab | admin profile=admin_Lab"},
+        {"admin-profile --clear", "No administrator profile is in temporary use.", "lib.admin= | admin profile=(none)"},
+        {"multiconfig CORP LAB", "Multiple configurations deployed: CORP LAB", "lib.multiconfig=CORP LAB"},
+    });
     CAdapterConfig* member = TheAdapter()->AddConfiguration("CORP_Office");
     ASSERT_NE(member, nullptr);
     ASSERT_TRUE(member->SaveMultipleConfig("CORP", 1));
-    std::string shown = Status();
-    EXPECT_EQ(Field(shown, "multiple configs"), "2");
-    EXPECT_EQ(Field(shown, "CORP"), "members CORP_Office");
-    EXPECT_EQ(Field(shown, "LAB"), "no member list recorded");
-
-    Output("multiconfig --clear");
-    EXPECT_TRUE(PAvailableAdapters().GetMultipleConfigNames().empty());
-    shown = Status();
-    EXPECT_EQ(Field(shown, "multiple configs"), "(none)");
-    EXPECT_EQ(Field(shown, "CORP"), "not deployed; members CORP_Office");
+    Run({
+        {"status", "Card", "multiple configs=2 | CORP=members CORP_Office | LAB=no member list recorded"},
+        {"multiconfig --clear", "No multiple configuration is deployed.",
+         "lib.multiconfig= | multiple configs=(none) | CORP=not deployed; members CORP_Office"},
+    });
 }
 
 TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
 {
-    Output("provision admin_Corp --ssid Office --security wpa-psk --key secretpass");
-    Output("provision admin_Wep --ssid Lab --security wep --key 0123456789");
+    Run({
+        {"provision admin_Corp --ssid Office --security wpa-psk --key secretpass",
+         "Provisioned admin_Corp (Provisioned\\P1). The applet shows it when it next opens.", "lib.provisioned=1"},
+        {"provision admin_Wep --ssid Lab --security wep --key 0123456789",
+         "Provisioned admin_Wep (Provisioned\\P2). The applet shows it when it next opens.", "lib.provisioned=2"},
+    });
     // The library reads both arrays when its adapter for this store is made.
-    CAdapterConfigArray* provisioned = TheAdapter()->GetSecondConfigurations();
-    ASSERT_EQ(provisioned->GetCount(), 2);
-    CAdapterConfig* corp = provisioned->GetAt(0);
-    std::string text;
-    EXPECT_EQ(corp->GetName(text), "admin_Corp");
-    EXPECT_EQ(corp->GetNetworkName(text), "Office");
-    EXPECT_TRUE(corp->GetEnableSecurity());
-    EXPECT_EQ(corp->GetEapSelection(), 7u);
-    EXPECT_TRUE(corp->GetWpa());
-    EXPECT_EQ(corp->GetPassphrase(text, FALSE), "secretpass");
-    EXPECT_EQ(corp->GetPassphraseLength(), 10);
-    CAdapterConfig* wep = provisioned->GetAt(1);
-    EXPECT_FALSE(wep->GetWpa());
-    EXPECT_EQ(wep->GetSharedKey1(text), "0123456789");
-    EXPECT_EQ(wep->GetSharedKey1Length(), 0);
-    EXPECT_EQ(wep->GetDefaultKey(), 1);
+    EXPECT_EQ(Names(TheAdapter()->GetSecondConfigurations()), (std::vector<std::string>{"admin_Corp", "admin_Wep"}));
+    std::string seen;
+    for (const char* name : {"admin_Corp", "admin_Wep"}) {
+        CAdapterConfig* p = FindProfile(name);
+        ASSERT_NE(p, nullptr);
+        std::string ssid, phrase, key;
+        seen += std::string(name) + ": " + p->GetNetworkName(ssid) + " security=" +
+                std::to_string(p->GetEnableSecurity()) + " eap=" + std::to_string(p->GetEapSelection()) +
+                " wpa=" + std::to_string(p->GetWpa()) + " pp=" + p->GetPassphrase(phrase, FALSE) + "/" +
+                std::to_string(p->GetPassphraseLength()) + " key1=" + p->GetSharedKey1(key) + "/" +
+                std::to_string(p->GetSharedKey1Length()) + " default=" + std::to_string(p->GetDefaultKey()) + "\n";
+    }
+    EXPECT_EQ(seen, "admin_Corp: Office security=1 eap=7 wpa=1 pp=secretpass/10 key1=/3 default=1\n"
+                    "admin_Wep: Lab security=1 eap=7 wpa=0 pp=/0 key1=0123456789/0 default=1\n");
 
-    ASSERT_TRUE(TheAdapter()->SetCurrentConfiguration(corp));
-    EXPECT_EQ(Field(Status(), "stored selection"), "admin_Corp (Provisioned\\P1)");
-    Output("unprovision ADMIN_CORP");
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size(), 1u);
-    EXPECT_EQ(Field(Status(), "stored selection"), "Default (Profiles\\P1)")
-        << "the selection falls back to the first own profile";
+    ASSERT_TRUE(TheAdapter()->SetCurrentConfiguration(FindProfile("admin_Corp")));
+    Run({
+        {"status", "Card", "stored selection=admin_Corp (Provisioned\\P1)"},
+        // The selection falls back to the first own profile.
+        {"unprovision ADMIN_CORP",
+         "Removed provisioned profile admin_Corp. The applet shows the change when it next opens.",
+         "lib.provisioned=1 | stored selection=Default (Profiles\\P1)"},
+    });
 }
 
 TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
@@ -455,53 +424,49 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     ProfileSettings stored;
     ASSERT_TRUE(ReadProfileRecord(list.OpenChild(order[1]), stored));
 
+    // Every field as stored: numbers may add their meaning in parentheses,
+    // secrets are masked unless asked for, empty texts say so.
     std::string masked = ProfileBlock(Output("profiles"), "Work");
     std::string shown = ProfileBlock(Output("profiles --show-secrets"), "Work");
-    ASSERT_NE(masked, "");
+    std::string expectMasked, expectShown, seenMasked, seenShown;
     for (size_t i = 0; i < kSettingFieldCount; ++i) {
         const SettingField& field = kSettingFields[i];
-        SCOPED_TRACE(field.name);
+        bool number = field.kind == SettingKind::Number;
+        auto seen = [&](const std::string& block) {
+            std::string printed = Field(block, field.name);
+            return std::string(field.name) + "=" + (number ? printed.substr(0, printed.find(" (")) : printed) + "\n";
+        };
         std::string value = SettingText(field, stored);
-        std::string printed = Field(masked, field.name);
-        switch (field.kind) {
-        case SettingKind::Number:
-            EXPECT_TRUE(printed == value || printed.compare(0, value.size() + 2, value + " (") == 0) << printed;
-            break;
-        case SettingKind::Text:
-            EXPECT_EQ(printed, value.empty() ? "(none)" : value);
-            break;
-        case SettingKind::Secret:
-            EXPECT_EQ(printed, value.empty() ? "(none)" : "********");
-            printed = Field(shown, field.name);
-            EXPECT_EQ(printed, value.empty() ? "(none)" : value);
-            break;
-        }
-        if (field.kind != SettingKind::Secret) {
-            EXPECT_EQ(Field(shown, field.name), printed);
-        }
+        std::string visible = value.empty() && !number ? "(none)" : value;
+        expectShown += std::string(field.name) + "=" + visible + "\n";
+        bool hidden = field.kind == SettingKind::Secret && !value.empty();
+        expectMasked += std::string(field.name) + "=" + (hidden ? "********" : visible) + "\n";
+        seenMasked += seen(masked);
+        seenShown += seen(shown);
     }
-    EXPECT_EQ(Field(masked, "NetworkName2"), "Office 2");
-    EXPECT_EQ(Field(shown, "Passphrase"), "pass phrase 1");
-    EXPECT_EQ(Field(shown, "SharedKey2"), "0123456789abcdef0123456789");
+    EXPECT_EQ(seenMasked, expectMasked);
+    EXPECT_EQ(seenShown, expectShown);
+    EXPECT_EQ(Field(masked, "NetworkName2") + " | " + Field(shown, "Passphrase") + " | " + Field(shown, "SharedKey2"),
+              "Office 2 | pass phrase 1 | 0123456789abcdef0123456789");
     for (const char* secret : {"pass phrase", "leap-secret", "adv-secret", "0123456789abcdef"})
         EXPECT_EQ(masked.find(secret), std::string::npos) << secret;
 
-    std::string profiles = Output("profiles");
-    EXPECT_EQ(Heading(ProfileBlock(profiles, "Default")), "  Default (Profiles\\P1) [stored selection] [in effect]");
-    EXPECT_EQ(Heading(ProfileBlock(profiles, "Work")), "  Work (Profiles\\P2)");
+    // The headings mark the stored selection and the settings in effect.
+    auto headings = [] {
+        std::string profiles = Output("profiles");
+        return FirstLine(ProfileBlock(profiles, "Default")) + "\n" + FirstLine(ProfileBlock(profiles, "Work"));
+    };
+    EXPECT_EQ(headings(), "  Default (Profiles\\P1) [stored selection] [in effect]\n  Work (Profiles\\P2)");
     ASSERT_TRUE(work->Apply() && TheAdapter()->SetCurrentConfiguration(work));
-    profiles = Output("profiles");
-    EXPECT_EQ(Heading(ProfileBlock(profiles, "Default")), "  Default (Profiles\\P1)");
-    EXPECT_EQ(Heading(ProfileBlock(profiles, "Work")), "  Work (Profiles\\P2) [stored selection] [in effect]");
+    EXPECT_EQ(headings(), "  Default (Profiles\\P1)\n  Work (Profiles\\P2) [stored selection] [in effect]");
     ASSERT_TRUE(work->SetTransmitPower(4) && work->ApplyTemporarily());
-    EXPECT_EQ(Heading(ProfileBlock(Output("profiles"), "Work")),
-              "  Work (Profiles\\P2) [stored selection] [in effect, not as stored]");
+    EXPECT_EQ(headings(),
+              "  Default (Profiles\\P1)\n  Work (Profiles\\P2) [stored selection] [in effect, not as stored]");
 }
 
 TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
 {
-    std::string status = Status();
-    std::string profiles = Output("profiles");
+    std::string status = Status(), profiles = Output("profiles");
     for (const char* change : {"radio off", "ap add Lab --band a", "caps --a off --country DE", "zeroconfig on",
                                "claim other", "admin-profile admin_x", "multiconfig CORP", "provision admin_x"})
         Output(change);
@@ -513,45 +478,34 @@ TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
     EXPECT_EQ(Output("profiles"), profiles);
 }
 
-// Removes a certificate that a failed test left behind.
-struct CertificateCleanup {
-    std::string id;
-    ~CertificateCleanup()
-    {
-        if (!id.empty())
-            DeleteUserCertificate(id);
-    }
-};
-
 TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
 {
     std::string added = Output("cert add vyrsim.tester@example.org");
     ASSERT_FALSE(added.empty());
-    CertificateCleanup cleanup{added.substr(added.rfind(' ') + 1, 40)};
+    // Removed even when the test fails half-way.
+    struct Cleanup {
+        std::string id;
+        ~Cleanup() { DeleteUserCertificate(id); }
+    } cleanup{added.substr(added.rfind(' ') + 1, 40)};
     const std::string& id = cleanup.id;
     ASSERT_EQ(added, "Certificate for vyrsim.tester@example.org: " + id + "\n");
 
     CCertificate certificate;
+    std::string user, domain;
     ASSERT_TRUE(certificate.setCertificate(id, 0));
-    std::string user;
-    std::string domain;
     EXPECT_TRUE(certificate.getUser(user) && certificate.getDomain(domain));
     EXPECT_EQ(user + "@" + domain, "vyrsim.tester@example.org");
-    std::string listed = Output("cert list");
-    size_t row = listed.find(id);
-    ASSERT_NE(row, std::string::npos) << listed;
-    EXPECT_EQ(listed.substr(row, listed.find('\n', row) - row), id + "  vyrsim.tester");
+    EXPECT_EQ(Row(Output("cert list"), id), id + " vyrsim.tester");
 
     Output("cert remove " + id);
-    std::vector<std::string> names;
-    std::vector<std::string> ids;
+    std::vector<std::string> names, ids;
     CCertificate().EnumerateCertificates(names, ids, "MY");
     EXPECT_EQ(std::find(ids.begin(), ids.end(), id), ids.end());
     EXPECT_EQ(Output("cert list MY").find(id), std::string::npos);
     EXPECT_EQ(Vyrsim("cert remove " + id).exitCode, 1u);
 
     int roots = CCertificate().EnumerateCertificates(names, ids, "ROOT");
-    EXPECT_EQ(Heading(Output("cert list root")), "Certificates in ROOT: " + std::to_string(roots));
+    EXPECT_EQ(FirstLine(Output("cert list root")), "Certificates in ROOT: " + std::to_string(roots));
 }
 
 }  // namespace

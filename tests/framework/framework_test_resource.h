@@ -13,17 +13,10 @@
 #define IDD_FW_MISSING          499
 
 #define IDC_FW_NAME             1001
-#define IDC_FW_CODE             1002
 #define IDC_FW_CHOICES          1003
-#define IDC_FW_GO               1004
-#define IDC_FW_RADIO_A          1005
-#define IDC_FW_RADIO_B          1006
-#define IDC_FW_CHECK            1007
 #define IDC_FW_LIST             1008
-#define IDC_FW_PROGRESS         1009
-#define IDC_FW_LABEL            1010
 #define IDC_FW_PAGE_EDIT        1011
-#define IDC_FW_PAGE_BUTTON      1012
+#define IDC_FW_PAGE_LATER       1012
 
 // One string-table block (1008 to 1023) with gaps, so that lookups walk over
 // absent entries; the resource DLL has the same block with fewer strings.

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
-#include <tuple>
+#include <map>
+#include <sstream>
 
 #include "driver/80211api.h"
 #include "driver/card_state.h"
@@ -24,356 +24,279 @@
 
 namespace {
 
-const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
-const char kNeedsSsid[] = "Peer To Peer networks require a network name (SSID) to be specified.";
-const int kType = IDC_CONFIGURE_NETWORK_TYPE;
-const int kMode = IDC_CONFIGURE_WIRELESS_MODE;
-const int kBand = IDC_CONFIGURE_START_BAND;
-const int kName1 = IDC_CONFIGURE_NAME1;
-const DWORD kPeer = 0, kAccessPoint = 1;
-const DWORD kAllBands = 0x0D, kNo11g = 0x05;
-
-struct Network {
-    DWORD type;
-    std::string name1, name2, name3;
-    DWORD mode, band;
-    auto Values() const { return std::make_tuple(type, name1, name2, name3, mode, band); }
-    bool operator==(const Network& other) const { return Values() == other.Values(); }
+const int kType = IDC_CONFIGURE_NETWORK_TYPE, kMode = IDC_CONFIGURE_WIRELESS_MODE, kBand = IDC_CONFIGURE_START_BAND;
+const int kName1 = IDC_CONFIGURE_NAME1, kName2 = IDC_CONFIGURE_NAME2, kName3 = IDC_CONFIGURE_NAME3;
+const std::map<std::string, int> kControls = {{"type", kType},   {"mode", kMode},   {"band", kBand},
+                                              {"name1", kName1}, {"name2", kName2}, {"name3", kName3}};
+// Radio capabilities (with and without 802.11g), how many network names the
+// card takes and its country.
+struct Card {
+    DWORD radio;
+    UINT names;
+    const char* country;
 };
+const Card kUS{0x0D, 3, "US"}, kNo11g{0x05, 3, "US"}, kOneName{0x0D, 1, "US"}, kWW{0x0D, 3, "WW"}, kNA{0x0D, 3, "NA"};
 
-void PrintTo(const Network& n, std::ostream* out)
+// "AP Home|Two|Three 13 0": network type, names, wireless mode, start band,
+// then " modified" while the change is not stored.
+std::string Describe(CAdapterConfig& profile)
 {
-    *out << testing::PrintToString(n.Values());
+    std::string name1, name2, name3;
+    std::ostringstream out;
+    out << (profile.GetNetworkType() ? "AP " : "Peer ") << profile.GetNetworkName(name1) << "|"
+        << profile.GetNetworkName2(name2) << "|" << profile.GetNetworkName3(name3) << " " << profile.GetWirelessMode()
+        << " " << profile.GetAdHocStartBand() << (profile.IsModified() ? " modified" : "");
+    return out.str();
 }
 
-Network NetworkOf(const CAdapterConfig& profile)
+// The choices by position, the names and the disabled controls: "x+" with
+// its label, "x" alone.
+std::string View(HWND dialog)
 {
-    Network n{profile.GetNetworkType(), "", "", "", profile.GetWirelessMode(), profile.GetAdHocStartBand()};
-    profile.GetNetworkName(n.name1);
-    profile.GetNetworkName2(n.name2);
-    profile.GetNetworkName3(n.name3);
-    return n;
-}
-
-const Network kHome{kAccessPoint, "Home", "Two", "Three", 13, 0};
-
-// "1" for each enabled control, in order.
-std::string Enabled(HWND dialog, std::initializer_list<int> ids)
-{
-    std::string states;
-    for (int id : ids)
-        states += user::IsEnabled(dialog, id) ? '1' : '0';
-    return states;
-}
-
-std::vector<std::string> Items(HWND dialog, int id)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0); ++i) {
-        char text[64] = {};
-        SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
+    std::ostringstream out;
+    out << "type=" << user::Selection(dialog, kType) << " mode=" << user::Selection(dialog, kMode)
+        << " band=" << user::Selection(dialog, kBand) << " " << user::Text(dialog, kName1) << "|"
+        << user::Text(dialog, kName2) << "|" << user::Text(dialog, kName3) << " off=";
+    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL},
+                                       {kBand, IDC_CONFIGURE_START_BAND_LABEL},
+                                       {kName2, IDC_CONFIGURE_NAME2_LABEL},
+                                       {kName3, IDC_CONFIGURE_NAME3_LABEL}};
+    for (const char* name : {"type", "mode", "band", "name1", "name2", "name3"}) {
+        int id = kControls.at(name);
+        bool labelOff = labels.count(id) && !user::IsEnabled(dialog, labels.at(id));
+        if (!user::IsEnabled(dialog, id))
+            out << name << (labelOff ? "+ " : " ");
+        else if (labelOff)
+            out << name << "'s label ";
     }
-    return items;
+    return out.str() + "| ";
 }
 
-// As a user does: the combo gets the focus first.
-void ChooseNetworkType(HWND dialog, int position)
+// Acts out a script, steps separated by ";": "?" adds the view, "lists" the
+// items of the lists and how the transmit rate shows, "name1?" whether
+// Network Name 1 has the focus and its selection; "enter type" moves the
+// focus to the type as a user's click does; "type N", "mode N", "band N"
+// choose; "nameN=text" types; "name1:=text" sets the text as a program does;
+// "ok" and "cancel" click.
+void Act(HWND dialog, const std::string& script, std::string& shown)
 {
-    SetFocus(GetDlgItem(dialog, kType));
-    user::ChooseItem(dialog, kType, position);
-}
-
-// Clicks OK or Cancel; a dialog that stays open fails the test and is
-// closed, so that the run goes on.
-void Close(HWND dialog, int button)
-{
-    user::Click(dialog, button);
-    if (IsWindowVisible(dialog)) {
-        ADD_FAILURE() << "the dialog stayed open";
-        CloseModal(dialog);
+    std::istringstream steps(script);
+    for (std::string step; std::getline(steps, step, ';');) {
+        size_t split = std::min(step.find(' '), step.find('='));
+        std::string what = step.substr(0, split), rest = step.substr(std::min(split + 1, step.size()));
+        if (step == "?") {
+            shown += View(dialog);
+        } else if (step == "lists") {
+            for (int id : {kMode, kBand, kType, IDC_CONFIGURE_TX_RATE}) {
+                for (const std::string& item : user::Items(dialog, id))
+                    shown += item + ",";
+                shown += " | ";
+            }
+            shown += "tx rate visible=" + std::to_string(user::IsVisible(dialog, IDC_CONFIGURE_TX_RATE)) +
+                     " enabled=" + std::to_string(user::IsEnabled(dialog, IDC_CONFIGURE_TX_RATE)) + " | ";
+        } else if (step == "name1?") {
+            shown += std::string(user::HasFocus(dialog, kName1) ? "focused " : "") +
+                     user::EditSelection(dialog, kName1) + " | ";
+        } else if (step == "ok" || step == "cancel") {
+            user::Click(dialog, step == "ok" ? IDOK : IDCANCEL);
+        } else if (what == "enter") {
+            SetFocus(GetDlgItem(dialog, kControls.at(rest)));
+        } else if (step[split] == ' ') {
+            user::ChooseItem(dialog, kControls.at(what), std::stoi(rest));
+        } else if (what.back() == ':') {
+            SetDlgItemTextA(dialog, kControls.at(what.substr(0, what.size() - 1)), rest.c_str());
+        } else {
+            user::Retype(dialog, kControls.at(what), rest);
+        }
     }
 }
 
-INT_PTR RunDialog(std::function<void(HWND dialog)> act)
+// Runs the dialog through the script: answers what it showed and how it
+// ended, with what `profile` then holds.
+std::string Play(const std::string& script, CAdapterConfig& profile)
 {
+    std::string shown;
+    MessageBoxLog boxes;
     ModalWindows modal;
-    modal.Then(std::move(act));
-    CDlgConfigureProfile dialog;
-    return dialog.DoModal();
+    modal.Then([&](HWND dialog) {
+        Act(dialog, script, shown);
+        if (IsWindowVisible(dialog)) {
+            shown += "stayed open | ";
+            CloseModal(dialog);
+        }
+    });
+    INT_PTR result = CDlgConfigureProfile().DoModal();
+    return shown + boxes.Text("Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration") +
+           (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") + Describe(profile);
 }
+
+// The card, the Default profile's settings (as Describe shows them), the
+// script and what Play answers.
+struct Session {
+    Card card;
+    std::string stored, script, shown;
+};
 
 class ConfigureProfile : public testing::Test {
 protected:
-    void SetUp() override { SetCard(kAllBands, 3, "US"); }
     void TearDown() override { SetCurrentProfile(nullptr); }
 
-    void SetCard(DWORD radio, UINT names, const char* country)
+    // The card, then the Default profile in effect with these settings and
+    // current.
+    CAdapterConfig& Prepare(const Card& card, const std::string& settings)
     {
-        SimulatedCard card = ReadSimulatedCard(OpenStore());
-        card.radioCapabilities = radio;
-        card.nameCapacity = names;
-        card.countryCode = (DWORD(country[0]) << 8) | DWORD(country[1]);
-        ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-        ASSERT_TRUE(CVeltoDriverStatus::GetInstance()->Refresh());
-    }
-
-    // The Default profile, in effect with these settings and current.
-    CAdapterConfig& Current(const Network& n)
-    {
+        store_.SetSimulation("RadioCapabilities", card.radio);
+        store_.SetSimulation("NameCapacity", card.names);
+        store_.SetSimulation("CountryCode", (DWORD(card.country[0]) << 8) | DWORD(card.country[1]));
+        EXPECT_TRUE(CVeltoDriverStatus::GetInstance()->Refresh());
+        std::istringstream in(settings);
+        std::string type, names;
+        DWORD mode = 0, band = 0;
+        in >> type >> names >> mode >> band;
+        size_t bar1 = names.find('|'), bar2 = names.find('|', bar1 + 1);
         CAdapterConfig* profile = FindProfile("Default");
-        profile->SetNetworkType(n.type);
-        profile->SetNetworkName(n.name1);
-        profile->SetNetworkName2(n.name2);
-        profile->SetNetworkName3(n.name3);
-        profile->SetWirelessMode(n.mode);
-        profile->SetAdHocStartBand(n.band);
+        profile->SetNetworkType(type == "AP" ? 1 : 0);
+        profile->SetNetworkName(names.substr(0, bar1));
+        profile->SetNetworkName2(names.substr(bar1 + 1, bar2 - bar1 - 1));
+        profile->SetNetworkName3(names.substr(bar2 + 1));
+        profile->SetWirelessMode(mode);
+        profile->SetAdHocStartBand(band);
         EXPECT_TRUE(profile->Apply());
         SetCurrentProfile(profile);
         return *profile;
     }
 
-    // Opens the dialog on `stored`, lets `act` play the user and answers
-    // what OK wrote into the profile.
-    Network AfterOk(const Network& stored, std::function<void(HWND dialog)> act)
+    void ExpectSessions(const std::vector<Session>& sessions)
     {
-        CAdapterConfig& profile = Current(stored);
-        EXPECT_EQ(RunDialog([&](HWND dialog) {
-                      act(dialog);
-                      Close(dialog, IDOK);
-                  }),
-                  IDOK);
-        return NetworkOf(profile);
+        for (const Session& s : sessions)
+            EXPECT_EQ(Play(s.script, Prepare(s.card, s.stored)), s.shown) << s.card.country << " " << s.stored;
     }
 
     IsolatedStore store_;
 };
 
-TEST_F(ConfigureProfile, ListsOffer80211gOnlyOnCardsThatHaveIt)
+TEST_F(ConfigureProfile, ListsOffer80211gOnlyOnCardsThatHaveItAndNamesTakeThirtyTwoCharacters)
 {
-    for (DWORD radio : {kAllBands, kNo11g}) {
-        SetCard(radio, 3, "US");
-        Current(kHome);
-        RunDialog([radio](HWND dialog) {
-            std::vector<std::string> modes = {"802.11b", "802.11a", "Auto"}, bands = {"802.11b", "802.11a"};
-            if (radio == kAllBands) {
-                modes.push_back("802.11g");
-                bands.push_back("802.11g");
-            }
-            EXPECT_EQ(Items(dialog, kMode), modes);
-            EXPECT_EQ(Items(dialog, kBand), bands);
-            EXPECT_EQ(Items(dialog, kType), (std::vector<std::string>{"Peer To Peer", "Access Point"}));
-            EXPECT_FALSE(user::IsVisible(dialog, IDC_CONFIGURE_TX_RATE) || user::IsEnabled(dialog, IDC_CONFIGURE_TX_RATE));
-            EXPECT_EQ(Items(dialog, IDC_CONFIGURE_TX_RATE).size(), 0u);
-            user::Retype(dialog, kName1, std::string(40, 'n'));
-            EXPECT_EQ(user::Text(dialog, kName1), std::string(32, 'n'));
-            Close(dialog, IDCANCEL);
-        });
-    }
+    const std::string script = "lists;name1=" + std::string(40, 'n') + ";?;cancel";
+    const std::string rest = "Peer To Peer,Access Point, |  | tx rate visible=0 enabled=0 | type=1 mode=2 band=0 " +
+                             std::string(32, 'n') + "|Two|Three off=band+ | Cancel AP Home|Two|Three 13 0";
+    ExpectSessions({
+        {kUS, "AP Home|Two|Three 13 0", script, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
+        {kNo11g, "AP Home|Two|Three 13 0", script, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
+    });
 }
 
 TEST_F(ConfigureProfile, StoredModesAndBandsShowAsListPositionsAndComeBackNormalised)
 {
-    struct Case { DWORD radio; DWORD stored; int shown; DWORD written; };
-    const Case modes[] = {{kAllBands, 4, 0, 4}, {kAllBands, 1, 1, 1}, {kAllBands, 5, 2, 13}, {kAllBands, 13, 2, 13},
-                          {kAllBands, 8, 3, 8}, {kAllBands, 14, -1, 4}, {kAllBands, 2, 0, 4}, {kNo11g, 13, 2, 5},
-                          {kNo11g, 5, 2, 5},    {kNo11g, 8, -1, 4}};
-    for (const Case& c : modes) {
-        SCOPED_TRACE(testing::Message() << "radio " << c.radio << " mode " << c.stored);
-        SetCard(c.radio, 3, "US");
-        Network stored = kHome;
-        stored.mode = c.stored;
-        Network written = AfterOk(stored, [&](HWND dialog) { EXPECT_EQ(user::Selection(dialog, kMode), c.shown); });
-        stored.mode = c.written;
-        EXPECT_EQ(written, stored);
+    // Card, stored, shown position, written back.
+    const std::tuple<Card, int, int, int> modes[] = {
+        {kUS, 4, 0, 4},  {kUS, 1, 1, 1},  {kUS, 5, 2, 13},    {kUS, 13, 2, 13},   {kUS, 8, 3, 8},
+        {kUS, 14, -1, 4}, {kUS, 2, 0, 4}, {kNo11g, 13, 2, 5}, {kNo11g, 5, 2, 5}, {kNo11g, 8, -1, 4},
+    };
+    const std::tuple<Card, int, int, int> bands[] = {
+        {kUS, 0, 0, 0}, {kUS, 4, 0, 0}, {kUS, 1, 1, 1}, {kUS, 3, 2, 3}, {kUS, 2, 0, 0}, {kNo11g, 3, -1, 0},
+    };
+    std::vector<Session> sessions;
+    for (const auto& [card, stored, shown, written] : modes) {
+        sessions.push_back({card, "AP Home|| " + std::to_string(stored) + " 0", "?;ok",
+                            "type=1 mode=" + std::to_string(shown) + " band=0 Home|| off=band+ | OK AP Home|| " +
+                                std::to_string(written) + " 0" + (written != stored ? " modified" : "")});
     }
-    const Case bands[] = {{kAllBands, 0, 0, 0}, {kAllBands, 4, 0, 0}, {kAllBands, 1, 1, 1},
-                          {kAllBands, 3, 2, 3}, {kAllBands, 2, 0, 0}, {kNo11g, 3, -1, 0}};
-    for (const Case& c : bands) {
-        SCOPED_TRACE(testing::Message() << "radio " << c.radio << " band " << c.stored);
-        SetCard(c.radio, 3, "US");
-        Network stored{kPeer, "Adhoc", "", "", 5, c.stored};
-        Network written = AfterOk(stored, [&](HWND dialog) { EXPECT_EQ(user::Selection(dialog, kBand), c.shown); });
-        EXPECT_EQ(written.band, c.written);
+    // In a peer-to-peer network on Auto; the mode comes back as above.
+    for (const auto& [card, stored, shown, written] : bands) {
+        sessions.push_back({card, "Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
+                            "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer " +
+                                (card.radio == kUS.radio ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) +
+                                " modified"});
     }
+    ExpectSessions(sessions);
 }
 
 TEST_F(ConfigureProfile, SecondAndThirdNamesServeAccessPointsOnCardsThatTakeThree)
 {
-    auto names23 = [](HWND dialog) {
-        return Enabled(dialog, {IDC_CONFIGURE_NAME2_LABEL, IDC_CONFIGURE_NAME3_LABEL, IDC_CONFIGURE_NAME2,
-                                IDC_CONFIGURE_NAME3});
-    };
-    Network written = AfterOk(kHome, [&](HWND dialog) {
-        EXPECT_EQ(names23(dialog), "1111");
-        EXPECT_EQ(user::Text(dialog, IDC_CONFIGURE_NAME2), "Two");
-        user::Retype(dialog, IDC_CONFIGURE_NAME2, "Second");
-        user::Retype(dialog, IDC_CONFIGURE_NAME3, "Third");
+    const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
+    ExpectSessions({
+        {kUS, "AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
+        {kUS, "Peer Adhoc|Two|Three 4 0", "?;ok",
+         "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
+        {kOneName, "AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok",
+         noMore + noMore + "OK AP Home|| 13 0 modified"},
     });
-    EXPECT_EQ(written, (Network{kAccessPoint, "Home", "Second", "Third", 13, 0}));
-    // Written to the profile only: the sheet's commit stores it.
-    EXPECT_TRUE(FindProfile("Default")->IsModified());
-
-    Network peer{kPeer, "Adhoc", "Two", "Three", 4, 0};
-    EXPECT_EQ(AfterOk(peer, [&](HWND dialog) { EXPECT_EQ(names23(dialog), "0000"); }), peer);
-
-    SetCard(kAllBands, 1, "US");
-    written = AfterOk(kHome, [&](HWND dialog) {
-        EXPECT_EQ(names23(dialog), "0000");
-        ChooseNetworkType(dialog, kAccessPoint);
-        EXPECT_EQ(names23(dialog), "0000");
-    });
-    EXPECT_EQ(written, (Network{kAccessPoint, "Home", "", "", 13, 0}));
 }
 
+// Loaded, only the choice is greyed, not its label; a mode no item stands
+// for still shows none.
 TEST_F(ConfigureProfile, WorldWideDomainsLimitPeerToPeerTo80211b)
 {
-    for (const char* country : {"WW", "NA", "US"}) {
-        SCOPED_TRACE(country);
-        bool worldWide = country[0] != 'U';
-        SetCard(kAllBands, 3, country);
-        Network written = AfterOk({kAccessPoint, "Home", "", "", 13, 3}, [&](HWND dialog) {
-            EXPECT_EQ(Enabled(dialog, {kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL}), "11");
-            ChooseNetworkType(dialog, kPeer);
-            EXPECT_EQ(user::Selection(dialog, kMode), worldWide ? 0 : 2);
-            EXPECT_EQ(user::Selection(dialog, kBand), worldWide ? 0 : 2);
-            EXPECT_EQ(Enabled(dialog, {kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL, kBand}), worldWide ? "000" : "111");
-            user::Retype(dialog, kName1, "Adhoc");
-        });
-        EXPECT_EQ(written, (worldWide ? Network{kPeer, "Adhoc", "", "", 4, 0} : Network{kPeer, "Adhoc", "", "", 13, 3}));
-
-        // Loaded, only the choice is greyed, not its label; a mode no item
-        // stands for still shows none.
-        AfterOk(written, [&](HWND dialog) {
-            EXPECT_EQ(Enabled(dialog, {kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL}), worldWide ? "01" : "11");
-        });
-        written.mode = 14;
-        AfterOk(written, [&](HWND dialog) { EXPECT_EQ(user::Selection(dialog, kMode), -1); });
-    }
+    const std::string toPeer = "?;enter type;type 0;?;name1=Adhoc;ok", ap = "type=1 mode=2 band=2 Home|| off=band+ | ";
+    const std::string peer = "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK Peer Adhoc|| 4 0 modified";
+    const std::string loaded = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK Peer Adhoc|| 4 0";
+    ExpectSessions({
+        {kWW, "AP Home|| 13 3", toPeer, ap + peer},
+        {kWW, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
+        {kWW, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
+        {kNA, "AP Home|| 13 3", toPeer, ap + peer},
+        {kNA, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
+        {kNA, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
+        {kUS, "AP Home|| 13 3", toPeer,
+         ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
+        {kUS, "Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
+        {kUS, "Peer Adhoc|| 14 3", "?;ok",
+         "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK Peer Adhoc|| 4 3 modified"},
+    });
 }
 
 TEST_F(ConfigureProfile, StartBandIsChosenOnlyForPeerToPeerInAutoMode)
 {
-    auto band = [](HWND dialog) { return Enabled(dialog, {kBand, IDC_CONFIGURE_START_BAND_LABEL}); };
-    const std::pair<Network, const char*> loaded[] = {{{kPeer, "A", "", "", 13, 0}, "11"}, {{kPeer, "A", "", "", 5, 0}, "11"},
-                                                      {{kPeer, "A", "", "", 1, 0}, "00"}, {{kAccessPoint, "A", "", "", 13, 0}, "00"}};
-    for (const auto& c : loaded)
-        AfterOk(c.first, [&](HWND dialog) { EXPECT_EQ(band(dialog), c.second) << testing::PrintToString(c.first); });
-
-    Network written = AfterOk({kPeer, "A", "", "", 13, 3}, [&](HWND dialog) {
-        // Each single band leaves only itself to start on.
-        const int expected[][2] = {{1, 1}, {3, 2}, {0, 0}, {1, 1}};
-        for (const auto& mode : expected) {
-            user::ChooseItem(dialog, kMode, mode[0]);
-            EXPECT_EQ(user::Selection(dialog, kBand), mode[1]);
-            EXPECT_EQ(band(dialog), "00");
-            user::ChooseItem(dialog, kMode, 2);
-            EXPECT_EQ(user::Selection(dialog, kBand), 0);
-            EXPECT_EQ(band(dialog), "11");
-            user::ChooseItem(dialog, kMode, mode[0]);
-        }
-    });
-    EXPECT_EQ(written, (Network{kPeer, "A", "", "", 1, 1}));
-
-    AfterOk(kHome, [&](HWND dialog) {
-        user::ChooseItem(dialog, kMode, 2);
-        EXPECT_EQ(band(dialog), "00");
+    // Each single band leaves only itself to start on; Auto starts on 802.11b.
+    const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
+    ExpectSessions({
+        {kUS, "Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
+        {kUS, "Peer A|| 5 0", "?;ok", any + "OK Peer A|| 13 0 modified"},
+        {kUS, "Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
+        {kUS, "AP A|| 13 0", "?;ok", "type=1 mode=2 band=0 A|| off=band+ | OK AP A|| 13 0"},
+        {kUS, "Peer A|| 13 3",
+         "mode 1;?;mode 2;?;mode 1;mode 3;?;mode 2;?;mode 3;mode 0;?;mode 2;?;mode 0;mode 1;?;mode 2;?;mode 1;ok",
+         "type=0 mode=1 band=1" + one + any + "type=0 mode=3 band=2" + one + any + "type=0 mode=0 band=0" + one + any +
+             "type=0 mode=1 band=1" + one + any + "OK Peer A|| 1 1 modified"},
+        {kUS, "AP Home|Two|Three 13 0", "mode 2;?;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Two|Three 13 0"},
     });
 }
 
+// The first switch of a visit to the Network Type empties the names; switching
+// back in the same visit does too, but a new visit to the same type does not.
 TEST_F(ConfigureProfile, SwitchingNetworkTypeEmptiesTheNamesOncePerVisitToTheCombo)
 {
-    auto names = [](HWND dialog) {
-        return user::Text(dialog, kName1) + "|" + user::Text(dialog, IDC_CONFIGURE_NAME2) + "|" +
-               user::Text(dialog, IDC_CONFIGURE_NAME3);
-    };
-    Network written = AfterOk(kHome, [&](HWND dialog) {
-        ChooseNetworkType(dialog, kPeer);
-        EXPECT_EQ(names(dialog), "||");
-        SetDlgItemTextA(dialog, kName1, "Kept");
-        user::ChooseItem(dialog, kType, kAccessPoint);
-        EXPECT_EQ(names(dialog), "Kept||");
-        user::ChooseItem(dialog, kType, kPeer);
-        EXPECT_EQ(names(dialog), "||");
-        user::Retype(dialog, kName1, "Typed");
-        ChooseNetworkType(dialog, kPeer);
-        EXPECT_EQ(names(dialog), "Typed||");
+    ExpectSessions({{kUS, "AP Home|Two|Three 13 0",
+                     "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
+                     "type=0 mode=2 band=0 || off=name2+ name3+ | type=1 mode=2 band=0 Kept|| off=band+ | "
+                     "type=0 mode=2 band=0 || off=name2+ name3+ | type=0 mode=2 band=0 Typed|| off=name2+ name3+ | "
+                     "OK Peer Typed|| 13 0 modified"}});
+}
+
+TEST_F(ConfigureProfile, PeerToPeerNeedsANameAndCancelOrAMissingProfileWritesNothing)
+{
+    ExpectSessions({
+        {kUS, "Peer || 13 0", "name1=  ;ok;?;name1?;cancel",
+         "type=0 mode=2 band=0   || off=name2+ name3+ | focused 0-2 | box: Peer To Peer networks require a network "
+         "name (SSID) to be specified. | Cancel Peer || 13 0"},
+        {kUS, "AP || 13 0", "name1=  ;ok", "OK AP   || 13 0 modified"},
+        {kUS, "AP Home|Two|Three 13 0", "name1=Changed;mode 1;cancel", "Cancel AP Home|Two|Three 13 0"},
     });
-    EXPECT_EQ(written, (Network{kPeer, "Typed", "", "", 13, 0}));
-}
-
-TEST_F(ConfigureProfile, PeerToPeerWithoutANameIsRefusedAndAccessPointStoresBlanks)
-{
-    const Network blank{kPeer, "", "", "", 13, 0};
-    CAdapterConfig& profile = Current(blank);
-    MessageBoxes boxes;
-    boxes.Expect(kNeedsSsid);
-    EXPECT_EQ(RunDialog([](HWND dialog) {
-                  user::Retype(dialog, kName1, "  ");
-                  user::Click(dialog, IDOK);  // refused
-                  EXPECT_TRUE(user::HasFocus(dialog, kName1));
-                  DWORD start = 0, end = 0;
-                  SendDlgItemMessageA(dialog, kName1, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                                      reinterpret_cast<LPARAM>(&end));
-                  EXPECT_EQ(start, 0u);
-                  EXPECT_EQ(end, 2u);
-                  EXPECT_EQ(user::Text(dialog, kName1), "  ");
-                  Close(dialog, IDCANCEL);
-              }),
-              IDCANCEL);
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption, kTitle);
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(NetworkOf(profile), blank);
-    EXPECT_FALSE(profile.IsModified());
-
-    Network written = AfterOk({kAccessPoint, "", "", "", 13, 0}, [](HWND dialog) { user::Retype(dialog, kName1, "  "); });
-    EXPECT_EQ(written, (Network{kAccessPoint, "  ", "", "", 13, 0}));
-}
-
-TEST_F(ConfigureProfile, CancelAndAMissingProfileWriteNothing)
-{
-    CAdapterConfig& profile = Current(kHome);
-    EXPECT_EQ(RunDialog([](HWND dialog) {
-                  user::Retype(dialog, kName1, "Changed");
-                  user::ChooseItem(dialog, kMode, 1);
-                  Close(dialog, IDCANCEL);
-              }),
-              IDCANCEL);
-    EXPECT_EQ(NetworkOf(profile), kHome);
-    EXPECT_FALSE(profile.IsModified());
-
+    CAdapterConfig& profile = Prepare(kUS, "AP Home|Two|Three 13 0");
     SetCurrentProfile(nullptr);
-    EXPECT_EQ(RunDialog([](HWND dialog) {
-                  for (int name : {kName1, IDC_CONFIGURE_NAME2, IDC_CONFIGURE_NAME3})
-                      EXPECT_EQ(user::Text(dialog, name), "");
-                  EXPECT_EQ(user::SelectedText(dialog, kType), "Peer To Peer");
-                  user::Retype(dialog, kName1, "Nowhere");
-                  Close(dialog, IDOK);
-              }),
-              IDOK);
-    EXPECT_EQ(NetworkOf(profile), kHome);
-    EXPECT_FALSE(profile.IsModified());
+    EXPECT_EQ(Play("?;name1=Nowhere;ok", profile), "type=0 mode=-1 band=-1 || off=| OK AP Home|Two|Three 13 0");
 }
 
-// --- Who may change a profile --------------------------------------------
-
-// Opens the dialog on the named profile, reports which fields the user may
-// change, presses OK and reports the profile then.
-ChildScenario configureAsUser("configure_as_user", [](const std::string& name) {
-    PrintMessageBoxesInChild();
-    CAdapterConfig* profile = FindProfile(name);
-    if (!profile)
-        return 2;
-    SetCurrentProfile(profile);
-    std::string enabled;
-    INT_PTR result = RunDialog([&](HWND dialog) {
-        enabled = Enabled(dialog, {kType, kMode, kBand, kName1, IDC_CONFIGURE_NAME2, IDC_CONFIGURE_NAME3});
-        Close(dialog, IDOK);
+// Opens the dialog on each named profile, presses OK and prints what it
+// showed and wrote.
+ChildScenario configureAs("configure_as", [](const std::string& names) {
+    return PrintEachRow(names, [](const std::string& name) {
+        SetCurrentProfile(FindProfile(name));
+        return GetCurrentProfile() ? Play("?;ok", *GetCurrentProfile()) : "no profile " + name;
     });
-    std::printf("%s %d %s modified=%d\n", enabled.c_str(), static_cast<int>(result),
-                testing::PrintToString(NetworkOf(*profile)).c_str(), profile->IsModified());
-    return 0;
 });
 
 TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
@@ -383,28 +306,20 @@ TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
     campus.networkName1 = "Campus";
     campus.networkName2 = "Two";
     ASSERT_FALSE(AddStoredProfile(OpenStore().CreateChild(kProvisionedKey), campus).empty());
-    const std::string kept = " 1 (1, \"Campus\", \"Two\", \"\", 13, 0) modified=0\n";
-
-    ChildOptions user;
-    user.asNonAdministrator = true;
-    user.argument = "admin_Campus";
-    EXPECT_EQ(RunChild("configure_as_user", user).output, "000000" + kept);
-    user.argument = "Default";
-    EXPECT_EQ(RunChild("configure_as_user", user).output.substr(0, 6), "110111");
-    ChildOptions administrator;
-    administrator.argument = "admin_Campus";
-    EXPECT_EQ(RunChild("configure_as_user", administrator).output, "110111" + kept);
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", {}, "", true}).output,
+              "type=1 mode=2 band=0 Campus|Two| off=type mode band+ name1 name2 name3 | OK AP Campus|Two| 13 0\n"
+              "type=1 mode=2 band=0 || off=band+ | OK AP || 13 0\n");
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus"}).output,
+              "type=1 mode=2 band=0 Campus|Two| off=band+ | OK AP Campus|Two| 13 0\n");
 }
-
-// --- Inside the sheet ----------------------------------------------------
 
 TEST_F(ConfigureProfile, OkPutsTheActiveProfilesChangeIntoEffectAtOnce)
 {
-    Current(kHome);
+    Prepare(kUS, "AP Home|Two|Three 13 0");
     auto applied = [] {
         AppliedProfile applied;
         EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
-        return applied.settings;
+        return applied.settings.networkName1 + " " + std::to_string(applied.settings.wirelessMode);
     };
     CWiFiPropSheet* sheet = new CWiFiPropSheet;
     ModalWindows modal;
@@ -412,24 +327,16 @@ TEST_F(ConfigureProfile, OkPutsTheActiveProfilesChangeIntoEffectAtOnce)
         user::SwitchPage(window, 1);
         // Apply leaves the commit guard set; the dialog's commit runs all the same.
         user::PressApply(window);
-        CDlgConfigureProfile dialog;
-        EXPECT_EQ(dialog.DoModal(), IDOK);
         CAdapterConfig* profile = GetCurrentProfile();
+        std::string shown = Play("name1=Upstairs;mode 1;ok", *profile);
+        EXPECT_EQ(shown + " " + applied(), "OK AP Upstairs|Two|Three 1 1 Upstairs 1");
         EXPECT_EQ(profile, FindProfile("Default"));
-        EXPECT_FALSE(profile->IsModified());
-        EXPECT_EQ(applied().networkName1, "Upstairs");
-        EXPECT_EQ(applied().wirelessMode, 1u);
-
         // The sheet's own OK commits again.
         profile->SetNetworkName("Later");
         user::PressOk(window);
-    }).Then([](HWND dialog) {
-        user::Retype(dialog, kName1, "Upstairs");
-        user::ChooseItem(dialog, kMode, 1);
-        Close(dialog, IDOK);
     });
     sheet->DoModal();
-    EXPECT_EQ(applied().networkName1, "Later");
+    EXPECT_EQ(applied(), "Later 1");
 }
 
 }  // namespace

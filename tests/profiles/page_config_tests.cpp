@@ -1,11 +1,12 @@
 // The Configuration page in the real sheet, against the real library and an
-// isolated store. What a user who is not an administrator sees runs in
-// child processes with a restricted token.
+// isolated store. What a user who is not an administrator sees runs in a
+// child process with a restricted token.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
+#include <sstream>
 
 #include "driver/80211api.h"
 #include "driver/card_state.h"
@@ -21,114 +22,121 @@
 
 namespace {
 
-const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
-const char kNoSelection[] = "Could not find a selected profile on which to perform the operation.";
-const char kNotDefault[] = "You cannot delete or rename the \"Default\" profile.";
-const char kLastProfile[] = "You cannot delete the selected profile.  There must be at least one profile.";
-const char kConfirmDelete[] = "Are you sure you want to delete the selected profile?";
-const char kTemporarily[] =
-    "This Profile is temporarily activated to the driver. The settings will not be saved for further use! ";
+const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
+const std::string kNoSelection = "box: Could not find a selected profile on which to perform the operation. | ";
+const std::string kNotDefault = "box: You cannot delete or rename the \"Default\" profile. | ";
+const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
+const std::string kConfirm = "box: Are you sure you want to delete the selected profile? [yes/no/cancel] | ";
+const std::string kInUse = "box: A profile already exists with this name.  Please enter a unique profile name. | ";
+const std::string kNewDialog = "dialog: Please enter a name for the new profile and press OK. Profile Name: ";
+const std::string kSent = "disabled, sent | ";
 const int kList = IDC_CONFIG_PROFILE_LIST;
+// In the order of State.
+const std::pair<const char*, int> kButtons[] = {{"new", IDC_CONFIG_NEW}, {"rename", IDC_CONFIG_RENAME},
+    {"delete", IDC_CONFIG_DELETE}, {"configure", IDC_CONFIG_CONFIGURE}, {"activate", IDC_CONFIG_ACTIVATE}};
 
-// --- The store ---------------------------------------------------------------
-
-std::string Join(CAdapterConfigArray* profiles)
-{
-    std::string names;
-    for (int i = 0; profiles && i < profiles->GetCount(); ++i) {
-        std::string ssid;
-        names += (i ? " " : "") + NameOf(profiles->GetAt(i));
-        if (!profiles->GetAt(i)->GetNetworkName(ssid).empty())
-            names += "[" + ssid + "]";
-    }
-    return names;
-}
-
-// What a new process finds in the store: both lists (with network names),
-// the stored selection, what is in effect and the admin profile name.
+// What a new process finds in the store: both lists (network names in
+// brackets), the selection, what is in effect and the admin profile name.
 ChildScenario describeStore("describe_store", [](const std::string&) {
+    auto join = [](CAdapterConfigArray* profiles) {
+        std::string names, ssid;
+        for (int i = 0; profiles && i < profiles->GetCount(); ++i) {
+            names += (i ? " " : "") + NameOf(profiles->GetAt(i));
+            if (!profiles->GetAt(i)->GetNetworkName(ssid).empty())
+                names += "[" + ssid + "]";
+        }
+        return names;
+    };
     CDriverAdapter* adapter = TheAdapter();
     std::string adminProfile;
     AppliedProfile applied;
     ReadAppliedProfile(OpenStore(), applied);
     PAvailableAdapters().GetAdminProfileName(adminProfile);
-    std::printf("own: %s\nprovisioned: %s\nselection: %s\nin effect: %s[%s]\nadmin profile: %s\n",
-                Join(adapter->GetConfigurations()).c_str(), Join(adapter->GetSecondConfigurations()).c_str(),
-                NameOf(adapter->GetCurrentConfiguration()).c_str(), applied.settings.name.c_str(),
-                applied.settings.networkName1.c_str(), adminProfile.c_str());
+    std::printf("own=%s | prov=%s | sel=%s | applied=%s[%s] | admin=%s", join(adapter->GetConfigurations()).c_str(),
+                join(adapter->GetSecondConfigurations()).c_str(), NameOf(adapter->GetCurrentConfiguration()).c_str(),
+                applied.settings.name.c_str(), applied.settings.networkName1.c_str(), adminProfile.c_str());
     return 0;
 });
 
 std::string StoredState()
 {
     ChildResult result = RunChild("describe_store");
-    EXPECT_EQ(result.exitCode, 0u);
-    return result.output;
+    return result.exitCode ? "describe_store ended with " + std::to_string(result.exitCode) : result.output;
 }
 
-std::string StoredLine(const std::string& field)
+std::string SetMembers(const std::string& set)
 {
-    std::string state = StoredState();
-    std::string::size_type start = state.find(field + ": ");
-    if (start == std::string::npos)
-        return "missing " + field;
-    start += field.size() + 2;
-    return state.substr(start, state.find('\n', start) - start);
+    std::string members = set + ":", key = std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set;
+    for (const std::string& member : OpenStore().OpenChild(key).ReadStrings(kMembersValue))
+        members += " " + member;
+    return members;
 }
 
-std::vector<std::string> SetMembers(const std::string& set)
+// The selected row and the current profile, the buttons (and the sheet's
+// Apply) that are disabled, and whether the list has the focus.
+std::string State(HWND page)
 {
-    return OpenStore().OpenChild(std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set).ReadStrings(
-        kMembersValue);
+    std::string off;
+    for (const auto& [name, id] : kButtons)
+        off += user::IsEnabled(page, id) ? "" : std::string(" ") + name;
+    off += user::IsEnabled(GetParent(page), CPropertySheet::kApplyButtonId) ? "" : " apply";
+    std::string current = GetCurrentProfile() ? NameOf(GetCurrentProfile()) : "(none)";
+    return "row=" + std::to_string(user::SelectedRow(page, kList)) + " " + current + " | off:" +
+           (off.empty() ? " none" : off) + (user::HasFocus(page, kList) ? " | focus=list" : "");
 }
 
-// --- The page ----------------------------------------------------------------
-
-bool HasIcon(HWND page, int row)
+// "<row>: <button> <words>": chooses the row ("-": empty space), clicks the
+// button, or sends a disabled one's command, as the page's own checks stand
+// behind the buttons' states. "yes", "no", "cancel" answer the boxes, other
+// words go in turn to the name dialog ("(Cancel)" cancels). Answers the
+// dialog, the boxes, the rows when they changed and the State.
+std::string Play(HWND page, const std::string& script)
 {
-    LVITEMA item = {};
-    item.mask = LVIF_IMAGE;
-    item.iItem = row;
-    SendDlgItemMessageA(page, kList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage >= 0;
-}
-
-// The rows as the user sees them, the icon shown as "*".
-std::string Rows(HWND page)
-{
-    std::string rows;
-    for (int row = 0; row < user::RowCount(page, kList); ++row)
-        rows += std::string(row ? " " : "") + (HasIcon(page, row) ? "*" : "") + user::RowText(page, kList, row);
-    return rows;
-}
-
-std::string Buttons(HWND page)
-{
-    return std::string("rename=") + (user::IsEnabled(page, IDC_CONFIG_RENAME) ? "1" : "0") +
-           " delete=" + (user::IsEnabled(page, IDC_CONFIG_DELETE) ? "1" : "0") +
-           " activate=" + (user::IsEnabled(page, IDC_CONFIG_ACTIVATE) ? "1" : "0");
-}
-
-int RowOf(HWND page, const std::string& name)
-{
-    for (int row = 0; row < user::RowCount(page, kList); ++row) {
-        if (user::RowText(page, kList, row) == name)
-            return row;
+    const std::map<std::string, int> answers = {{"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
+    std::string before = user::Rows(page, kList), shown, choose = script.substr(0, script.find(':')), button, word;
+    std::istringstream words(script.substr(script.find(':') + 1));
+    std::vector<int> replies;
+    std::vector<std::string> names;
+    for (words >> button; words >> word;)
+        answers.count(word) ? replies.push_back(answers.at(word)) : names.push_back(word);
+    if (choose == "-")
+        user::ClearRows(page, kList);
+    else if (!choose.empty())
+        user::ChooseRow(page, kList, user::RowOf(page, kList, choose));
+    int id = 0;
+    for (const auto& [name, buttonId] : kButtons)
+        id = button == name ? buttonId : id;
+    EXPECT_TRUE(id || button.empty()) << "no button " << button;
+    if (id) {
+        // Something to apply and the focus away from the list, so that the
+        // view shows what the action does to them.
+        EnableWindow(GetDlgItem(GetParent(page), CPropertySheet::kApplyButtonId), TRUE);
+        SetFocus(GetDlgItem(page, IDC_CONFIG_NEW));
+        MessageBoxLog boxes(replies);
+        ModalWindows dialogs;
+        if (!names.empty()) {
+            dialogs.Then([&](HWND dialog) {
+                shown += "dialog: " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " " +
+                         user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " '" + user::Text(dialog, IDC_PROFILE_NAME_EDIT) +
+                         "' | ";
+                for (const std::string& typed : names) {
+                    if (typed != "(Cancel)")
+                        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, typed);
+                    user::Click(dialog, typed == "(Cancel)" ? IDCANCEL : IDOK);
+                }
+            });
+        }
+        if (user::IsEnabled(page, id)) {
+            user::Click(page, id);
+        } else {
+            shown += kSent;
+            SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+        }
+        shown += boxes.Text(kTitle);
     }
-    ADD_FAILURE() << "no row " << name;
-    return -1;
-}
-
-std::string CurrentName()
-{
-    return GetCurrentProfile() ? NameOf(GetCurrentProfile()) : "(none)";
-}
-
-// The command of a disabled button, sent straight to the page: the page's
-// own checks stand behind the buttons' states.
-void Command(HWND page, int id)
-{
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    if (user::Rows(page, kList) != before)
+        shown += "rows: " + user::Rows(page, kList) + " | ";
+    return shown + State(page);
 }
 
 // Opens the sheet on the Configuration page; `step` must close it.
@@ -141,13 +149,57 @@ void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> 
     sheet->DoModal();
 }
 
-// Answers the profile-name dialog: replaces the offered name and presses OK.
-std::function<void(HWND)> NameDialogAnswer(const std::string& name)
+struct Step {
+    std::string script, shown;
+    std::string stored;  // when given, read back from a new process
+};
+
+// Opens the page, which must show `opened` when given, plays the steps and
+// cancels.
+void PlayAll(const std::string& opened, const std::vector<Step>& steps)
 {
-    return [name](HWND dialog) {
-        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, name);
-        user::Click(dialog, IDOK);
-    };
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+        if (!opened.empty())
+            EXPECT_EQ(user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " + user::Rows(page, kList) + " | " +
+                          State(page), opened);
+        for (const Step& step : steps) {
+            EXPECT_EQ(Play(page, step.script), step.shown) << step.script;
+            if (!step.stored.empty())
+                EXPECT_EQ(StoredState(), step.stored) << step.script;
+        }
+        user::PressCancel(window);
+    });
+}
+
+// Each step on the page opened anew: the rows shown at first, the page after
+// the choice and after the click; then the store, after a click.
+ChildScenario playAsUser("play_as_user", [](const std::string& scripts) {
+    return PrintEachRow(scripts, [](const std::string& script) {
+        size_t colon = script.find(':');
+        std::string shown;
+        RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+            shown = user::Rows(page, kList);
+            shown += " >> " + Play(page, script.substr(0, colon + 1));
+            if (colon + 1 < script.size()) {
+                shown += " >> " + Play(page, script.substr(colon));
+                shown += "\nstored: " + StoredState();
+            }
+            user::PressCancel(window);
+        });
+        return shown;
+    });
+});
+
+// Runs the steps in one child as a user who is not an administrator.
+void ExpectAsUser(const std::string& windowsVersion, const std::vector<Step>& steps)
+{
+    std::vector<std::string> scripts;
+    std::string expected;
+    for (const Step& step : steps) {
+        scripts.push_back(step.script);
+        expected += step.shown + (step.stored.empty() ? "" : "\nstored: " + step.stored) + "\n";
+    }
+    EXPECT_EQ(RunChildForRows("play_as_user", scripts, {windowsVersion, {}, "", true}).output, expected);
 }
 
 class ConfigPage : public testing::Test {
@@ -155,233 +207,73 @@ protected:
     IsolatedStore store_;
 };
 
-// --- The list and its buttons ------------------------------------------------
-
-TEST_F(ConfigPage, ListsBothArraysAndMarksTheActiveProfile)
-{
-    store_.StoreProfiles({"Office", "Default", "Home"}, {"Corp"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(Rows(page), "Office *Default Home Corp");
-        EXPECT_EQ(user::SelectedRow(page, kList), 1);
-        EXPECT_EQ(CurrentName(), "Default");
-        EXPECT_EQ(user::Text(page, IDC_CONFIG_PROFILES_LABEL), "Profiles");
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(ConfigPage, ButtonsFollowTheNameAndRowOfTheSelection)
+TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSelection)
 {
     store_.SetMultipleConfigNames({"Lab", "Campus"});
-    store_.StoreProfiles({"Default", "Office", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        const std::pair<const char*, const char*> expected[] = {
-            {"Default", "rename=0 delete=0 activate=0"},   {"Office", "rename=1 delete=1 activate=1"},
-            {"MyDefault", "rename=0 delete=0 activate=1"}, {"lowdefault", "rename=1 delete=1 activate=1"},
-            {"Campus_west", "rename=0 delete=1 activate=0"}, {"admin_net", "rename=1 delete=1 activate=1"},
-            {"Guest", "rename=1 delete=1 activate=1"},
-        };
-        for (const auto& [name, buttons] : expected) {
-            user::ChooseRow(page, kList, RowOf(page, name));
-            EXPECT_EQ(CurrentName(), name);
-            EXPECT_EQ(Buttons(page), buttons) << name;
-            EXPECT_TRUE(user::IsEnabled(page, IDC_CONFIG_NEW));
-            EXPECT_TRUE(user::IsEnabled(page, IDC_CONFIG_CONFIGURE));
-        }
-        // Empty space: no row, the same current profile and buttons.
-        user::ClearRows(page, kList);
-        EXPECT_EQ(user::SelectedRow(page, kList), -1);
-        EXPECT_EQ(CurrentName(), "Guest");
-        EXPECT_EQ(Buttons(page), "rename=1 delete=1 activate=1");
-        user::PressCancel(window);
-    });
+    store_.StoreProfiles({"Office", "Default", "MyDefault", "lowdefault", "Campus_west", "admin_net"}, {"Guest"});
+    PlayAll("Profiles: Office *Default MyDefault lowdefault Campus_west admin_net Guest | row=1 Default"
+            " | off: rename delete activate apply | focus=list",
+            {{"Office:", "row=0 Office | off: apply | focus=list"},
+             {"Default:", "row=1 Default | off: rename delete activate apply | focus=list"},
+             {"MyDefault:", "row=2 MyDefault | off: rename delete apply | focus=list"},
+             {"lowdefault:", "row=3 lowdefault | off: apply | focus=list"},
+             {"Campus_west:", "row=4 Campus_west | off: rename activate apply | focus=list"},
+             {"admin_net:", "row=5 admin_net | off: apply | focus=list"},
+             {"Guest:", "row=6 Guest | off: apply | focus=list"},
+             // Empty space: no row, the same current profile and buttons.
+             {"-:", "row=-1 Guest | off: apply | focus=list"}});
 }
 
-// A user who is not an administrator: what the page shows, after choosing
-// the named row and, with "activate" after a blank, activating it.
-ChildScenario showPageAsUser("show_page_as_user", [](const std::string& argument) {
-    PrintMessageBoxesInChild();
-    std::string rowName = argument.substr(0, argument.find(' '));
-    bool activate = argument.find(" activate") != std::string::npos;
-    SetModalHook([&](HWND window) {
-        HWND page = user::CurrentPage(window);
-        std::printf("rows: %s\n", Rows(page).c_str());
-        if (!rowName.empty()) {
-            user::ChooseRow(page, kList, RowOf(page, rowName));
-            std::printf("%s: %s\n", rowName.c_str(), Buttons(page).c_str());
-        }
-        if (activate) {
-            EnableWindow(GetDlgItem(window, CPropertySheet::kApplyButtonId), TRUE);
-            SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CONFIG_ACTIVATE, BN_CLICKED), 0);
-            std::printf("after: %s apply=%d\n", Rows(page).c_str(),
-                        IsWindowEnabled(GetDlgItem(window, CPropertySheet::kApplyButtonId)) ? 1 : 0);
-        }
-        user::PressCancel(window);
-    });
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(1);
-    sheet->DoModal();
-    return 0;
-});
-
-std::string ShowPageAsUser(const std::string& argument, const std::string& windowsVersion = "")
-{
-    ChildOptions options;
-    options.asNonAdministrator = true;
-    options.windowsVersion = windowsVersion;
-    options.argument = argument;
-    ChildResult result = RunChild("show_page_as_user", options);
-    EXPECT_EQ(result.exitCode, 0u);
-    return result.output;
-}
-
-TEST_F(ConfigPage, AdministratorProfilesAreClosedToOtherUsers)
-{
-    store_.StoreProfiles({"Default", "admin_net"});
-    EXPECT_EQ(ShowPageAsUser("admin_net"), "rows: *Default admin_net\nadmin_net: rename=0 delete=0 activate=1\n");
-}
-
-// --- New, Rename, Delete -----------------------------------------------------
-
-TEST_F(ConfigPage, NewAddsTheNamedProfileSelectedAndStored)
+TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
 {
     store_.StoreProfiles({"Default", "Office"}, {"Guest"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        ModalWindows dialogs;
-        dialogs.Then([](HWND dialog) {
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_PROMPT), "Please enter a name for the new profile and press OK.");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_LABEL), "Profile Name:");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_EDIT), "NewProfile");
-            user::Click(dialog, IDCANCEL);
-        });
-        dialogs.Then([](HWND dialog) {
-            MessageBoxes boxes;
-            boxes.Expect("A profile already exists with this name.  Please enter a unique profile name.");
-            NameDialogAnswer("GUEST")(dialog);
-            NameDialogAnswer("Home")(dialog);
-        });
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Guest");
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Home Guest");
-        EXPECT_EQ(user::SelectedRow(page, kList), 2);
-        EXPECT_EQ(CurrentName(), "Home");
-        EXPECT_TRUE(user::HasFocus(page, kList));
-
+    PlayAll("", {
+        {": new (Cancel)", kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate"},
+        {": new GUEST Home", kNewDialog + "'NewProfile' | " + kInUse +
+                                 "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
         // A name the library refuses leaves everything as it was, silently.
-        user::ChooseRow(page, kList, 1);
-        dialogs.Then(NameDialogAnswer("Lab\\2"));
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(Rows(page), "*Default Office Home Guest");
-        EXPECT_EQ(CurrentName(), "Office");
-        user::PressCancel(window);
+        {"Office: new Lab\\2", kNewDialog + "'NewProfile' | row=1 Office | off: none"},
+        {"Default: rename", kSent + kNotDefault + "row=0 Default | off: rename delete activate"},
+        {"Office: rename office Work",
+         "dialog: Please enter a new name for the profile and press OK. Profile Name: 'Office' | " + kInUse +
+             "rows: *Default Work Home Guest | row=1 Work | off: none | focus=list",
+         "own=Default Work Home | prov=Guest | sel=Default | applied=Default[] | admin="},
     });
-    EXPECT_EQ(StoredLine("own"), "Default Office Home");
 }
 
-TEST_F(ConfigPage, RenameRenamesTheSelectedProfileButNeverDefault)
+TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlaceButNeverDeletesTheActiveRow)
 {
-    store_.StoreProfiles({"Default", "Office"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        boxes.Expect(kNotDefault);
-        Command(page, IDC_CONFIG_RENAME);
-        EXPECT_EQ(boxes.Shown().at(0).caption, kTitle);
-        EXPECT_EQ(boxes.Shown().at(0).type, static_cast<UINT>(MB_OK));
-
-        user::ChooseRow(page, kList, 1);
-        ModalWindows dialogs;
-        dialogs.Then([](HWND dialog) {
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_PROMPT), "Please enter a new name for the profile and press OK.");
-            EXPECT_EQ(user::Text(dialog, IDC_PROFILE_NAME_EDIT), "Office");
-            MessageBoxes inUse;
-            inUse.Expect("A profile already exists with this name.  Please enter a unique profile name.");
-            NameDialogAnswer("office")(dialog);
-            NameDialogAnswer("Work")(dialog);
-        });
-        user::Click(page, IDC_CONFIG_RENAME);
-        EXPECT_EQ(Rows(page), "*Default Work");
-        EXPECT_EQ(CurrentName(), "Work");
-        EXPECT_EQ(user::SelectedRow(page, kList), 1);
-        user::PressCancel(window);
+    store_.StoreProfiles({"Alpha", "admin_mid", "Zed", "Default", "Last"}, {"P1", "P2"});
+    const std::string defaultRow = "row=1 Default | off: rename delete activate | focus=list";
+    const std::string stored = "own=admin_mid Default | prov= | sel=admin_mid | applied=admin_mid[] | admin=";
+    PlayAll("", {
+        {"Alpha: delete no", kConfirm + "row=0 Alpha | off: none"},
+        {"Alpha: delete cancel", kConfirm + "row=0 Alpha | off: none"},
+        {"Alpha: delete yes",
+         kConfirm + "rows: admin_mid Zed *Default Last P1 P2 | row=0 admin_mid | off: none | focus=list"},
+        {"Zed: delete yes", kConfirm + "rows: admin_mid *Default Last P1 P2 | " + defaultRow},
+        {"Last: delete yes", kConfirm + "rows: admin_mid *Default P1 P2 | " + defaultRow},
+        {"P2: delete yes", kConfirm + "rows: admin_mid *Default P1 | row=2 P1 | off: none | focus=list"},
+        {"P1: delete yes", kConfirm + "rows: admin_mid *Default | " + defaultRow},
+        {"-: delete yes", kSent + kNotDefault + "row=-1 Default | off: rename delete activate"},
+        // An administrator activates even an administrator profile as the selection.
+        {"admin_mid: activate", "rows: *admin_mid Default | row=0 admin_mid | off: delete activate apply | focus=list",
+         stored},
+        {": delete yes", kSent + kConfirm + "row=0 admin_mid | off: delete activate | focus=list", stored},
     });
-    EXPECT_EQ(StoredLine("own"), "Default Work");
-}
-
-TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlace)
-{
-    store_.StoreProfiles({"Alpha", "Mid", "Zed", "Default", "Last"}, {"P1", "P2"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        // Row, answer, rows after, selected row after.
-        const struct {
-            const char* name;
-            int answer;
-            const char* rows;
-            int selected;
-        } steps[] = {
-            {"Alpha", IDNO, "Alpha Mid Zed *Default Last P1 P2", 0},
-            {"Alpha", IDCANCEL, "Alpha Mid Zed *Default Last P1 P2", 0},
-            {"Alpha", IDYES, "Mid Zed *Default Last P1 P2", 0},
-            {"Zed", IDYES, "Mid *Default Last P1 P2", 1},
-            {"Last", IDYES, "Mid *Default P1 P2", 1},
-            {"P2", IDYES, "Mid *Default P1", 2},
-            {"P1", IDYES, "Mid *Default", 1},
-        };
-        for (const auto& step : steps) {
-            user::ChooseRow(page, kList, RowOf(page, step.name));
-            boxes.Expect(kConfirmDelete, step.answer);
-            user::Click(page, IDC_CONFIG_DELETE);
-            EXPECT_EQ(Rows(page), step.rows) << step.name;
-            EXPECT_EQ(user::SelectedRow(page, kList), step.selected) << step.name;
-        }
-        EXPECT_EQ(boxes.Shown().at(0).type, static_cast<UINT>(MB_YESNOCANCEL));
-        EXPECT_EQ(CurrentName(), "Default");
-
-        // The active row is never deleted, even when confirmed.
-        user::ClearRows(page, kList);
-        boxes.Expect(kNotDefault);
-        Command(page, IDC_CONFIG_DELETE);
-        user::ChooseRow(page, kList, 0);
-        user::Click(page, IDC_CONFIG_ACTIVATE);
-        SetFocus(GetDlgItem(page, IDC_CONFIG_NEW));
-        boxes.Expect(kConfirmDelete, IDYES);
-        Command(page, IDC_CONFIG_DELETE);
-        EXPECT_EQ(Rows(page), "*Mid Default");
-        EXPECT_TRUE(user::HasFocus(page, kList));
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Mid Default");
-    EXPECT_EQ(StoredLine("provisioned"), "");
 }
 
 TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
 {
     store_.StoreProfiles({"Solo"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        MessageBoxes boxes;
-        boxes.Expect(kLastProfile);
-        Command(page, IDC_CONFIG_DELETE);
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredLine("own"), "Solo");
-
-    RegistryKey store = OpenStore();
-    SimulatedCard card = ReadSimulatedCard(store);
-    card.present = false;
-    WriteSimulatedCard(store, card);
+    PlayAll("", {{": delete", kSent + kLastProfile + "row=0 Solo | off: delete activate",
+                  "own=Solo | prov= | sel=Solo | applied=Solo[] | admin="}});
+    store_.SetSimulation("Present", 0);
     SetCurrentProfile(nullptr);
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(user::RowCount(page, kList), 0);
-        MessageBoxes boxes;
-        boxes.Expect(kNoSelection).Expect(kNoSelection);
-        Command(page, IDC_CONFIG_RENAME);
-        Command(page, IDC_CONFIG_DELETE);
-        ModalWindows dialogs;
-        dialogs.Then(NameDialogAnswer("Lab"));
-        user::Click(page, IDC_CONFIG_NEW);
-        EXPECT_EQ(user::RowCount(page, kList), 0);
-        user::PressCancel(window);
-    });
+    const std::string none = "row=-1 (none) | off: rename delete";
+    PlayAll("Profiles:  | " + none + " apply | focus=list",
+            {{": rename", kSent + kNoSelection + none}, {": delete", kSent + kNoSelection + none},
+             {": new Lab", kNewDialog + "'NewProfile' | " + none}});
 }
 
 TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
@@ -392,106 +284,74 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
         // A change the set's next profile holds is stored with the set.
         user::ChooseRow(page, kList, 2);
         GetCurrentProfile()->SetNetworkName("West");
-        MessageBoxes boxes;
-        boxes.Expect(kConfirmDelete, IDYES);
-        user::ChooseRow(page, kList, 1);
-        user::Click(page, IDC_CONFIG_DELETE);
-        EXPECT_EQ(Rows(page), "*Default Campus_b Campus_c");
-        EXPECT_EQ(CurrentName(), "Campus_b");
+        EXPECT_EQ(Play(page, "Campus_a: delete yes"),
+                  kConfirm + "rows: *Default Campus_b Campus_c | row=1 Campus_b | off: rename activate | focus=list");
         user::PressCancel(window);
     });
-    EXPECT_EQ(SetMembers("Campus"), (std::vector<std::string>{"Campus_b", "Campus_c"}));
-    EXPECT_EQ(StoredLine("own"), "Default Campus_b[West] Campus_c");
-}
-
-// --- Configure ---------------------------------------------------------------
-
-// Refuses to create the Configure Profile dialog, as when the system is out
-// of window resources.
-LRESULT CALLBACK RefuseConfigureProfile(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND) {
-        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-        if (HIWORD(create->lpszName) && std::string(create->lpszName) == "Configure Profile")
-            return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), "own=Default Campus_b[West] Campus_c | prov= | sel=Default"
+                                                           " | applied=Default[] | admin= | Campus: Campus_b Campus_c");
 }
 
 TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 {
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseConfigureProfile, nullptr, GetCurrentThreadId());
-        MessageBoxes boxes;
-        boxes.Expect("Failed!!");
-        user::Click(page, IDC_CONFIG_CONFIGURE);
-        UnhookWindowsHookEx(hook);
-        EXPECT_EQ(boxes.Shown().at(0).caption, kTitle);
-        user::PressCancel(window);
-    });
+    // Refuses to create the dialog, as when the system is out of window resources.
+    HHOOK hook = SetWindowsHookExA(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const char* title =
+            code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName : nullptr;
+        if (HIWORD(title) && std::string(title) == "Configure Profile")
+            return 1;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }, nullptr, GetCurrentThreadId());
+    PlayAll("", {{": configure", "box: Failed!! | row=0 Default | off: rename delete activate"}});
+    UnhookWindowsHookEx(hook);
 }
 
-// --- Activate ----------------------------------------------------------------
-
-TEST_F(ConfigPage, ActivateMakesTheProfileTheSelectionInEffect)
-{
-    store_.StoreProfiles({"Default", "Office", "admin_net"});
-    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
-        sheet.EnableApply(TRUE);
-        user::ChooseRow(page, kList, 2);
-        user::Click(page, IDC_CONFIG_ACTIVATE);
-        EXPECT_EQ(Rows(page), "Default Office *admin_net");
-        EXPECT_EQ(Buttons(page), "rename=1 delete=0 activate=0");
-        EXPECT_FALSE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
-        EXPECT_EQ(StoredLine("selection"), "admin_net");
-        EXPECT_EQ(StoredLine("in effect"), "admin_net[]");
-        user::PressCancel(window);
-    });
-}
-
+// Another user may activate an administrator profile but neither change it
+// nor make it the selection: the page marks it again for that user only,
+// until the user activates a profile of their own. An administrator sees the
+// stored selection.
 TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
 {
-    store_.StoreProfiles({"Default", "Office"}, {"admin_corp"});
-    EXPECT_EQ(ShowPageAsUser("admin_corp activate"),
-              "rows: *Default Office admin_corp\n"
-              "admin_corp: rename=0 delete=0 activate=1\n"
-              "message box: " + std::string(kTitle) + ": " + kTemporarily + "\n"
-              "after: Default Office *admin_corp apply=1\n");
-    EXPECT_EQ(StoredLine("selection"), "Default");
-    EXPECT_EQ(StoredLine("in effect"), "admin_corp[]");
-    EXPECT_EQ(StoredLine("admin profile"), "admin_corp");
-
-    // Reopened by such a user, the page marks it again; an administrator
-    // sees the stored selection.
-    EXPECT_EQ(ShowPageAsUser(""), "rows: Default Office *admin_corp\n");
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        EXPECT_EQ(Rows(page), "*Default Office admin_corp");
-        user::PressCancel(window);
+    store_.StoreProfiles({"Default", "Office", "admin_net"}, {"admin_corp"});
+    const std::string corp = "row=3 admin_corp | off: rename delete apply | focus=list >> box: This Profile is "
+                             "temporarily activated to the driver. The settings will not be saved for further use!  | "
+                             "rows: Default Office admin_net *admin_corp | row=3 admin_corp | off: rename delete "
+                             "activate | focus=list";
+    const std::string stored = "own=Default Office admin_net | prov=admin_corp | sel=";
+    ExpectAsUser("", {
+        {"admin_net:",
+         "*Default Office admin_net admin_corp >> row=2 admin_net | off: rename delete apply | focus=list"},
+        {"admin_corp: activate", "*Default Office admin_net admin_corp >> " + corp,
+         stored + "Default | applied=admin_corp[] | admin=admin_corp"},
+        {":",
+         "Default Office admin_net *admin_corp >> row=3 admin_corp | off: rename delete activate apply | focus=list"},
+        {"Office: activate",
+         "Default Office admin_net *admin_corp >> row=1 Office | off: apply | focus=list >> rows: Default *Office "
+         "admin_net admin_corp | row=1 Office | off: delete activate apply | focus=list",
+         stored + "Office | applied=Office[] | admin="},
+        {":", "Default *Office admin_net admin_corp >> row=1 Office | off: delete activate apply | focus=list"},
+        {"admin_corp: activate", "Default *Office admin_net admin_corp >> " + corp,
+         stored + "Office | applied=admin_corp[] | admin=admin_corp"},
     });
-
-    // Activating one of the user's own profiles forgets it.
-    EXPECT_EQ(ShowPageAsUser("Office activate"),
-              "rows: Default Office *admin_corp\nOffice: rename=1 delete=1 activate=1\n"
-              "after: Default *Office admin_corp apply=0\n");
-    EXPECT_EQ(StoredLine("admin profile"), "");
-    EXPECT_EQ(ShowPageAsUser(""), "rows: Default *Office admin_corp\n");
+    PlayAll("Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply"
+            " | focus=list", {});
 }
 
 TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 {
     store_.StoreProfiles({"Default", "admin_net"});
-    EXPECT_EQ(ShowPageAsUser("admin_net activate", "win98"),
-              "rows: *Default admin_net\nadmin_net: rename=1 delete=1 activate=1\n"
-              "after: Default *admin_net apply=0\n");
-    EXPECT_EQ(StoredLine("selection"), "admin_net");
-    EXPECT_EQ(StoredLine("admin profile"), "");
+    ExpectAsUser("win98", {{"admin_net: activate",
+                            "*Default admin_net >> row=1 admin_net | off: apply | focus=list >> "
+                            "rows: Default *admin_net | row=1 admin_net | off: delete activate apply | focus=list",
+                            "own=Default admin_net | prov= | sel=admin_net | applied=admin_net[] | admin="}});
 }
 
-// --- Storing and committing --------------------------------------------------
-
-TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
+// Apply commits once until a page records a change; leaving the page stores
+// the current profile, and OK never applies one that is not in effect.
+TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
 {
-    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND) {
+    store_.StoreProfiles({"Default", "Office"});
+    RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
         // Nothing to write: the card does not associate again.
         AppliedProfile before, after;
         ReadAppliedProfile(OpenStore(), before);
@@ -499,39 +359,31 @@ TEST_F(ConfigPage, ApplyCommitsOnceUntilAPageRecordsAChange)
         user::PressApply(window);
         ReadAppliedProfile(OpenStore(), after);
         EXPECT_EQ(after.generation, before.generation);
-        sheet.GetConfigPage().ClearCommitGuard();
-
-        CAdapterConfig* current = GetCurrentProfile();
-        current->SetNetworkName("First");
-        sheet.EnableApply(TRUE);
-        user::PressApply(window);
-        EXPECT_EQ(StoredLine("in effect"), "Default[First]");
-
-        current->SetNetworkName("Second");
-        sheet.EnableApply(TRUE);
-        user::PressApply(window);
-        EXPECT_EQ(StoredLine("own"), "Default[Second]");
-        EXPECT_EQ(StoredLine("in effect"), "Default[First]");
-
-        sheet.GetConfigPage().ClearCommitGuard();
-        user::PressOk(window);
-    });
-    EXPECT_EQ(StoredLine("in effect"), "Default[Second]");
-}
-
-TEST_F(ConfigPage, LeavingThePageStoresAndOkNeverAppliesAProfileNotInEffect)
-{
-    store_.StoreProfiles({"Default", "Office"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        user::ChooseRow(page, kList, 1);
-        GetCurrentProfile()->SetNetworkName("Lab");
-        user::SwitchPage(window, 0);
-        EXPECT_EQ(StoredLine("own"), "Default Office[Lab]");
+        // The current profile's network name, whether the guard is cleared
+        // first, and then Apply, or leaving the page when the row is chosen.
+        const std::tuple<const char*, bool, int, std::string> rows[] = {
+            {"First", true, -1, "own=Default[First] Office | prov= | sel=Default | applied=Default[First] | admin="},
+            {"Second", false, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[First] | admin="},
+            {"Second", true, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[Second] | admin="},
+            {"Lab", true, 1,
+             "own=Default[Second] Office[Lab] | prov= | sel=Default | applied=Default[Second] | admin="},
+        };
+        for (const auto& [ssid, clearGuard, row, stored] : rows) {
+            if (clearGuard)
+                sheet.GetConfigPage().ClearCommitGuard();
+            if (row >= 0)
+                user::ChooseRow(page, kList, row);
+            GetCurrentProfile()->SetNetworkName(ssid);
+            sheet.EnableApply(TRUE);
+            row >= 0 ? user::SwitchPage(window, 0) : user::PressApply(window);
+            EXPECT_EQ(StoredState(), stored) << ssid;
+        }
         GetCurrentProfile()->SetNetworkName("Lab2");
+        sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredLine("own"), "Default Office[Lab2]");
-    EXPECT_EQ(StoredLine("in effect"), "Default[]");
+    EXPECT_EQ(StoredState(),
+              "own=Default[Second] Office[Lab2] | prov= | sel=Default | applied=Default[Second] | admin=");
 }
 
 TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
@@ -542,7 +394,7 @@ TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
         user::ChooseRow(page, kList, 1);
         user::PressOk(window);
     });
-    EXPECT_EQ(SetMembers("Campus"), std::vector<std::string>{"Campus_a"});
+    EXPECT_EQ(SetMembers("Campus"), "Campus: Campus_a");
 }
 
 }  // namespace

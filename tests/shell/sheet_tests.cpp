@@ -1,101 +1,109 @@
 // The main property sheet, built in this process as the applet builds it.
 // The test prefix reports Windows XP.
 #include <windows.h>
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <tuple>
 
-#include "driver/80211api.h"
-#include "framework/framework.h"
 #include "profiles/current_profile.h"
-#include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
-#include "support/child.h"
+#include "support/applet_entry.h"
+#include "support/claim_holder.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/user.h"
+#include "support/window_watcher.h"
 
 namespace {
 
 const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const char kOtherUser[] = "This Application is Currently Being Used By Another User.\nPlease Try Again Later.";
+const std::string kAllPages = "Status Configuration Security Power About (5) | config 1 about 4";
+const std::string kZeroConfigPages = "Status Power About (3) | config -1 about 2";
 
-std::vector<std::string> Tabs(HWND sheet)
+// The tabs and where the sheet keeps its pages; the current page, the Apply
+// button and, when on, the zero-configuration mode of sheet and Power page.
+std::string View(CWiFiPropSheet& sheet, HWND window)
 {
-    std::vector<std::string> tabs;
-    for (int i = 0; i < user::PageCount(sheet); ++i)
-        tabs.push_back(user::PageCaption(sheet, i));
-    return tabs;
+    HWND apply = GetDlgItem(window, CPropertySheet::kApplyButtonId);
+    std::string modes = std::to_string(sheet.StartedInWirelessZeroConfigMode()) + " " +
+                        std::to_string(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
+    return user::Tabs(window) + " (" + std::to_string(sheet.GetPageCount()) + ") | config " +
+           std::to_string(sheet.GetPageIndex(&sheet.GetConfigPage())) + " about " +
+           std::to_string(sheet.GetPageIndex(&sheet.GetAboutPage())) + " | on " +
+           user::PageCaption(window, user::CurrentPageIndex(window)) + " | apply " +
+           (!apply ? "none" : IsWindowEnabled(apply) ? "on" : "off") +
+           (modes == "0 0" ? "" : " | zero-config " + modes);
 }
 
-const std::vector<std::string> kAllPages = {"Status", "Configuration", "Security", "Power", "About"};
-const std::vector<std::string> kZeroConfigPages = {"Status", "Power", "About"};
-
-// Runs a freshly built sheet and hands its window to `step`, which must
-// close it. The sheet deletes itself.
-void RunSheet(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0)
-{
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(startPage);
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(*sheet, window); });
-    sheet->DoModal();
-}
+struct ObservedSheet : CWiFiPropSheet {
+    explicit ObservedSheet(bool& deleted) : deleted(deleted) {}
+    ~ObservedSheet() override { deleted = true; }
+    bool& deleted;
+};
 
 class Sheet : public testing::Test {
 protected:
+    // Runs the sheet modally; `step` gets its window and must close it.
+    void Run(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0,
+             CWiFiPropSheet* sheet = new CWiFiPropSheet)
+    {
+        sheet->SetStartPage(startPage);
+        ModalWindows modal;
+        modal.Then([&](HWND window) { step(*sheet, window); });
+        sheet->DoModal();
+    }
+
     IsolatedStore store_;
 };
 
-TEST_F(Sheet, ShowsTheFivePagesUnderTheProductTitleWithItsIcon)
+// A sheet's life: it opens as the service and the adapter leave it, holds
+// the claim while open, and on closing deletes itself and lets the claim go.
+TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
 {
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(user::WindowText(window), kTitle);
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_EQ(sheet.GetPageCount(), 5);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetConfigPage()), 1);
-        EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
-        EXPECT_NE(GetDlgItem(window, CPropertySheet::kApplyButtonId), nullptr);
-        user::PressCancel(window);
-    });
+    // The zero-configuration service's answer, start page, OK (else Cancel), what the user sees.
+    const std::tuple<DWORD, UINT, bool, std::string> rows[] = {
+        {0, 0, true, kAllPages + " | on Status | apply off"},
+        {0, 3, false, kAllPages + " | on Power | apply off"},
+        {1, 0, false, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+        {DWORD(-1), 0, true, kZeroConfigPages + " | on Status | apply off | zero-config 1 1"},
+    };
+    store_.SetMultipleConfigNames({"Campus", "Lab"});
+    for (const auto& [service, startPage, ok, expected] : rows) {
+        store_.SetSimulation("WirelessZeroConfig", service);
+        SetCurrentProfile(nullptr);
+        bool deleted = false;
+        std::string seen;
+        Run([&](CWiFiPropSheet& sheet, HWND window) {
+            bool icon = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0);
+            CAdapterConfig* current = GetCurrentProfile();
+            seen = user::WindowText(window) + (icon ? " (icon) | " : " | ") + View(sheet, window) + " | " +
+                   NameOf(current) + (current == TheAdapter()->GetCurrentConfiguration() ? " (adapter's) |" : " |");
+            for (const std::string& name : sheet.GetMultipleConfigNames())
+                seen += " " + name;
+            seen += " | deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
+            ok ? user::PressOk(window) : user::PressCancel(window);
+        }, startPage, new ObservedSheet(deleted));
+        seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
+        EXPECT_EQ(seen, kTitle + (" (icon) | " + expected) +
+                            " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1");
+    }
 }
 
-TEST_F(Sheet, OpensOnItsStartPage)
+TEST_F(Sheet, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(user::CurrentPageIndex(window), 3);
-        EXPECT_EQ(user::PageCaption(window, 3), "Power");
-        user::PressCancel(window);
-    }, 3);
-}
-
-TEST_F(Sheet, EnableApplySwitchesTheApplyButtonBothWays)
-{
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
+    Run([](CWiFiPropSheet& sheet, HWND window) {
         EXPECT_EQ(sheet.EnableApply(TRUE), TRUE);
-        EXPECT_TRUE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
+        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply on");
         EXPECT_EQ(sheet.EnableApply(FALSE), TRUE);
-        EXPECT_FALSE(user::IsEnabled(window, CPropertySheet::kApplyButtonId));
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, ZeroConfigModeDropsConfigurationAndSecurityAndComesBackInOrder)
-{
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
+        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply off");
         user::SwitchPage(window, 2);
         sheet.SetWirelessZeroConfigMode(TRUE);
-        EXPECT_EQ(Tabs(window), kZeroConfigPages);
-        EXPECT_EQ(sheet.GetPageCount(), 3);
         EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-
+        EXPECT_EQ(View(sheet, window).substr(0, kZeroConfigPages.size()), kZeroConfigPages);
         sheet.SetWirelessZeroConfigMode(FALSE);
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetConfigPage()), 1);
-        EXPECT_EQ(sheet.GetPageIndex(&sheet.GetAboutPage()), 4);
-
+        EXPECT_EQ(View(sheet, window).substr(0, kAllPages.size()), kAllPages);
         // The pages made again work: they can be shown.
         user::SwitchPage(window, 2);
         EXPECT_EQ(user::CurrentPage(window), sheet.GetEncryptPage().m_hWnd);
@@ -103,210 +111,74 @@ TEST_F(Sheet, ZeroConfigModeDropsConfigurationAndSecurityAndComesBackInOrder)
     });
 }
 
-TEST_F(Sheet, StartsInZeroConfigModeWhileTheServiceManagesTheCard)
-{
-    for (DWORD answer : {DWORD(1), DWORD(-1)}) {
-        store_.SetSimulation("WirelessZeroConfig", answer);
-        RunSheet([answer](CWiFiPropSheet& sheet, HWND window) {
-            EXPECT_EQ(Tabs(window), kZeroConfigPages) << "service answer " << static_cast<int>(answer);
-            EXPECT_TRUE(sheet.StartedInWirelessZeroConfigMode());
-            EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-            user::PressCancel(window);
-        });
-    }
-    store_.SetSimulation("WirelessZeroConfig", 0);
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(Tabs(window), kAllPages);
-        EXPECT_FALSE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, MakesTheAdaptersCurrentConfigurationTheCurrentProfile)
-{
-    SetCurrentProfile(nullptr);
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        CAdapterConfig* current = GetCurrentProfile();
-        ASSERT_NE(current, nullptr);
-        EXPECT_EQ(NameOf(current), "Default");
-        EXPECT_EQ(current, TheAdapter()->GetCurrentConfiguration());
-        user::PressCancel(window);
-    });
-}
-
-TEST_F(Sheet, CopiesTheMultipleConfigurationNames)
-{
-    store_.SetMultipleConfigNames({"Campus", "Lab"});
-    RunSheet([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(sheet.GetMultipleConfigNames(), (std::vector<std::string>{"Campus", "Lab"}));
-        user::PressCancel(window);
-    });
-}
-
-class ObservedSheet : public CWiFiPropSheet {
-public:
-    explicit ObservedSheet(bool& deleted) : deleted_(deleted) {}
-    ~ObservedSheet() override { deleted_ = true; }
-
-private:
-    bool& deleted_;
-};
-
-TEST_F(Sheet, DeletesItselfWhenItsWindowIsDestroyed)
-{
-    for (bool ok : {true, false}) {
-        bool deleted = false;
-        ObservedSheet* sheet = new ObservedSheet(deleted);
-        ModalWindows modal;
-        modal.Then([&](HWND window) {
-            EXPECT_FALSE(deleted);
-            ok ? user::PressOk(window) : user::PressCancel(window);
-        });
-        sheet->DoModal();
-        EXPECT_TRUE(deleted);
-    }
-}
-
-// --- The single-user rule on Windows XP -----------------------------------
-
-// Holds the card's configuration claim, as another user's session would,
-// until told to let go.
-ChildScenario holdClaim("hold_claim", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    SetEvent(SharedEvent("claim-held"));
-    WaitForSingleObject(SharedEvent("release-claim"), 60000);
-    adapters.ClearMultipleConfig();
-    return claimed ? 0 : 3;
-});
-
-// Answers whether this process could take the claim.
-ChildScenario tryClaim("try_claim", [](const std::string&) {
-    PAvailableAdapters adapters;
-    int claimed = adapters.CheckMultipleConfig();
-    adapters.ClearMultipleConfig();
-    return claimed ? 1 : 0;
-});
-
-class OtherSession {
-public:
-    OtherSession() : held_(SharedEvent("claim-held")), release_(SharedEvent("release-claim")), child_("hold_claim")
-    {
-        ResetEvent(release_);
-        EXPECT_EQ(WaitForSingleObject(held_, 30000), WAIT_OBJECT_0);
-    }
-    ~OtherSession()
-    {
-        SetEvent(release_);
-        EXPECT_EQ(child_.Finish().exitCode, 0u);
-        ResetEvent(held_);
-        CloseHandle(held_);
-        CloseHandle(release_);
-    }
-
-private:
-    HANDLE held_;
-    HANDLE release_;
-    ChildProcess child_;
-};
-
 TEST_F(Sheet, AnotherSessionsClaimStopsTheSheetWithAMessage)
 {
-    OtherSession other;
+    ClaimHeldElsewhere other;
     MessageBoxes boxes;
     boxes.Expect(kOtherUser);
     ProcessExits exits;
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    EXPECT_EQ(exits.Codes(), std::vector<UINT>{1});
+    CWiFiPropSheet sheet;
     ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].caption, kTitle);
-    EXPECT_EQ(boxes.Shown()[0].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(sheet->GetPageCount(), 0);
-    delete sheet;
+    EXPECT_EQ(boxes.Shown()[0].caption + (boxes.Shown()[0].type == MB_OK ? " | OK" : " | other buttons") +
+                  " | pages " + std::to_string(sheet.GetPageCount()), kTitle + std::string(" | OK | pages 0"));
+    EXPECT_EQ(exits.Codes(), std::vector<UINT>{1});
 }
 
-TEST_F(Sheet, TheTrayCompanionsWindowLetsTheSheetOpenDespiteTheClaim)
-{
-    OtherSession other;
-    HWND tray = CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(tray, nullptr);
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(Tabs(window), kAllPages);
-        user::PressCancel(window);
-    });
-    DestroyWindow(tray);
-}
-
-TEST_F(Sheet, HoldsTheClaimWhileItLivesAndReleasesItAfterwards)
-{
-    RunSheet([](CWiFiPropSheet&, HWND window) {
-        EXPECT_EQ(RunChild("try_claim").exitCode, 0u);
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(RunChild("try_claim").exitCode, 1u);
-}
-
-// Opens the sheet as the applet does, with no test seams but the message
-// boxes: the process really ends when the rule stops it.
-ChildScenario openSheet("open_sheet", [](const std::string&) {
+// Opens the sheet with no test seams but the message boxes, so the process
+// really ends when the rule stops it: as the applet builds it, or ("applet")
+// through the real applet, whose own box a second thread meets as a user
+// would: its text is printed and OK pressed. With "own claim" the child takes
+// the claim first and keeps it until told.
+ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     PrintMessageBoxesInChild();
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    std::printf("pages %d\n", sheet->GetPageCount());
-    delete sheet;
+    auto open = [] {
+        CWiFiPropSheet* sheet = new CWiFiPropSheet;
+        std::printf("pages %d\n", sheet->GetPageCount());
+        delete sheet;
+        return 0;
+    };
+    if (argument == "own claim")
+        return HoldClaimUntilReleased(open);
+    if (argument == "tray")
+        CreateWindowA("STATIC", "SystrayApp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    if (argument != "applet")
+        return open();
+    APPLET_PROC cplApplet = LoadAppletEntry();
+    WindowWatcher watcher(kTitle, [](HWND box) {
+        std::printf("box: %s\n", user::Text(box, 0xFFFF).c_str());
+        std::fflush(stdout);
+        SendMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    if (cplApplet && cplApplet(nullptr, CPL_INIT, 0, 0))
+        cplApplet(nullptr, CPL_DBLCLK, 0, 0);
     return 0;
 });
 
-TEST_F(Sheet, TheRuleEndsTheHostProcessWithCodeOne)
+TEST_F(Sheet, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns)
 {
-    OtherSession other;
-    ChildResult result = RunChild("open_sheet");
-    EXPECT_EQ(result.exitCode, 1u);
-    EXPECT_EQ(result.output, std::string("message box: ") + kTitle + ": " + kOtherUser + "\n");
-}
-
-// On Windows 2000: takes the claim itself, builds and deletes a sheet, and
-// keeps the claim until told: the sheet neither checks nor releases it.
-ChildScenario claimThenSheet("claim_then_sheet", [](const std::string&) {
-    PrintMessageBoxesInChild();
-    PAvailableAdapters adapters;
-    if (!adapters.CheckMultipleConfig())
-        return 3;
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    std::printf("pages %d\n", sheet->GetPageCount());
-    std::fflush(stdout);
-    delete sheet;
-    SetEvent(SharedEvent("claim-held"));
-    WaitForSingleObject(SharedEvent("release-claim"), 60000);
-    return 0;
-});
-
-TEST_F(Sheet, Windows2000NeitherChecksNorReleasesTheClaim)
-{
-    {
-        OtherSession other;
-        ChildOptions windows2000;
-        windows2000.windowsVersion = "win2k";
-        ChildResult result = RunChild("open_sheet", windows2000);
-        EXPECT_EQ(result.exitCode, 0u);
-        EXPECT_EQ(result.output, "pages 5\n");
+    const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
+        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kTitle + ": " + kOtherUser + "\n"},
+        {"Windows XP, the Control Panel", "", "applet", std::string("exit 1 | box: ") + kOtherUser + "\n"},
+        {"Windows XP, tray companion", "", "tray", "exit 0 | pages 5\n"},
+        {"Windows 2000", "win2k", "", "exit 0 | pages 5\n"},
+    };
+    ClaimHeldElsewhere other;
+    // One child per row: the rule ends its process, and Wine fixes the
+    // version a process sees when it starts.
+    std::string expected, seen;
+    for (const auto& [name, windowsVersion, argument, output] : rows) {
+        expected += std::string(name) + ": " + output;
+        seen += std::string(name) + ": " + Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument)));
     }
+    EXPECT_EQ(seen, expected);
+}
 
-    HANDLE held = SharedEvent("claim-held");
-    HANDLE release = SharedEvent("release-claim");
-    ResetEvent(held);
-    ResetEvent(release);
-    ChildOptions windows2000;
-    windows2000.windowsVersion = "win2k";
-    ChildProcess child("claim_then_sheet", windows2000);
-    ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
-    EXPECT_EQ(RunChild("try_claim").exitCode, 0u);
-    SetEvent(release);
-    ChildResult result = child.Finish();
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(result.output, "pages 5\n");
-    ResetEvent(held);
-    CloseHandle(held);
-    CloseHandle(release);
+// On Windows 2000 the sheet neither checks nor releases the claim.
+TEST_F(Sheet, OnWindows2000ADeletedSheetLeavesItsProcesssClaimAlone)
+{
+    ClaimHeldElsewhere windows2000("open_sheet", UnderVersion("win2k", "own claim"));
+    EXPECT_FALSE(AnotherProcessCouldClaim());
+    EXPECT_EQ(Outcome(windows2000.Release()), "exit 0 | pages 5\n");
 }
 
 }  // namespace

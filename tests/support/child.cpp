@@ -283,3 +283,36 @@ bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode)
     std::fflush(stdout);
     return true;
 }
+
+ChildOptions UnderVersion(const std::string& windowsVersion, const std::string& argument, bool asNonAdministrator)
+{
+    ChildOptions options;
+    options.windowsVersion = windowsVersion;
+    options.argument = argument;
+    options.asNonAdministrator = asNonAdministrator;
+    return options;
+}
+
+std::string Outcome(const ChildResult& result)
+{
+    return "exit " + std::to_string(result.exitCode) + " | " + result.output;
+}
+
+ChildResult RunChildForRows(const std::string& scenario, const std::vector<std::string>& rows, ChildOptions options)
+{
+    options.argument.clear();
+    for (const std::string& row : rows)
+        options.argument += (options.argument.empty() ? "" : ";") + row;
+    return RunChild(scenario, options);
+}
+
+int PrintEachRow(const std::string& rows, std::function<std::string(const std::string& row)> row)
+{
+    for (size_t start = 0; start <= rows.size();) {
+        size_t end = std::min(rows.find(';', start), rows.size());
+        std::printf("%s\n", row(rows.substr(start, end - start)).c_str());
+        std::fflush(stdout);
+        start = end + 1;
+    }
+    return 0;
+}

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,3 +73,16 @@ void PrintMessageBoxesInChild();
 
 // Called by main: runs the scenario when the command line names one.
 bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode);
+
+// Options for a child that sees this Windows version ("": the prefix's own).
+ChildOptions UnderVersion(const std::string& windowsVersion, const std::string& argument = std::string(),
+                          bool asNonAdministrator = false);
+// How a child ended, as one string: "exit <code> | <output>".
+std::string Outcome(const ChildResult& result);
+
+// One child for a whole table: the scenario gets the rows joined by ";" and
+// prints a line for each through PrintEachRow.
+ChildResult RunChildForRows(const std::string& scenario, const std::vector<std::string>& rows,
+                            ChildOptions options = {});
+// In such a scenario: prints what `row` answers for each row, a line each.
+int PrintEachRow(const std::string& rows, std::function<std::string(const std::string& row)> row);

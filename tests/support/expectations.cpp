@@ -116,3 +116,52 @@ ProcessExits::~ProcessExits()
 {
     SetExitHook(FailUnexpectedExit);
 }
+
+MessageBoxLog::MessageBoxLog(std::vector<int> answers, std::function<void()> during)
+    : answers_(answers.begin(), answers.end())
+{
+    SetMessageBoxHook([this, during](HWND, const std::string& text, const std::string& caption, UINT type) {
+        shown_.push_back({text, caption, type});
+        if (during)
+            during();
+        if (answers_.empty())
+            return IDOK;
+        int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
+}
+
+MessageBoxLog::~MessageBoxLog()
+{
+    SetMessageBoxHook(FailUnexpectedMessageBox);
+}
+
+std::string MessageBoxLog::Text(const std::string& usualCaption) const
+{
+    std::string text;
+    for (const ShownMessageBox& box : shown_) {
+        text += "box: " + box.text;
+        switch (box.type & MB_TYPEMASK) {
+        case MB_OK:
+            break;
+        case MB_OKCANCEL:
+            text += " [ok/cancel]";
+            break;
+        case MB_YESNO:
+            text += " [yes/no]";
+            break;
+        case MB_YESNOCANCEL:
+            text += " [yes/no/cancel]";
+            break;
+        default:
+            text += " [buttons " + std::to_string(box.type & MB_TYPEMASK) + "]";
+        }
+        if (box.type & ~MB_TYPEMASK)
+            text += " [style " + std::to_string(box.type & ~MB_TYPEMASK) + "]";
+        if (box.caption != usualCaption)
+            text += " [" + box.caption + "]";
+        text += " | ";
+    }
+    return text;
+}

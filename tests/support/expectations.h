@@ -71,3 +71,20 @@ void CloseModal(HWND window);
 // Installed by the test runner: unexpected boxes, modal windows and process
 // ends fail the running test.
 void InstallUnexpectedHandlers();
+
+// Records every message box and answers them in turn from `answers`, then
+// with OK; `during` runs while each is up. For tables that compare the boxes
+// shown as part of one string, where MessageBoxes would need each text twice.
+class MessageBoxLog {
+public:
+    explicit MessageBoxLog(std::vector<int> answers = {}, std::function<void()> during = nullptr);
+    ~MessageBoxLog();
+    const std::vector<ShownMessageBox>& Shown() const { return shown_; }
+    // "box: <text> | " for each box in order, with " [<buttons>]" when they
+    // are not OK alone and " [<caption>]" when it is not `usualCaption`.
+    std::string Text(const std::string& usualCaption) const;
+
+private:
+    std::deque<int> answers_;
+    std::vector<ShownMessageBox> shown_;
+};

@@ -189,3 +189,57 @@ bool HasFocus(HWND dialog, int id)
 }
 
 }  // namespace user
+
+namespace user {
+
+std::vector<std::string> Items(HWND dialog, int id)
+{
+    std::vector<std::string> items;
+    HWND combo = GetDlgItem(dialog, id);
+    for (LRESULT i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
+        std::string text(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) + 1, '\0');
+        text.resize(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0])));
+        items.push_back(text);
+    }
+    return items;
+}
+
+std::string Rows(HWND dialog, int id)
+{
+    std::string rows;
+    for (int row = 0; row < RowCount(dialog, id); ++row) {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        SendDlgItemMessageA(dialog, id, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        rows += std::string(row ? " " : "") + (item.iImage >= 0 ? "*" : "") + RowText(dialog, id, row);
+    }
+    return rows;
+}
+
+int RowOf(HWND dialog, int id, const std::string& text)
+{
+    for (int row = 0; row < RowCount(dialog, id); ++row) {
+        if (RowText(dialog, id, row) == text)
+            return row;
+    }
+    ADD_FAILURE() << "no row " << text;
+    return -1;
+}
+
+}  // namespace user
+
+std::string user::Tabs(HWND sheet)
+{
+    std::string tabs;
+    for (int i = 0; i < PageCount(sheet); ++i)
+        tabs += (i ? " " : "") + PageCaption(sheet, i);
+    return tabs;
+}
+
+std::string user::EditSelection(HWND dialog, int id)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Control(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
+}

@@ -48,3 +48,25 @@ std::string RowText(HWND dialog, int id, int row);
 bool HasFocus(HWND dialog, int id);
 
 }  // namespace user
+
+#include <vector>
+
+namespace user {
+
+// The items of a combo box, in order.
+std::vector<std::string> Items(HWND dialog, int id);
+// A list view's rows, separated by blanks, each that shows an icon marked "*".
+std::string Rows(HWND dialog, int id);
+// The row with this text; -1 (with a test failure) when there is none.
+int RowOf(HWND dialog, int id, const std::string& text);
+// An edit's selection, "<start>-<end>".
+std::string EditSelection(HWND dialog, int id);
+
+}  // namespace user
+
+namespace user {
+
+// A property sheet's tab captions, in order, separated by blanks.
+std::string Tabs(HWND sheet);
+
+}  // namespace user
