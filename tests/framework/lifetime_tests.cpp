@@ -40,15 +40,6 @@ public:
 };
 int SelfDeletingDialog::ended = 0;
 
-// Refuses every top-level dialog window, as when the system is out of
-// window resources.
-LRESULT CALLBACK RefuseTopLevelDialogs(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND && !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD))
-        return 1;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 HWND MakeListView(HWND parent, DWORD style)
 {
     return CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | style, 0, 0, 100, 100, parent, nullptr,
@@ -89,9 +80,10 @@ TEST_F(Lifetimes, PagesAndSheetsForgetEachOtherWhicheverEndsFirst)
 TEST_F(Lifetimes, AWindowThatCannotBeMadeEndsItsObjectAsItsWindowWould)
 {
     SelfDeletingSheet::ended = SelfDeletingDialog::ended = 0;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseTopLevelDialogs, nullptr, GetCurrentThreadId());
-    (new SelfDeletingSheet)->DoModal();
-    UnhookWindowsHookEx(hook);
+    {
+        RefusedWindows refused;
+        (new SelfDeletingSheet)->DoModal();
+    }
     EXPECT_EQ(SelfDeletingSheet::ended, 1);
     EXPECT_EQ((new SelfDeletingDialog(IDD_FW_MISSING))->DoModal(), -1);
     EXPECT_EQ(SelfDeletingDialog::ended, 1);

@@ -91,6 +91,17 @@ TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
     }
 }
 
+TEST_F(Sheet, ASheetThatCannotOpenStillEndsAndLetsTheClaimGo)
+{
+    bool deleted = false;
+    {
+        RefusedWindows refused;
+        (new ObservedSheet(deleted))->DoModal();
+    }
+    EXPECT_EQ("deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim()),
+              "deleted 1 free 1");
+}
+
 TEST_F(Sheet, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
     Run([](CWiFiPropSheet& sheet, HWND window) {

@@ -165,3 +165,31 @@ std::string MessageBoxLog::Text(const std::string& usualCaption) const
     }
     return text;
 }
+
+namespace {
+
+thread_local std::string refusedTitle;
+
+LRESULT CALLBACK RefuseWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        bool titled = HIWORD(create->lpszName) && refusedTitle == create->lpszName;
+        if (!(create->style & WS_CHILD) && (refusedTitle.empty() || titled))
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+RefusedWindows::RefusedWindows(const std::string& title)
+    : hook_(SetWindowsHookExA(WH_CBT, RefuseWindow, nullptr, GetCurrentThreadId()))
+{
+    refusedTitle = title;
+}
+
+RefusedWindows::~RefusedWindows()
+{
+    UnhookWindowsHookEx(hook_);
+}

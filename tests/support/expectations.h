@@ -88,3 +88,15 @@ private:
     std::deque<int> answers_;
     std::vector<ShownMessageBox> shown_;
 };
+
+// While it lives, this thread cannot create top-level windows (those with
+// the title, or all when it is empty), as when the system is out of window
+// resources.
+class RefusedWindows {
+public:
+    explicit RefusedWindows(const std::string& title = std::string());
+    ~RefusedWindows();
+
+private:
+    HHOOK hook_;
+};
