@@ -14,80 +14,21 @@
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
+#include "support/profile_settings.h"
 
 namespace {
 
-// Every setting set to a value other than its default.
-void SetEverything(CAdapterConfig& p)
-{
-    ASSERT_TRUE(p.SetNetworkType(0) && p.SetNetworkName("Harbour") && p.SetNetworkName2("Harbour-2") &&
-                p.SetNetworkName3("Harbour-3") && p.SetWirelessMode(14) && p.SetAdHocStartBand(3));
-    ASSERT_TRUE(p.SetEnableSecurity(TRUE) && p.SetEapSelection(7) && p.SetWpa(TRUE) && p.SetDynamicSecurity(TRUE) &&
-                p.SetLeapEnabled(TRUE) && p.SetWepEncryptType(1));
-    ASSERT_TRUE(p.SetSharedKey1("3237353134", 0) && p.SetSharedKey2("00112233445566778899AABBCC", 1) &&
-                p.SetSharedKey3("0123456789ABCDEF0123456789ABCDEF", 2) && p.SetSharedKey4("FFEEDDCCBB", 3) &&
-                p.SetDefaultKey(3) && p.SetPassphrase("correct horse battery", 21, FALSE));
-    ASSERT_TRUE(p.SetLeapUserName("leap.user") && p.SetLeapUserPasswd("leap-secret", 11) &&
-                p.SetCertificate("A1B2C3D4E5F60718293A4B5C6D7E8F9012345678") &&
-                p.SetCA("00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF") && p.SetDomainName("corp.example") &&
-                p.SetLoginName("alice") && p.SetAdvancedUserName("alice.peap"));
-    ASSERT_TRUE(p.SetAdvancedPassword("peap-secret", 11) &&
-                p.SetAdvancedCertificate("99887766554433221100FFEEDDCCBBAA99887766") && p.SetTransmitPower(3) &&
-                p.SetPowerSaving(2));
-}
-
-// The settings one "name=value" line each, to compare whole profiles.
-std::string Describe(const CAdapterConfig& p)
-{
-    std::string s, all;
-    auto add = [&](const char* name, const std::string& value) { all += std::string(name) + "=" + value + "\n"; };
-    auto number = [](DWORD value) { return std::to_string(value); };
-    add("name", p.GetName(s));
-    add("type", number(p.GetNetworkType()));
-    add("ssid1", p.GetNetworkName(s));
-    add("ssid2", p.GetNetworkName2(s));
-    add("ssid3", p.GetNetworkName3(s));
-    add("mode", number(p.GetWirelessMode()));
-    add("band", number(p.GetAdHocStartBand()));
-    add("security", number(p.GetEnableSecurity()));
-    add("eap", number(p.GetEapSelection()));
-    add("wpa", number(p.GetWpa()));
-    add("dynamic", number(p.GetDynamicSecurity()));
-    add("leap", number(p.GetLeapEnabled()));
-    add("format", number(p.GetWepEncryptType()));
-    std::string k1, k2, k3, k4;
-    add("keys", p.GetSharedKey1(k1) + " " + p.GetSharedKey2(k2) + " " + p.GetSharedKey3(k3) + " " +
-                    p.GetSharedKey4(k4));
-    add("lengths", number(p.GetSharedKey1Length()) + " " + number(p.GetSharedKey2Length()) + " " +
-                       number(p.GetSharedKey3Length()) + " " + number(p.GetSharedKey4Length()));
-    add("default", number(p.GetDefaultKey()));
-    add("hex", number(p.GetHexEntryPp()));
-    add("pp", p.GetPassphrase(s, p.GetHexEntryPp()));
-    add("pplen", number(p.GetPassphraseLength()));
-    add("leapuser", p.GetLeapUserName(s));
-    add("leappw", p.GetLeapUserPasswd(s));
-    add("cert", p.GetCertificate(s));
-    add("ca", p.GetCA(s));
-    add("domain", p.GetDomainName(s));
-    add("login", p.GetLoginName(s));
-    add("advuser", p.GetAdvancedUserName(s));
-    add("advpw", p.GetAdvancedPassword(s));
-    add("advcert", p.GetAdvancedCertificate(s));
-    add("txpower", number(p.GetTransmitPower()));
-    add("saving", number(p.GetPowerSaving()));
-    return all;
-}
-
-// The lines of a description whose names are `names`, in its order.
-std::string Pick(const std::string& description, const std::vector<std::string>& names)
-{
-    std::string picked, lines = "\n" + description;
-    for (const std::string& name : names) {
-        size_t at = lines.find("\n" + name + "=");
-        picked += at == std::string::npos ? name + " missing\n" : lines.substr(at + 1, lines.find('\n', at + 1) - at);
-    }
-    return picked;
-}
+// Every setting but the name at a value other than its default.
+const std::string kEverySetting =
+    "type=0\nssid1=Harbour\nssid2=Harbour-2\nssid3=Harbour-3\nmode=14\nband=3\nsecurity=1\neap=7\nwpa=1\n"
+    "dynamic=1\nleap=1\nformat=1\nkey1=3237353134/0\nkey2=00112233445566778899AABBCC/1\n"
+    "key3=0123456789ABCDEF0123456789ABCDEF/2\nkey4=FFEEDDCCBB/3\ndefault=3\npp=correct horse battery/21\n"
+    "leapuser=leap.user\nleappw=leap-secret\ncert=A1B2C3D4E5F60718293A4B5C6D7E8F9012345678\n"
+    "ca=00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF\ndomain=corp.example\nlogin=alice\nadvuser=alice.peap\n"
+    "advpw=peap-secret\nadvcert=99887766554433221100FFEEDDCCBBAA99887766\ntxpower=3\nsaving=2\n";
+// The two whole profiles that save-forever stores in turn.
+const std::string kEven = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase/16\ntxpower=2\nsaving=2\n";
+const std::string kOdd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase/15\ntxpower=1\nsaving=1\n";
 
 // What another process does with a stored profile; the argument is "<verb> <name>".
 // 2 when it finds no such profile.
@@ -97,30 +38,20 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
     if (!profile)
         return 2;
     if (verb == "describe")
-        std::printf("%s", Describe(*profile).c_str());
+        std::printf("%s", DescribeProfile(*profile).c_str());
     if (verb == "delete")
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
-    if (verb == "store") {  // a second program changes the network name and power
-        profile->SetNetworkName("FromElsewhere");
-        profile->SetTransmitPower(4);
-        return profile->Save() ? 0 : 1;
-    }
+    if (verb == "store")  // a second program changes the network name and power
+        return SetProfile(*profile, "ssid1=FromElsewhere\ntxpower=4").empty() && profile->Save() ? 0 : 1;
     if (verb == "use") {  // as a user without administrator rights may
         profile->SetTransmitPower(4);
         std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
                     TheAdapter()->SetCurrentConfiguration(profile), TheAdapter()->DeleteConfiguration(profile),
                     profile->ApplyTemporarily());
     }
-    // Saves one of two whole profiles after the other, until killed.
-    for (int round = 0; verb == "save-forever"; ++round) {
+    for (int round = 0; verb == "save-forever"; ++round) {  // until killed
         SetEvent(SharedEvent("saving"));
-        bool odd = round % 2 != 0;
-        profile->SetNetworkName(odd ? "Odd" : "Even");
-        profile->SetNetworkName2(odd ? "Odd-2" : "Even-2");
-        profile->SetWirelessMode(odd ? 1 : 4);
-        profile->SetPassphrase(odd ? "odd pass phrase" : "even pass phrase", odd ? 15 : 16, FALSE);
-        profile->SetTransmitPower(odd ? 1 : 2);
-        profile->SetPowerSaving(odd ? 1 : 2);
+        SetProfile(*profile, round % 2 ? kOdd : kEven);
         profile->Save();
     }
     return 0;
@@ -139,10 +70,7 @@ protected:
 
     static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)
     {
-        ChildOptions options;
-        options.argument = verb + " " + name;
-        options.asNonAdministrator = !administrator;
-        return RunChild("elsewhere", options);
+        return RunChild("elsewhere", UnderVersion("", verb + " " + name, !administrator));
     }
     static std::string DescribeInNewProcess(const std::string& name)
     {
@@ -150,36 +78,37 @@ protected:
         EXPECT_EQ(result.exitCode, 0u) << result.output;
         return result.output;
     }
+    static std::string InEffect()
+    {
+        AppliedProfile applied;
+        EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
+        return applied.settings.name + " " + applied.settings.networkName1;
+    }
 };
 
 TEST_F(ProfileStore, ANewStoreHoldsTheDefaultProfileAsSelectionAndInEffect)
 {
     CAdapterConfig* current = adapter_->GetCurrentConfiguration();
     ASSERT_NE(current, nullptr);
-    AppliedProfile applied;
-    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
     std::string seen;
     for (const std::string& name : Names(adapter_->GetConfigurations()))
         seen += name + " ";
     EXPECT_EQ(seen + "provisioned=" + std::to_string(adapter_->GetSecondConfigurations()->GetCount()) +
                   " selection=" + NameOf(current) + " modified=" + std::to_string(current->IsModified()) +
-                  " in effect=" + applied.settings.name,
-              "Default provisioned=0 selection=Default modified=0 in effect=Default");
+                  " in effect=" + InEffect(),
+              "Default provisioned=0 selection=Default modified=0 in effect=Default ");
 }
 
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
     ASSERT_NE(profile, nullptr);
-    SetEverything(*profile);
-    if (HasFatalFailure())
-        return;
+    ASSERT_EQ(SetProfile(*profile, kEverySetting), "");
     EXPECT_TRUE(profile->IsModified());
     ASSERT_TRUE(profile->Save());
     EXPECT_FALSE(profile->IsModified());
-    EXPECT_EQ(DescribeInNewProcess("Harbour"), Describe(*profile));
+    EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
 
-    // The record holds the secrets only sealed.
     RegistryKey record = OpenCommittedVersion(OpenStore().OpenChild(kProfilesKey).OpenChild("P2"));
     ASSERT_TRUE(record.IsOpen());
     for (const char* secretValue : {"SharedKey2", "Passphrase", "leapUserPasswd", "AdvancedPassword"}) {
@@ -194,25 +123,20 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Crash");
     ASSERT_NE(profile, nullptr);
-    // The settings save-forever changes, as it leaves them in even and odd rounds.
-    const std::vector<std::string> changed = {"ssid1", "ssid2", "mode", "pp", "pplen", "txpower", "saving"};
-    const std::string even = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase\npplen=16\ntxpower=2\nsaving=2\n";
-    const std::string odd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase\npplen=15\ntxpower=1\nsaving=1\n";
-    const std::string untouched = Pick(Describe(*profile), changed);  // killed before its first Save
+    const std::string untouched = PickSettings(DescribeProfile(*profile), kEven);  // killed before its first Save
     HANDLE saving = SharedEvent("saving");
     for (int attempt = 0; attempt < 6; ++attempt) {
         ResetEvent(saving);
-        ChildOptions options;
-        options.argument = "save-forever Crash";
-        ChildProcess child("elsewhere", options);
+        ChildProcess child("elsewhere", UnderVersion("", "save-forever Crash"));
         ASSERT_TRUE(child.Started());
         ASSERT_EQ(WaitForSingleObject(saving, 30000), WAIT_OBJECT_0);
         Sleep(40 + attempt * 37);
         child.Kill();
         child.Finish();
 
-        std::string stored = Pick(DescribeInNewProcess("Crash"), changed);
-        EXPECT_TRUE(stored == even || stored == odd || stored == untouched) << "attempt " << attempt << ":\n" << stored;
+        std::string stored = PickSettings(DescribeInNewProcess("Crash"), kEven);
+        EXPECT_TRUE(stored == kEven || stored == kOdd || stored == untouched) << "attempt " << attempt << ":\n"
+                                                                             << stored;
     }
     // The next writer clears away what the killed ones left unfinished.
     ASSERT_TRUE(profile->Save());
@@ -241,7 +165,8 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
     // Adding (+) or renaming the profile added last (=); whether it is taken.
     const std::pair<std::string, bool> rows[] = {
         {"+", false}, {"+default", false}, {"+" + std::string(33, 'n'), false}, {"+back\\slash", false},
-        {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false}, {"=Home", true},
+        {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false},
+        {"=" + std::string(33, 'r'), false}, {"=" + std::string(32, 'r'), true}, {"=Home", true},
         {"=HOME", true},  // its own name in another case
     };
     CAdapterConfig* last = nullptr;
@@ -260,52 +185,40 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "HOME"}));
     // A new profile is stored at once, with its default settings.
-    EXPECT_EQ(Pick(DescribeInNewProcess(home), {"name", "mode"}), "name=" + home + "\nmode=13\n");
+    EXPECT_EQ(PickSettings(DescribeInNewProcess(home), "name\nmode"), "name=" + home + "\nmode=13\n");
 }
+
 TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
 {
     CAdapterConfig* p = adapter_->GetCurrentConfiguration();
-    std::string before = Describe(*p);
-    EXPECT_FALSE(p->SetNetworkType(2));
-    EXPECT_FALSE(p->SetNetworkName(std::string(33, 'x')));
-    EXPECT_FALSE(p->SetWirelessMode(0));
-    EXPECT_FALSE(p->SetWirelessMode(16));
-    EXPECT_FALSE(p->SetAdHocStartBand(5));
-    EXPECT_FALSE(p->SetEapSelection(8));
-    EXPECT_FALSE(p->SetSharedKey1("12345", 0));         // not a 64-bit key
-    EXPECT_FALSE(p->SetSharedKey2("XYZXYZXYZX", 0));    // not hexadecimal
-    EXPECT_FALSE(p->SetSharedKey3("0123456789", 1));    // length index says 128-bit
-    EXPECT_FALSE(p->SetSharedKey4("0123456789", 4));
-    EXPECT_FALSE(p->SetDefaultKey(5));
-    EXPECT_FALSE(p->SetDefaultKey(-1));
-    EXPECT_FALSE(p->SetPassphrase("not hex at all", 14, TRUE));
-    EXPECT_FALSE(p->SetPassphrase(std::string(65, 'a'), 65, FALSE));
-    EXPECT_FALSE(p->SetLeapUserPasswd("short", 6));
-    EXPECT_FALSE(p->SetAdvancedPassword("short", -1));
-    EXPECT_FALSE(p->SetTransmitPower(5));
-    EXPECT_FALSE(p->SetPowerSaving(4));
-    EXPECT_EQ(Describe(*p), before);
+    const std::string before = DescribeProfile(*p);
+    // Not a 64-bit key, not hexadecimal, a length index that says 128-bit, and none at all.
+    const std::string refused[] = {
+        "type=2", "ssid1=" + std::string(33, 'x'), "mode=0", "mode=16", "band=5", "eap=8", "key1=12345/0",
+        "key2=XYZXYZXYZX/0", "key3=0123456789/1", "key4=0123456789/4", "default=5", "default=-1",
+        "pp=hex not hex at all/14", "pp=" + std::string(65, 'a') + "/65", "leappw=short/6", "advpw=short/-1",
+        "txpower=5", "saving=4",
+    };
+    std::string seen, expected;
+    for (const std::string& setting : refused) {
+        seen += setting + (SetProfile(*p, setting).empty() ? " taken\n" : " refused\n");
+        expected += setting + " refused\n";
+    }
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(DescribeProfile(*p), before);
     EXPECT_FALSE(p->IsModified());
 
-    // Empty keys are how a profile has no key; the marker key is an ordinary one.
-    EXPECT_TRUE(p->SetSharedKey1("", 0));
-    EXPECT_TRUE(p->SetSharedKey1("3237353134", 0));
-    EXPECT_TRUE(p->SetLeapUserPasswd("password", 4));
-    std::string password;
-    EXPECT_EQ(p->GetLeapUserPasswd(password), "pass");
-}
-
-TEST_F(ProfileStore, APassPhraseReadsBackOnlyTheWayItWasEntered)
-{
-    CAdapterConfig* p = adapter_->GetCurrentConfiguration();
-    std::string hex(64, 'A'), key;
-    ASSERT_TRUE(p->SetPassphrase(hex, 64, TRUE));
-    EXPECT_TRUE(p->GetHexEntryPp());
-    EXPECT_EQ(p->GetPassphrase(key, TRUE), hex);
-    EXPECT_EQ(p->GetPassphrase(key, FALSE), "");
-    ASSERT_TRUE(p->SetPassphrase("plain words", 11, FALSE));
-    EXPECT_EQ(p->GetPassphrase(key, FALSE), "plain words");
-    EXPECT_EQ(p->GetPassphraseLength(), 11);
+    // Empty keys are how a profile has no key; the marker key is an ordinary one. A pass phrase reads
+    // back only the way it was entered.
+    const std::string hex = "pp=hex " + std::string(64, 'A') + "/64";
+    const std::string taken = "key1=/0\nkey1=3237353134/0\nkey2=0123456789abcdef0123456789/1\nleappw=password/4\n";
+    ASSERT_EQ(SetProfile(*p, taken + hex), "");
+    std::string phrase = "unread";
+    EXPECT_EQ(PickSettings(DescribeProfile(*p), "key1\nkey2\nleappw\npp") + p->GetPassphrase(phrase, FALSE),
+              "key1=3237353134/0\nkey2=0123456789abcdef0123456789/1\nleappw=pass\n" + hex.substr(0, 7) +
+                  std::string(64, 'A') + "/64\n");
+    ASSERT_EQ(SetProfile(*p, "pp=plain words"), "");
+    EXPECT_EQ(PickSettings(DescribeProfile(*p), "pp"), "pp=plain words/11\n");
 }
 
 TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
@@ -343,72 +256,61 @@ TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
     CAdapterConfig* office = adapter_->AddConfiguration("Office");
     CAdapterConfig* cafe = adapter_->AddConfiguration("Cafe");
     ASSERT_TRUE(office && cafe);
-    ASSERT_TRUE(adapter_->SetCurrentConfiguration(office));
-    ASSERT_TRUE(office->Apply());
+    ASSERT_TRUE(adapter_->SetCurrentConfiguration(office) && office->Apply());
     cafe->SetNetworkName("Espresso");
     ASSERT_TRUE(cafe->ApplyTemporarily());
-
-    EXPECT_EQ(adapter_->GetCurrentConfiguration(), office);
-    AppliedProfile applied;
-    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
-    EXPECT_EQ(applied.settings.name, "Cafe");
-    EXPECT_EQ(applied.settings.networkName1, "Espresso");
-    EXPECT_TRUE(cafe->IsModified());  // in effect, but not stored
-    EXPECT_EQ(Pick(DescribeInNewProcess("Cafe"), {"ssid1"}), "ssid1=\n");
-    EXPECT_FALSE(adapter_->SetCurrentConfiguration(nullptr));
-    EXPECT_EQ(adapter_->GetCurrentConfiguration(), office);
+    bool nullTaken = adapter_->SetCurrentConfiguration(nullptr);
+    // Cafe is in effect, but not stored.
+    EXPECT_EQ(NameOf(adapter_->GetCurrentConfiguration()) + " null taken=" + std::to_string(nullTaken) +
+                  " | in effect=" + InEffect() + " modified=" + std::to_string(cafe->IsModified()) + " | stored " +
+                  PickSettings(DescribeInNewProcess("Cafe"), "ssid1"),
+              "Office null taken=0 | in effect=Cafe Espresso modified=1 | stored ssid1=\n");
 }
 
 TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
 {
-    CAdapterConfig* defaultProfile = adapter_->GetCurrentConfiguration();
-    EXPECT_FALSE(adapter_->DeleteConfiguration(defaultProfile));
-    EXPECT_FALSE(adapter_->DeleteConfiguration(nullptr));
-    EXPECT_FALSE(adapter_->DeleteConfiguration(reinterpret_cast<CAdapterConfig*>(&store_)));  // a stranger
-
     CAdapterConfig* trip = adapter_->AddConfiguration("Trip");
     ASSERT_TRUE(adapter_->SetCurrentConfiguration(trip));
-    ASSERT_TRUE(adapter_->DeleteConfiguration(trip));
-    EXPECT_FALSE(adapter_->DeleteConfiguration(trip));
-    EXPECT_EQ(Names(adapter_->GetConfigurations()), std::vector<std::string>{"Default"});
-    EXPECT_EQ(adapter_->GetCurrentConfiguration(), defaultProfile);  // the selection falls back
-
-    // The deleted object answers, but nothing it does reaches the store.
-    std::string name;
-    EXPECT_EQ(trip->GetName(name), "Trip");
+    std::string seen;
+    // Default, none, a stranger, Trip, Trip again; the selection falls back.
+    for (CAdapterConfig* p : {adapter_->GetConfigurations()->GetAt(0), static_cast<CAdapterConfig*>(nullptr),
+                              reinterpret_cast<CAdapterConfig*>(&store_), trip, trip})
+        seen += std::to_string(adapter_->DeleteConfiguration(p));
+    for (const std::string& name : Names(adapter_->GetConfigurations()))
+        seen += " " + name;
+    seen += " selected " + NameOf(adapter_->GetCurrentConfiguration());
+    // The deleted object answers, but nothing it does reaches the store; its name is free again.
     trip->SetNetworkName("Ghost");
-    EXPECT_FALSE(trip->Save());
-    EXPECT_FALSE(trip->Apply());
-    EXPECT_FALSE(trip->IsModified());
-    EXPECT_EQ(InNewProcess("describe", "Trip").exitCode, 2u);
-    // Its name is free again.
-    EXPECT_NE(adapter_->AddConfiguration("trip"), nullptr);
-
+    seen += " | " + NameOf(trip) + " save " + std::to_string(trip->Save());
+    seen += " apply " + std::to_string(trip->Apply()) + " modified " + std::to_string(trip->IsModified());
+    seen += " elsewhere " + std::to_string(InNewProcess("describe", "Trip").exitCode);
+    seen += " name free " + std::to_string(adapter_->AddConfiguration("trip") != nullptr);
     // Nor is one that another process deleted.
     CAdapterConfig* shared = adapter_->AddConfiguration("Shared");
-    ASSERT_EQ(InNewProcess("delete", "Shared").exitCode, 0u);
+    seen += " | deleted elsewhere " + std::to_string(InNewProcess("delete", "Shared").exitCode);
     shared->SetNetworkName("Late");
-    EXPECT_FALSE(shared->Save());
-    EXPECT_EQ(InNewProcess("describe", "Shared").exitCode, 2u);
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size(), 2u);  // Default and trip
+    seen += " save " + std::to_string(shared->Save());
+    seen += " elsewhere " + std::to_string(InNewProcess("describe", "Shared").exitCode);
+    seen += " stored " + std::to_string(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size());
+    EXPECT_EQ(seen, "00010 Default selected Default | Trip save 0 apply 0 modified 0 elsewhere 2 name free 1"
+                    " | deleted elsewhere 0 save 0 elsewhere 2 stored 2");
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
 {
     CAdapterConfig* p = adapter_->AddConfiguration("Moving");
+    auto shown = [p] { return PickSettings(DescribeProfile(*p), "ssid1\ntxpower"); };
     ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
-    std::string name;
-    EXPECT_EQ(p->GetNetworkName(name), "");
-    EXPECT_TRUE(p->NotifyLoaded(2));
-    EXPECT_EQ(p->GetNetworkName(name), "FromElsewhere");
-    EXPECT_EQ(p->GetTransmitPower(), 0u);  // another group: as this object read it
-    EXPECT_FALSE(p->IsModified());
-
+    std::string seen = shown();
+    seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
+    // The power is another group: it stays as this object read it.
+    seen += shown() + "modified " + std::to_string(p->IsModified()) + "\n";
     p->SetTransmitPower(1);
-    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
-    EXPECT_TRUE(p->NotifyLoaded(3));
-    EXPECT_EQ(p->GetTransmitPower(), 1u);  // the change made here wins
-    EXPECT_FALSE(p->NotifyLoaded(4));
+    EXPECT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
+    seen += "loaded " + std::to_string(p->NotifyLoaded(3)) + "\n";
+    seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
+    EXPECT_EQ(seen, "ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
+                    "loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
@@ -419,19 +321,22 @@ TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
     CAdapterConfig* home = adapter_->AddConfiguration("Home");
     ASSERT_TRUE(library && lab && home);
     auto members = [] {
-        return OpenStore().OpenChild("Card\\MultipleConfigs\\Campus").ReadStrings("Members");
+        std::string listed;
+        for (const std::string& name : OpenStore().OpenChild("Card\\MultipleConfigs\\Campus").ReadStrings("Members"))
+            listed += " " + name;
+        return listed;
     };
     lab->SetNetworkName("LabNet");
-    ASSERT_TRUE(lab->SaveMultipleConfig("Campus", 0));
-    EXPECT_FALSE(lab->IsModified());
-    EXPECT_EQ(members(), (std::vector<std::string>{"Campus_Library", "Campus_Lab"}));
-
-    EXPECT_FALSE(adapter_->DeleteMultipleConfig(home));  // not a member of any
-    ASSERT_TRUE(adapter_->DeleteMultipleConfig(library));
-    EXPECT_EQ(members(), std::vector<std::string>{"Campus_Lab"});
-    EXPECT_TRUE(home->SaveMultipleConfig("Campus", 1));
-    EXPECT_EQ(members(), std::vector<std::string>{"Campus_Lab"});
-    EXPECT_FALSE(home->SaveMultipleConfig("", 1));
+    std::string seen = "saved " + std::to_string(lab->SaveMultipleConfig("Campus", 0));
+    seen += " modified " + std::to_string(lab->IsModified()) + members();
+    seen += " | Home deleted " + std::to_string(adapter_->DeleteMultipleConfig(home));  // not a member of any
+    seen += " | Library deleted " + std::to_string(adapter_->DeleteMultipleConfig(library));
+    seen += members();
+    seen += " | Home saved " + std::to_string(home->SaveMultipleConfig("Campus", 1));
+    seen += members();
+    seen += " | no set " + std::to_string(home->SaveMultipleConfig("", 1));
+    EXPECT_EQ(seen, "saved 1 modified 0 Campus_Library Campus_Lab | Home deleted 0 | Library deleted 1 Campus_Lab"
+                    " | Home saved 1 Campus_Lab | no set 0");
 }
 
 TEST_F(ProfileStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
@@ -445,19 +350,18 @@ TEST_F(ProfileStore, OnlyAnAdministratorStoresOrSelectsAProvisionedProfile)
     EXPECT_EQ(Names(adapter->GetSecondConfigurations()), std::vector<std::string>{"admin_Campus"});
 
     ChildResult user = InNewProcess("use", "admin_Campus", false);
-    EXPECT_EQ(user.output, "save=0 select=0 delete=0 temporary=1\n");
-    AppliedProfile applied;
-    ASSERT_TRUE(ReadAppliedProfile(OpenStore(), applied));
-    EXPECT_EQ(applied.settings.name, "admin_Campus");
-    EXPECT_EQ(Pick(DescribeInNewProcess("admin_Campus"), {"txpower"}), "txpower=0\n");
+    EXPECT_EQ(user.output + "in effect=" + InEffect() + " | " +
+                  PickSettings(DescribeInNewProcess("admin_Campus"), "txpower"),
+              "save=0 select=0 delete=0 temporary=1\nin effect=admin_Campus  | txpower=0\n");
 
     CAdapterConfig* campus = FindProfile("admin_Campus");
     campus->SetTransmitPower(4);
-    EXPECT_TRUE(campus->Save());
-    EXPECT_TRUE(adapter->SetCurrentConfiguration(campus));
-    EXPECT_EQ(adapter->GetCurrentConfiguration(), campus);
-    EXPECT_TRUE(adapter->DeleteConfiguration(campus));
-    EXPECT_EQ(adapter->GetSecondConfigurations()->GetCount(), 0);
+    std::string seen = "save=" + std::to_string(campus->Save());
+    seen += " select=" + std::to_string(adapter->SetCurrentConfiguration(campus));
+    seen += " selection=" + NameOf(adapter->GetCurrentConfiguration());
+    seen += " delete=" + std::to_string(adapter->DeleteConfiguration(campus));
+    EXPECT_EQ(seen + " left=" + std::to_string(adapter->GetSecondConfigurations()->GetCount()),
+              "save=1 select=1 selection=admin_Campus delete=1 left=0");
 }
 
 }  // namespace

@@ -20,25 +20,10 @@
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
+#include "support/profile_settings.h"
+#include "support/vyrsim.h"
 
 namespace {
-
-// Runs vyrsim with the words of `line`; the child inherits VYR80211_STORE.
-ProgramResult Vyrsim(const std::string& line)
-{
-    std::istringstream words(line);
-    std::vector<std::string> arguments;
-    for (std::string word; words >> word;)
-        arguments.push_back(word);
-    return RunProgram("vyrsim.exe", arguments);
-}
-
-std::string Output(const std::string& line)
-{
-    ProgramResult outcome = Vyrsim(line);
-    EXPECT_EQ(outcome.exitCode, 0u) << line << ": " << outcome.errors;
-    return outcome.output;
-}
 
 std::string FirstLine(const std::string& text)
 {
@@ -89,39 +74,25 @@ std::string Row(const std::string& output, const std::string& first)
     return "(none)";
 }
 
-void DumpKey(HKEY key, const std::string& path, std::string& dump)
-{
-    dump += "[" + path + "]\n";
-    char name[512];
-    BYTE data[8192];
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
-            break;
-        dump += std::string(name) + ":" + std::to_string(type) + "=";
-        dump += std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
-    }
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof(name);
-        HKEY child = nullptr;
-        if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        if (RegOpenKeyExA(key, name, 0, KEY_READ, &child) == ERROR_SUCCESS) {
-            DumpKey(child, path + "\\" + name, dump);
-            RegCloseKey(child);
-        }
-    }
-}
-
-// Every key and value of the store, byte for byte.
+// Every key and value under `path` of the current user's tree, byte for byte.
 std::string DumpStore(const std::string& path)
 {
-    std::string dump;
-    HKEY root = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &root) != ERROR_SUCCESS)
-        return "(no store)";
-    DumpKey(root, path, dump);
-    RegCloseKey(root);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "(no " + path + ")";
+    std::string dump = "[" + path + "]\n";
+    char name[512];
+    BYTE data[8192];
+    DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
+    for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) == 0; ++i) {
+        dump += std::string(name) + ":" + std::to_string(type) + "=";
+        dump += std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+        nameSize = sizeof(name);
+        dataSize = sizeof(data);
+    }
+    RegCloseKey(key);
+    for (const std::string& child : RegistryKey::Open(path).ChildNames())
+        dump += DumpStore(path + "\\" + child);
     return dump;
 }
 
@@ -135,7 +106,7 @@ struct Step {
 
 class VyrsimTest : public testing::Test {
 protected:
-    std::string Status() { return Output("status"); }
+    std::string Status() { return VyrsimOutput("status"); }
 
     // `expected` with each value replaced by the one read now. A key is a
     // field of `vyrsim status`, a reading of the library (lib.*), an access
@@ -165,7 +136,6 @@ protected:
         CDriverStatus* st = status_;
         const std::map<std::string, std::function<long long()>> numbers = {
             {"lib.present", [&] { return st->IsAdapterPresent(); }},
-            {"lib.adapters", [] { return CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount(); }},
             {"lib.radio", [&] { return st->IsRadioEnabled(); }},
             {"lib.state", [&] { return st->GetState(); }},
             {"lib.caps", [&] { return radio; }},
@@ -179,6 +149,11 @@ protected:
         };
         if (numbers.count(key))
             return text(numbers.at(key)());
+        if (key == "lib.adapters") {  // how many, and whether the first is the one the test began with
+            CDriverAdapterArray* all = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
+            CDriverAdapter* first = all->GetAt(0);
+            return text(all->GetCount()) + (first == adapter_ ? " same" : first ? " other" : " null");
+        }
         if (key == "lib.signal")  // the walk stays within 5 of the configured signal
             return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted : text(st->GetSignalStrength());
         if (key == "lib.country")
@@ -199,7 +174,7 @@ protected:
             return "(none)";
         }
         if (key.compare(0, 7, "listed.") == 0)
-            return Row(Output("ap list"), key.substr(7));
+            return Row(VyrsimOutput("ap list"), key.substr(7));
         return Field(shown, key);
     }
 
@@ -215,28 +190,29 @@ protected:
     }
 
     IsolatedStore store_;
+    CDriverAdapter* adapter_ = nullptr;  // the adapter a test began with, when it looks at lib.adapters
     CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
 };
 
 TEST_F(VyrsimTest, HelpDescribesEveryCommand)
 {
-    std::string overview = Output("--help");
-    EXPECT_EQ(overview, Output("help"));
+    std::string overview = VyrsimOutput("--help");
+    EXPECT_EQ(overview, VyrsimOutput("help"));
     EXPECT_NE(overview.find(store_.Path()), std::string::npos) << "names the store it works on";
     for (const char* command : {"status", "card", "radio", "zeroconfig", "claim", "ap", "caps", "admin-profile",
                                 "multiconfig", "provision", "unprovision", "cert", "profiles", "reset", "help"}) {
         SCOPED_TRACE(command);
         EXPECT_NE(overview.find(std::string("\n  ") + command + " "), std::string::npos);
-        std::string help = Output(std::string("help ") + command);
+        std::string help = VyrsimOutput(std::string("help ") + command);
         EXPECT_NE(help.find(std::string("vyrsim ") + command), std::string::npos);
-        EXPECT_EQ(help, Output(std::string(command) + " --help"));
+        EXPECT_EQ(help, VyrsimOutput(std::string(command) + " --help"));
     }
 }
 
 TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
 {
-    Output("ap add Office --band a --channel 40");
-    Output("provision admin_Corp --ssid Office");
+    VyrsimOutput("ap add Office --band a --channel 40");
+    VyrsimOutput("provision admin_Corp --ssid Office");
     const std::string longName(33, 'n'), unknownId(40, 'A');
     // The line, its exit code (2 for bad usage, 1 for a refusal) and what its message must name.
     const struct {
@@ -253,21 +229,20 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
         {"ap add Lab --cipher aes", 2, "--cipher"}, {"ap add Lab --adhoc --infrastructure", 2, "--adhoc"},
         {"ap add Lab --signal 5 --signal 6", 2, "twice"}, {"ap add Lab --band", 2, "--band"},
         {"ap set Office", 2, "nothing to change"}, {"ap set Office --channel 11", 2, "channel 11"},
-        {"ap add office", 1, "\"Office\""}, {"ap set Nowhere --signal 5", 1, "\"Nowhere\""},
-        {"ap remove Nowhere", 1, "\"Nowhere\""}, {"ap rename Office", 2, "\"rename\""},
-        {"caps --names 2", 2, "--names"}, {"caps --country usa", 2, "--country"}, {"caps --country us", 2, "--country"},
-        {"caps --a maybe", 2, "--a"}, {"admin-profile", 2, "NAME"}, {"admin-profile admin_Corp --clear", 2, "--clear"},
-        {"admin-profile " + longName, 2, "32"}, {"multiconfig", 2, "NAME"}, {"multiconfig CORP_A", 2, "\"CORP_A\""},
-        {"multiconfig LAB lab", 2, "twice"}, {"provision ADMIN_corp", 1, "\"admin_Corp\""},
-        {"provision default", 1, "\"Default\""}, {"provision p --security wep", 2, "--key"},
-        {"provision p --security wep --key 12345", 2, "WEP key"},
+        {"ap set Office --channel 166", 2, "--channel"}, {"ap add office", 1, "\"Office\""},
+        {"ap set Nowhere --signal 5", 1, "\"Nowhere\""}, {"ap remove Nowhere", 1, "\"Nowhere\""},
+        {"ap rename Office", 2, "\"rename\""}, {"caps --names 2", 2, "--names"}, {"caps --country usa", 2, "--country"},
+        {"caps --country us", 2, "--country"}, {"caps --a maybe", 2, "--a"}, {"admin-profile", 2, "NAME"},
+        {"admin-profile admin_Corp --clear", 2, "--clear"}, {"admin-profile " + longName, 2, "32"},
+        {"multiconfig", 2, "NAME"}, {"multiconfig CORP_A", 2, "\"CORP_A\""}, {"multiconfig LAB lab", 2, "twice"},
+        {"provision ADMIN_corp", 1, "\"admin_Corp\""}, {"provision default", 1, "\"Default\""},
+        {"provision p --security wep", 2, "--key"}, {"provision p --security wep --key 12345", 2, "WEP key"},
         {"provision p --security wpa-psk --key short", 2, "pre-shared key"},
-        {"provision p --key 0123456789", 2, "--key"},
-        {"provision p --adhoc", 2, "--ssid"}, {"provision " + longName, 2, "32"},
-        {"unprovision Default", 1, "\"Default\""}, {"unprovision nobody", 1, "\"nobody\""},
-        {"cert add nobody", 2, "USER@DOMAIN"}, {"cert list CA", 2, "\"CA\""}, {"cert remove 12", 2, "40"},
-        {"cert remove " + unknownId, 1, unknownId}, {"profiles --all", 2, "--all"}, {"status now", 2, "\"now\""},
-        {"reset now", 2, "\"now\""}, {"help nothing", 2, "\"nothing\""},
+        {"provision p --key 0123456789", 2, "--key"}, {"provision p --adhoc", 2, "--ssid"},
+        {"provision " + longName, 2, "32"}, {"unprovision Default", 1, "\"Default\""},
+        {"unprovision nobody", 1, "\"nobody\""}, {"cert add nobody", 2, "USER@DOMAIN"}, {"cert list CA", 2, "\"CA\""},
+        {"cert remove 12", 2, "40"}, {"cert remove " + unknownId, 1, unknownId}, {"profiles --all", 2, "--all"},
+        {"status now", 2, "\"now\""}, {"reset now", 2, "\"now\""}, {"help nothing", 2, "\"nothing\""},
     };
     std::string before = DumpStore(store_.Path());
     for (const auto& bad : cases) {
@@ -286,14 +261,16 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
 
 TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
 {
-    Run({{"card absent", "The card is absent.", "lib.present=0 | lib.adapters=0 | present=no"}});
+    adapter_ = TheAdapter();
+    Run({{"card absent", "The card is absent.", "lib.present=0 | lib.adapters=0 null | present=no"}});
     // An inserted card comes up as the Windows NT 4.0 record says.
     ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(TRUE));
     const std::string other = std::to_string(CurrentLogonSession() + 1);
     const std::string chosen = std::to_string(CurrentLogonSession() + 5);
     Run({
         {"card present", "The card is present.",
-         "lib.present=1 | lib.adapters=1 | lib.radio=0 | present=yes | radio=off | NT 4.0 radio record=switched off"},
+         "lib.present=1 | lib.adapters=1 same | lib.radio=0 | present=yes | radio=off"
+         " | NT 4.0 radio record=switched off"},
         {"radio on", "The radio is on.", "lib.radio=1 | radio=on"},
         {"zeroconfig on", "Wireless Zero Configuration: the library answers 1.",
          "lib.zeroconfig=1 | zero config mode=forced on | zero config answer=1 (the service manages the card)"},
@@ -330,6 +307,8 @@ TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
         // A new band takes its default channel when the old one does not fit.
         {"ap set Office --band g", "Changed Office: 802.11g channel 6, signal 55, wpa-psk/aes",
          "point.Office=g 6 55 wpa-psk aes infrastructure"},
+        {"ap set Office --band a --channel 165", "Changed Office: 802.11a channel 165, signal 55, wpa-psk/aes",
+         "point.Office=a 165 55 wpa-psk aes infrastructure"},
         {"ap set Office --band b --channel 11", "Changed Office: 802.11b channel 11, signal 55, wpa-psk/aes",
          "point.Office=b 11 55 wpa-psk aes infrastructure"},
         {"ap set vyrlink --signal 25", "Changed VyrLink: 802.11g channel 6, signal 25, open",
@@ -337,7 +316,7 @@ TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
         {"ap remove VyrLink", "Removed VyrLink.", "lib.state=0 | point.VyrLink=(none) | state=0 (Not Joined)"},
     });
     std::string status = Status();
-    EXPECT_EQ(Output("ap list"), status.substr(status.find("Access points")));
+    EXPECT_EQ(VyrsimOutput("ap list"), status.substr(status.find("Access points")));
 }
 
 TEST_F(VyrsimTest, CapsChangeWhatTheCardReports)
@@ -385,15 +364,10 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
     for (const char* name : {"admin_Corp", "admin_Wep"}) {
         CAdapterConfig* p = FindProfile(name);
         ASSERT_NE(p, nullptr);
-        std::string ssid, phrase, key;
-        seen += std::string(name) + ": " + p->GetNetworkName(ssid) + " security=" +
-                std::to_string(p->GetEnableSecurity()) + " eap=" + std::to_string(p->GetEapSelection()) +
-                " wpa=" + std::to_string(p->GetWpa()) + " pp=" + p->GetPassphrase(phrase, FALSE) + "/" +
-                std::to_string(p->GetPassphraseLength()) + " key1=" + p->GetSharedKey1(key) + "/" +
-                std::to_string(p->GetSharedKey1Length()) + " default=" + std::to_string(p->GetDefaultKey()) + "\n";
+        seen += PickSettings(DescribeProfile(*p), "name\nssid1\nsecurity\neap\nwpa\npp\nkey1\ndefault");
     }
-    EXPECT_EQ(seen, "admin_Corp: Office security=1 eap=7 wpa=1 pp=secretpass/10 key1=/3 default=1\n"
-                    "admin_Wep: Lab security=1 eap=7 wpa=0 pp=/0 key1=0123456789/0 default=1\n");
+    EXPECT_EQ(seen, "name=admin_Corp\nssid1=Office\nsecurity=1\neap=7\nwpa=1\npp=secretpass/10\nkey1=/3\ndefault=1\n"
+                    "name=admin_Wep\nssid1=Lab\nsecurity=1\neap=7\nwpa=0\npp=/0\nkey1=0123456789/0\ndefault=1\n");
 
     ASSERT_TRUE(TheAdapter()->SetCurrentConfiguration(FindProfile("admin_Corp")));
     Run({
@@ -409,15 +383,11 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 {
     CAdapterConfig* work = TheAdapter()->AddConfiguration("Work");
     ASSERT_NE(work, nullptr);
-    ASSERT_TRUE(work->SetNetworkName("Office") && work->SetNetworkName2("Office 2") && work->SetWirelessMode(8));
-    ASSERT_TRUE(work->SetEnableSecurity(TRUE) && work->SetEapSelection(7));
-    ASSERT_TRUE(work->SetSharedKey2("0123456789abcdef0123456789", 1) && work->SetDefaultKey(2));
-    ASSERT_TRUE(work->SetPassphrase("pass phrase 1", 13, FALSE));
-    ASSERT_TRUE(work->SetLeapUserName("leapuser") && work->SetLeapUserPasswd("leap-secret", 11));
-    ASSERT_TRUE(work->SetDomainName("CORP") && work->SetAdvancedPassword("adv-secret", 10));
-    ASSERT_TRUE(work->SetTransmitPower(2) && work->SetPowerSaving(1));
+    ASSERT_EQ(SetProfile(*work, "ssid1=Office\nssid2=Office 2\nmode=8\nsecurity=1\neap=7\ndefault=2\n"
+                                "key2=0123456789abcdef0123456789/1\npp=pass phrase 1\nleapuser=leapuser\n"
+                                "leappw=leap-secret\ndomain=CORP\nadvpw=adv-secret\ntxpower=2\nsaving=1"),
+              "");
     ASSERT_TRUE(work->Save());
-
     RegistryKey list = OpenStore().OpenChild(kProfilesKey);
     std::vector<std::string> order = ReadProfileOrder(list);
     ASSERT_EQ(order.size(), 2u);
@@ -426,8 +396,8 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 
     // Every field as stored: numbers may add their meaning in parentheses,
     // secrets are masked unless asked for, empty texts say so.
-    std::string masked = ProfileBlock(Output("profiles"), "Work");
-    std::string shown = ProfileBlock(Output("profiles --show-secrets"), "Work");
+    std::string masked = ProfileBlock(VyrsimOutput("profiles"), "Work");
+    std::string shown = ProfileBlock(VyrsimOutput("profiles --show-secrets"), "Work");
     std::string expectMasked, expectShown, seenMasked, seenShown;
     for (size_t i = 0; i < kSettingFieldCount; ++i) {
         const SettingField& field = kSettingFields[i];
@@ -453,7 +423,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 
     // The headings mark the stored selection and the settings in effect.
     auto headings = [] {
-        std::string profiles = Output("profiles");
+        std::string profiles = VyrsimOutput("profiles");
         return FirstLine(ProfileBlock(profiles, "Default")) + "\n" + FirstLine(ProfileBlock(profiles, "Work"));
     };
     EXPECT_EQ(headings(), "  Default (Profiles\\P1) [stored selection] [in effect]\n  Work (Profiles\\P2)");
@@ -466,21 +436,21 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 
 TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
 {
-    std::string status = Status(), profiles = Output("profiles");
+    std::string status = Status(), profiles = VyrsimOutput("profiles");
     for (const char* change : {"radio off", "ap add Lab --band a", "caps --a off --country DE", "zeroconfig on",
                                "claim other", "admin-profile admin_x", "multiconfig CORP", "provision admin_x"})
-        Output(change);
+        VyrsimOutput(change);
     ASSERT_NE(TheAdapter()->AddConfiguration("Home"), nullptr);
     ASSERT_NE(Status(), status);
 
-    EXPECT_NE(Output("reset").find(store_.Path()), std::string::npos);
+    EXPECT_NE(VyrsimOutput("reset").find(store_.Path()), std::string::npos);
     EXPECT_EQ(Status(), status);
-    EXPECT_EQ(Output("profiles"), profiles);
+    EXPECT_EQ(VyrsimOutput("profiles"), profiles);
 }
 
 TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
 {
-    std::string added = Output("cert add vyrsim.tester@example.org");
+    std::string added = VyrsimOutput("cert add vyrsim.tester@example.org");
     ASSERT_FALSE(added.empty());
     // Removed even when the test fails half-way.
     struct Cleanup {
@@ -495,17 +465,17 @@ TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
     ASSERT_TRUE(certificate.setCertificate(id, 0));
     EXPECT_TRUE(certificate.getUser(user) && certificate.getDomain(domain));
     EXPECT_EQ(user + "@" + domain, "vyrsim.tester@example.org");
-    EXPECT_EQ(Row(Output("cert list"), id), id + " vyrsim.tester");
+    EXPECT_EQ(Row(VyrsimOutput("cert list"), id), id + " vyrsim.tester");
 
-    Output("cert remove " + id);
+    VyrsimOutput("cert remove " + id);
     std::vector<std::string> names, ids;
     CCertificate().EnumerateCertificates(names, ids, "MY");
     EXPECT_EQ(std::find(ids.begin(), ids.end(), id), ids.end());
-    EXPECT_EQ(Output("cert list MY").find(id), std::string::npos);
+    EXPECT_EQ(VyrsimOutput("cert list MY").find(id), std::string::npos);
     EXPECT_EQ(Vyrsim("cert remove " + id).exitCode, 1u);
 
     int roots = CCertificate().EnumerateCertificates(names, ids, "ROOT");
-    EXPECT_EQ(FirstLine(Output("cert list root")), "Certificates in ROOT: " + std::to_string(roots));
+    EXPECT_EQ(FirstLine(VyrsimOutput("cert list root")), "Certificates in ROOT: " + std::to_string(roots));
 }
 
 }  // namespace

@@ -292,6 +292,23 @@ TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
                                                            " | applied=Default[] | admin= | Campus: Campus_b Campus_c");
 }
 
+// The profile that takes the deleted one's place is committed with the set,
+// and put into effect at once when it is the profile in effect.
+TEST_F(ConfigPage, DeletingFromASetCommitsTheProfileInEffectThatTakesItsPlace)
+{
+    store_.SetMultipleConfigNames({"Campus"});
+    store_.StoreProfiles({"Campus_b"}, {"Campus_a", "Campus_c"});
+    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
+        GetCurrentProfile()->SetNetworkName("West");
+        EXPECT_EQ(Play(page, "Campus_a: delete yes"),
+                  kConfirm + "rows: *Campus_b Campus_c | row=0 Campus_b | off: rename delete activate | focus=list");
+        user::PressCancel(window);
+    });
+    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"),
+              "own=Campus_b[West] | prov=Campus_c | sel=Campus_b | applied=Campus_b[West] | admin= | "
+              "Campus: Campus_b Campus_c");
+}
+
 TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
 {
     // Refuses to create the dialog, as when the system is out of window resources.
