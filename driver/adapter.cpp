@@ -184,8 +184,10 @@ bool BelongsToMultipleConfig(const std::string& profileName, const std::string& 
 
 bool IsCallerAdministrator()
 {
-    // Not on Windows NT 4.0's advapi32: there, and on the Windows 95 family,
-    // nothing keeps users apart.
+    // On the Windows 95 family nothing keeps users apart, and Windows NT
+    // 4.0's advapi32 cannot tell.
+    if (GetVersion() & 0x80000000u)
+        return true;
     typedef BOOL(WINAPI * CheckMembership)(HANDLE, PSID, PBOOL);
     CheckMembership check = reinterpret_cast<CheckMembership>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "CheckTokenMembership")));

@@ -28,6 +28,7 @@ const std::string kNotDefault = "box: You cannot delete or rename the \"Default\
 const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
 const std::string kConfirm = "box: Are you sure you want to delete the selected profile? [yes/no/cancel] | ";
 const std::string kInUse = "box: A profile already exists with this name.  Please enter a unique profile name. | ";
+const std::string kNotAllowed = "box: This Profile Name is not allowed.  | ";
 const std::string kNewDialog = "dialog: Please enter a name for the new profile and press OK. Profile Name: ";
 const std::string kSent = "disabled, sent | ";
 const int kList = IDC_CONFIG_PROFILE_LIST;
@@ -231,8 +232,8 @@ TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
         {": new (Cancel)", kNewDialog + "'NewProfile' | row=0 Default | off: rename delete activate"},
         {": new GUEST Home", kNewDialog + "'NewProfile' | " + kInUse +
                                  "rows: *Default Office Home Guest | row=2 Home | off: none | focus=list"},
-        // A name the library refuses leaves everything as it was, silently.
-        {"Office: new Lab\\2", kNewDialog + "'NewProfile' | row=1 Office | off: none"},
+        // The card takes no backslash: the dialog says so and keeps the user typing.
+        {"Office: new Lab\\2 (Cancel)", kNewDialog + "'NewProfile' | " + kNotAllowed + "row=1 Office | off: none"},
         {"Default: rename", kSent + kNotDefault + "row=0 Default | off: rename delete activate"},
         {"Office: rename office Work",
          "dialog: Please enter a new name for the profile and press OK. Profile Name: 'Office' | " + kInUse +
@@ -352,6 +353,40 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNow)
     });
     PlayAll("Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply"
             " | focus=list", {});
+}
+
+// Only the name closes a profile to other users: a provisioned profile
+// without "admin_" is theirs to rename, activate and delete, while a refused
+// delete leaves every row showing and standing for its own profile.
+TEST_F(ConfigPage, OnlyTheNameClosesAProfileToOtherUsers)
+{
+    store_.StoreProfiles({"Default", "Office"}, {"Guest", "admin_net", "Zed"});
+    const std::string stored = "own=Default Office | prov=", rest = " | admin=";
+    const std::string renameDialog = "dialog: Please enter a new name for the profile and press OK. Profile Name: '";
+    ExpectAsUser("", {
+        {"Guest: rename Visitor",
+         "*Default Office Guest admin_net Zed >> row=2 Guest | off: apply | focus=list >> " + renameDialog +
+             "Guest' | rows: *Default Office Visitor admin_net Zed | row=2 Visitor | off: none | focus=list",
+         stored + "Visitor admin_net Zed | sel=Default | applied=Default[]" + rest},
+        {"Visitor: activate",
+         "*Default Office Visitor admin_net Zed >> row=2 Visitor | off: apply | focus=list >> rows: Default Office "
+         "*Visitor admin_net Zed | row=2 Visitor | off: delete activate apply | focus=list",
+         stored + "Visitor admin_net Zed | sel=Visitor | applied=Visitor[]" + rest},
+        // A second-array selection has no icon, and no row is selected: Configure goes off for good.
+        {"Default: activate",
+         "Default Office Visitor admin_net Zed >> row=0 Default | off: rename delete configure apply | focus=list >> "
+         "rows: *Default Office Visitor admin_net Zed | row=0 Default | off: rename delete configure activate apply"
+         " | focus=list",
+         stored + "Visitor admin_net Zed | sel=Default | applied=Default[]" + rest},
+        {"Visitor: delete yes",
+         "*Default Office Visitor admin_net Zed >> row=2 Visitor | off: apply | focus=list >> " + kConfirm +
+             "rows: *Default Office admin_net Zed | row=1 Office | off: none | focus=list",
+         stored + "admin_net Zed | sel=Default | applied=Default[]" + rest},
+        {"admin_net: delete yes",
+         "*Default Office admin_net Zed >> row=2 admin_net | off: rename delete apply | focus=list >> " + kSent +
+             kConfirm + "row=2 admin_net | off: rename delete | focus=list",
+         stored + "admin_net Zed | sel=Default | applied=Default[]" + rest},
+    });
 }
 
 TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
