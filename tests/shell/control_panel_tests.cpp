@@ -73,6 +73,8 @@ TEST_F(ControlPanel, TheAppletAnswersEachMessageAsTheProtocolExpects)
     // In order, as the Control Panel sends them: message, applet, answer.
     const std::tuple<UINT, LPARAM, const char*> rows[] = {
         {CPL_INIT, 0, "1"}, {CPL_GETCOUNT, 0, "1"}, {CPL_INQUIRE, 0, "1"},
+        // Each start registers one more applet; the Control Panel sends one per load.
+        {CPL_INIT, 0, "1"}, {CPL_GETCOUNT, 0, "2"},
         {CPL_NEWINQUIRE, 0, "0 | size=244 flags=0 help=0 data=set icon=set | "
                             "Vyr 11a/b/g Wireless LAN | Mini PCI Adapter Configuration | "},
         {CPL_INQUIRE, 1, "1"}, {CPL_NEWINQUIRE, 7, "1"}, {CPL_SELECT, -1, "1"},

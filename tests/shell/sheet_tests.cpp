@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "driver/card_state.h"
+#include "driver/store.h"
 #include "profiles/current_profile.h"
 #include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
@@ -100,6 +102,21 @@ TEST_F(Sheet, ASheetThatCannotOpenStillEndsAndLetsTheClaimGo)
     }
     EXPECT_EQ("deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim()),
               "deleted 1 free 1");
+}
+
+// With Wireless Zero Configuration in charge the Configuration page is gone;
+// the Power page commits the current profile through a hidden one.
+TEST_F(Sheet, InZeroConfigModeThePowerPagesHiddenConfigurationPageCommits)
+{
+    store_.SetSimulation("WirelessZeroConfig", 1);
+    Run([](CWiFiPropSheet& sheet, HWND window) {
+        GetCurrentProfile()->SetNetworkName("Lab");
+        sheet.GetPowerPage().GetHiddenConfigPage().CommitProfile();
+        user::PressCancel(window);
+    });
+    AppliedProfile applied;
+    ReadAppliedProfile(OpenStore(), applied);
+    EXPECT_EQ(applied.settings.name + "[" + applied.settings.networkName1 + "]", "Default[Lab]");
 }
 
 TEST_F(Sheet, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
