@@ -84,19 +84,33 @@ protected:
         EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
         return applied.settings.name + " " + applied.settings.networkName1;
     }
+    // " <own profile names> provisioned=<count>"
+    static std::string NamesOf(CDriverAdapter* adapter)
+    {
+        std::string names;
+        for (const std::string& name : Names(adapter->GetConfigurations()))
+            names += " " + name;
+        return names + " provisioned=" + std::to_string(adapter->GetSecondConfigurations()->GetCount());
+    }
 };
 
-TEST_F(ProfileStore, ANewStoreHoldsTheDefaultProfileAsSelectionAndInEffect)
+TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDifferentRootsDoNotMeet)
 {
-    CAdapterConfig* current = adapter_->GetCurrentConfiguration();
-    ASSERT_NE(current, nullptr);
+    ASSERT_NE(adapter_->AddConfiguration("OnlyHere"), nullptr);
     std::string seen;
-    for (const std::string& name : Names(adapter_->GetConfigurations()))
-        seen += name + " ";
-    EXPECT_EQ(seen + "provisioned=" + std::to_string(adapter_->GetSecondConfigurations()->GetCount()) +
-                  " selection=" + NameOf(current) + " modified=" + std::to_string(current->IsModified()) +
-                  " in effect=" + InEffect(),
-              "Default provisioned=0 selection=Default modified=0 in effect=Default ");
+    {
+        IsolatedStore other("other");  // the configurator now follows the other store
+        CDriverAdapter* adapter = TheAdapter();
+        ASSERT_TRUE(adapter && adapter->GetCurrentConfiguration());
+        CAdapterConfig* current = adapter->GetCurrentConfiguration();
+        seen = "new adapter=" + std::to_string(adapter != adapter_) + NamesOf(adapter) + " selection=" +
+               NameOf(current) + " modified=" + std::to_string(current->IsModified()) + " in effect=" + InEffect();
+    }
+    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+    // The object handed out before keeps writing to its own store.
+    seen += " | first store:" + NamesOf(adapter_) + " " + PickSettings(DescribeInNewProcess("OnlyHere"), "name");
+    EXPECT_EQ(seen, "new adapter=1 Default provisioned=0 selection=Default modified=0 in effect=Default  | "
+                    "first store: Default OnlyHere provisioned=0 name=OnlyHere\n");
 }
 
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
@@ -141,22 +155,6 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
     // The next writer clears away what the killed ones left unfinished.
     ASSERT_TRUE(profile->Save());
     EXPECT_EQ(OpenStore().OpenChild(kProfilesKey).OpenChild("P2").ChildNames().size(), 1u);
-}
-
-TEST_F(ProfileStore, StoresOfDifferentRootsDoNotMeet)
-{
-    ASSERT_NE(adapter_->AddConfiguration("OnlyHere"), nullptr);
-    {
-        IsolatedStore other("other");  // the configurator now follows the other store
-        CDriverAdapter* otherAdapter = TheAdapter();
-        ASSERT_NE(otherAdapter, nullptr);
-        EXPECT_NE(otherAdapter, adapter_);
-        EXPECT_EQ(Names(otherAdapter->GetConfigurations()), std::vector<std::string>{"Default"});
-    }
-    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
-    EXPECT_NE(DescribeInNewProcess("OnlyHere"), "");
-    // The object handed out before keeps writing to its own store.
-    EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "OnlyHere"}));
 }
 
 TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
@@ -276,9 +274,7 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     for (CAdapterConfig* p : {adapter_->GetConfigurations()->GetAt(0), static_cast<CAdapterConfig*>(nullptr),
                               reinterpret_cast<CAdapterConfig*>(&store_), trip, trip})
         seen += std::to_string(adapter_->DeleteConfiguration(p));
-    for (const std::string& name : Names(adapter_->GetConfigurations()))
-        seen += " " + name;
-    seen += " selected " + NameOf(adapter_->GetCurrentConfiguration());
+    seen += NamesOf(adapter_) + " selected " + NameOf(adapter_->GetCurrentConfiguration());
     // The deleted object answers, but nothing it does reaches the store; its name is free again.
     trip->SetNetworkName("Ghost");
     seen += " | " + NameOf(trip) + " save " + std::to_string(trip->Save());
@@ -292,8 +288,8 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     seen += " save " + std::to_string(shared->Save());
     seen += " elsewhere " + std::to_string(InNewProcess("describe", "Shared").exitCode);
     seen += " stored " + std::to_string(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size());
-    EXPECT_EQ(seen, "00010 Default selected Default | Trip save 0 apply 0 modified 0 elsewhere 2 name free 1"
-                    " | deleted elsewhere 0 save 0 elsewhere 2 stored 2");
+    EXPECT_EQ(seen, "00010 Default provisioned=0 selected Default | Trip save 0 apply 0 modified 0 elsewhere 2"
+                    " name free 1 | deleted elsewhere 0 save 0 elsewhere 2 stored 2");
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)

@@ -18,7 +18,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(status_->Refresh()); }
 
     // The state now, then after each of `refreshes` Refresh calls; then what
-    // the Status page reads (the radio: as shown / as stored for the next start).
+    // the Status page reads (the radio: as shown / as stored for the next start;
+    // rates, quality and signal: whether any is not 0).
     std::string Look(int refreshes)
     {
         std::string states(1, static_cast<char>('0' + status_->GetState()));
@@ -30,7 +31,13 @@ protected:
                " radio=" + std::to_string(status_->IsRadioEnabled()) + "/" +
                std::to_string(ReadCardState(OpenStore()).radioOn) + " link=" + status_->GetLinkName() +
                " channel=" + std::to_string(status_->GetChannel()) + " band=" + std::to_string(status_->GetBand()) +
-               " cipher=" + std::to_string(status_->GetEncryptionType());
+               " cipher=" + std::to_string(status_->GetEncryptionType()) +
+               " readings=" + (Readings() ? "some" : "none");
+    }
+    bool Readings() const
+    {
+        const CDriverStatus* s = status_;
+        return s->GetTxRate() || s->GetRxRate() || s->GetLinkQuality() || s->GetSignalStrength();
     }
 
     IsolatedStore store_;
@@ -48,7 +55,7 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     RegDeleteTreeA(HKEY_CURRENT_USER, other.c_str());
     status_->Refresh();
 
-    EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0");
+    EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0 readings=some");
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);
     EXPECT_GE(status_->GetTxRate(), 6);
 
@@ -61,7 +68,7 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     card.accessPoints[0].signal = 25;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);  // getters keep the last reading
-    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0");  // no g on the card: b
+    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0 readings=some");  // no g: b
     EXPECT_NEAR(25, status_->GetSignalStrength(), 5);
     DWORD radio = 0, security = 0;
     EXPECT_TRUE(status_->GetCapabilities(radio, security));
@@ -82,7 +89,8 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
     CDriverStatus* s = status_;
     auto vyrsim = [](const char* line) { return [line] { return Vyrsim(line).exitCode == 0; }; };
     std::function<bool()> apply = [&] { return WriteAppliedProfile(OpenStore(), settings, "Profiles\\Lab"); };
-    const std::string none = " link= channel=0 band=0 cipher=0", own = " link=VyrLink channel=6 band=2 cipher=0";
+    const std::string none = " link= channel=0 band=0 cipher=0 readings=none";
+    const std::string own = " link=VyrLink channel=6 band=2 cipher=0 readings=some";
     // What changes, whether it is taken, the refreshes after, and the states and the page then.
     const struct {
         const char* name;
@@ -107,9 +115,9 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
         {"rescan", [&] { return s->Rescan(); }, 3, "0233 present=1 radio=1/1" + own},
         {"Lab in effect", [&] { return vyrsim("ap add Lab --band a --channel 40 --security wpa-psk --cipher aes")() &&
                                        apply(); },
-         3, "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
+         3, "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2 readings=some"},
         {"the same settings again: a new association too", apply, 3,
-         "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
+         "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2 readings=some"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -25,77 +25,6 @@
 
 namespace {
 
-std::string FirstLine(const std::string& text)
-{
-    return text.substr(0, text.find('\n'));
-}
-
-// The value of the "label   value" line of an output.
-std::string Field(const std::string& output, const std::string& label)
-{
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        size_t start = line.find_first_not_of(' ');
-        if (start != std::string::npos && line.compare(start, label.size(), label) == 0 &&
-            line.compare(start + label.size(), 2, "  ") == 0)
-            return line.substr(line.find_first_not_of(' ', start + label.size()));
-    }
-    return "<no " + label + ">";
-}
-
-// The lines `profiles` prints for profile `name`, its heading first.
-std::string ProfileBlock(const std::string& output, const std::string& name)
-{
-    std::istringstream lines(output);
-    std::string block;
-    bool inside = false;
-    for (std::string line; std::getline(lines, line);) {
-        bool heading = line.compare(0, 2, "  ") == 0 && line[2] != ' ';
-        if (heading || line[0] != ' ')
-            inside = heading && line.compare(2, name.size() + 2, name + " (") == 0;
-        if (inside)
-            block += line + "\n";
-    }
-    return block;
-}
-
-// The table row that begins with `first`, its cells one blank apart.
-std::string Row(const std::string& output, const std::string& first)
-{
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream cells(line);
-        std::string row;
-        for (std::string cell; cells >> cell;)
-            row += (row.empty() ? "" : " ") + cell;
-        if (row.compare(0, first.size() + 1, first + " ") == 0)
-            return row;
-    }
-    return "(none)";
-}
-
-// Every key and value under `path` of the current user's tree, byte for byte.
-std::string DumpStore(const std::string& path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "(no " + path + ")";
-    std::string dump = "[" + path + "]\n";
-    char name[512];
-    BYTE data[8192];
-    DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
-    for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) == 0; ++i) {
-        dump += std::string(name) + ":" + std::to_string(type) + "=";
-        dump += std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
-        nameSize = sizeof(name);
-        dataSize = sizeof(data);
-    }
-    RegCloseKey(key);
-    for (const std::string& child : RegistryKey::Open(path).ChildNames())
-        dump += DumpStore(path + "\\" + child);
-    return dump;
-}
-
 // A command that must succeed, the first line it prints, and what is seen
 // afterwards as "key=value | ..." (see Look).
 struct Step {
@@ -154,6 +83,10 @@ protected:
             CDriverAdapter* first = all->GetAt(0);
             return text(all->GetCount()) + (first == adapter_ ? " same" : first ? " other" : " null");
         }
+        if (key == "lib.applied") {
+            AppliedProfile applied;
+            return ReadAppliedProfile(OpenStore(), applied) ? applied.settings.name : "(none)";
+        }
         if (key == "lib.signal")  // the walk stays within 5 of the configured signal
             return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted : text(st->GetSignalStrength());
         if (key == "lib.country")
@@ -174,8 +107,8 @@ protected:
             return "(none)";
         }
         if (key.compare(0, 7, "listed.") == 0)
-            return Row(VyrsimOutput("ap list"), key.substr(7));
-        return Field(shown, key);
+            return OutputRow(VyrsimOutput("ap list"), key.substr(7));
+        return OutputField(shown, key);
     }
 
     void Run(const std::vector<Step>& steps)
@@ -262,16 +195,21 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
 TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
 {
     adapter_ = TheAdapter();
-    Run({{"card absent", "The card is absent.", "lib.present=0 | lib.adapters=0 null | present=no"}});
-    // An inserted card comes up as the Windows NT 4.0 record says.
+    ASSERT_TRUE(adapter_->AddConfiguration("Guest")->ApplyTemporarily());
+    // An inserted card runs its stored selection, its radio as the Windows NT 4.0 record says.
     ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(TRUE));
+    const Step absent = {"card absent", "The card is absent.", "lib.present=0 | lib.adapters=0 null | present=no"};
+    Run({absent,
+         {"card present", "The card is present.",
+          "lib.present=1 | lib.adapters=1 same | lib.radio=0 | lib.applied=Default | present=yes | radio=off"
+          " | NT 4.0 radio record=switched off"},
+         {"radio on", "The radio is on.", "lib.radio=1 | radio=on"},
+         {"radio off", "The radio is off.", "lib.radio=0 | radio=off"}});
+    ASSERT_TRUE(PAvailableAdapters().SetRadioEnable(FALSE));
+    Run({absent, {"card present", "The card is present.", "lib.radio=1 | NT 4.0 radio record=switched on"}});
     const std::string other = std::to_string(CurrentLogonSession() + 1);
     const std::string chosen = std::to_string(CurrentLogonSession() + 5);
     Run({
-        {"card present", "The card is present.",
-         "lib.present=1 | lib.adapters=1 same | lib.radio=0 | present=yes | radio=off"
-         " | NT 4.0 radio record=switched off"},
-        {"radio on", "The radio is on.", "lib.radio=1 | radio=on"},
         {"zeroconfig on", "Wireless Zero Configuration: the library answers 1.",
          "lib.zeroconfig=1 | zero config mode=forced on | zero config answer=1 (the service manages the card)"},
         {"zeroconfig off", "Wireless Zero Configuration: the library answers 0.",
@@ -291,9 +229,9 @@ TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
     });
     PAvailableAdapters adapters;
     ASSERT_NE(adapters.CheckMultipleConfig(), 0);
-    EXPECT_EQ(Field(Status(), "claim held"), "yes (by a process of this machine)");
+    EXPECT_EQ(OutputField(Status(), "claim held"), "yes (by a process of this machine)");
     adapters.ClearMultipleConfig();
-    EXPECT_EQ(Field(Status(), "claim held"), "no");
+    EXPECT_EQ(OutputField(Status(), "claim held"), "no");
 }
 
 TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
@@ -403,7 +341,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
         const SettingField& field = kSettingFields[i];
         bool number = field.kind == SettingKind::Number;
         auto seen = [&](const std::string& block) {
-            std::string printed = Field(block, field.name);
+            std::string printed = OutputField(block, field.name);
             return std::string(field.name) + "=" + (number ? printed.substr(0, printed.find(" (")) : printed) + "\n";
         };
         std::string value = SettingText(field, stored);
@@ -416,7 +354,8 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     }
     EXPECT_EQ(seenMasked, expectMasked);
     EXPECT_EQ(seenShown, expectShown);
-    EXPECT_EQ(Field(masked, "NetworkName2") + " | " + Field(shown, "Passphrase") + " | " + Field(shown, "SharedKey2"),
+    EXPECT_EQ(OutputField(masked, "NetworkName2") + " | " + OutputField(shown, "Passphrase") + " | " +
+                  OutputField(shown, "SharedKey2"),
               "Office 2 | pass phrase 1 | 0123456789abcdef0123456789");
     for (const char* secret : {"pass phrase", "leap-secret", "adv-secret", "0123456789abcdef"})
         EXPECT_EQ(masked.find(secret), std::string::npos) << secret;
@@ -465,7 +404,7 @@ TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
     ASSERT_TRUE(certificate.setCertificate(id, 0));
     EXPECT_TRUE(certificate.getUser(user) && certificate.getDomain(domain));
     EXPECT_EQ(user + "@" + domain, "vyrsim.tester@example.org");
-    EXPECT_EQ(Row(VyrsimOutput("cert list"), id), id + " vyrsim.tester");
+    EXPECT_EQ(OutputRow(VyrsimOutput("cert list"), id), id + " vyrsim.tester");
 
     VyrsimOutput("cert remove " + id);
     std::vector<std::string> names, ids;
