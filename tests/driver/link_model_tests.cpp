@@ -96,27 +96,45 @@ TEST(LinkMatching, NamesBandsAndSecurity)
     any.card.radioCapabilities = kModeB | kModeG;
     EXPECT_EQ(-1, BandIfFits(Point("A", 'a'), any));
 
-    struct Profile {
+}
+
+TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
+{
+    // The profile's EAP selection and WPA, the one kind of network it takes (a kind of WPA only on a card
+    // with WPA), that network's cipher, and the encryption shown associated and while searching.
+    const struct {
         DWORD selection;
         bool wpa;
-        const char* kind;
+        std::string kind;
+        const char* cipher;
+        DWORD associated, searching;
+    } rows[] = {
+        {0, false, "open", "tkip", kCipherNone, kCipherNone}, {7, false, "wep", "aes", kCipherWep, kCipherWep},
+        {7, true, "wpa-psk", "aes", kCipherAes, kCipherTkip}, {1, false, "8021x", "aes", kCipherCkip, kCipherCkip},
+        {3, false, "8021x", "aes", kCipherWep, kCipherWep},   {4, false, "8021x", "aes", kCipherWep, kCipherWep},
+        {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},   {4, true, "wpa", "tkip", kCipherTkip, kCipherTkip},
+        {5, true, "wpa", "aes", kCipherAes, kCipherTkip},
     };
-    const Profile profiles[] = {{0, false, "open"}, {7, false, "wep"}, {7, true, "wpa-psk"},
-                                {1, false, "8021x"}, {3, false, "8021x"}, {4, true, "wpa"}};
-    for (const Profile& profile : profiles) {
+    for (const auto& row : rows) {
+        LinkInputs inputs = Inputs(1, "Net", {Point("Net", 'g', 60, row.kind.c_str(), false, row.cipher)});
+        if (row.selection)
+            Secure(inputs.settings, row.selection, row.wpa);
+        LinkModel model;
+        std::string seen = States(model, inputs, 0, false);
+        seen += " " + std::to_string(model.Status().encryption) + "/";
+        model.Restart(inputs);
+        seen += std::to_string(model.Status().encryption) + " takes ";
         for (bool wpaSupport : {true, false}) {
-            LinkInputs inputs = Inputs(1, "Net");
-            if (profile.selection)
-                Secure(inputs.settings, profile.selection, profile.wpa);
             if (!wpaSupport)
                 inputs.card.securityCapabilities &= ~kSecurityWpa;
-            for (const char* kind : {"open", "wep", "wpa-psk", "8021x", "wpa"}) {
-                bool wpaKind = std::string(kind).compare(0, 3, "wpa") == 0;
-                bool fits = std::string(kind) == profile.kind && (wpaSupport || !wpaKind);
-                EXPECT_EQ(fits, BandIfFits(Point("Net", 'g', 60, kind), inputs) >= 0)
-                    << profile.kind << " on " << kind << " wpa support " << wpaSupport;
-            }
+            for (const char* kind : {"open", "wep", "wpa-psk", "8021x", "wpa"})
+                seen += BandIfFits(Point("Net", 'g', 60, kind), inputs) >= 0 ? std::string(kind) + " " : "";
+            seen += "| ";
         }
+        std::string withoutWpa = row.kind.compare(0, 3, "wpa") == 0 ? "" : row.kind + " ";
+        EXPECT_EQ(seen, "3 Net g11 " + std::to_string(row.associated) + "/" + std::to_string(row.searching) +
+                            " takes " + row.kind + " | " + withoutWpa + "| ")
+            << row.selection << " " << row.wpa;
     }
 }
 
@@ -217,32 +235,6 @@ TEST(LinkValues, RatesSignalAndEncryption)
             rates += std::to_string(RateFor(band, signal)) + " ";
     }
     EXPECT_EQ(rates, "1 1 2 5 11 11 11 11 6 9 9 36 36 48 54 54 ");
-
-    struct Case {
-        DWORD selection;
-        bool wpa;
-        const char* kind;
-        const char* cipher;
-        DWORD associated;
-        DWORD searching;
-    };
-    const Case cases[] = {{0, false, "open", "tkip", kCipherNone, kCipherNone},
-                          {7, false, "wep", "aes", kCipherWep, kCipherWep},
-                          {7, true, "wpa-psk", "aes", kCipherAes, kCipherTkip},
-                          {1, false, "8021x", "aes", kCipherCkip, kCipherCkip},
-                          {4, false, "8021x", "aes", kCipherWep, kCipherWep},
-                          {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},
-                          {5, true, "wpa", "aes", kCipherAes, kCipherTkip}};
-    for (const Case& c : cases) {
-        LinkInputs inputs = Inputs(1, "Net", {Point("Net", 'g', 60, c.kind, false, c.cipher)});
-        if (c.selection)
-            Secure(inputs.settings, c.selection, c.wpa);
-        LinkModel model;
-        EXPECT_EQ("3 Net g11", States(model, inputs, 0, false)) << c.kind;
-        EXPECT_EQ(c.associated, model.Status().encryption) << c.kind << " " << c.selection;
-        model.Restart(inputs);
-        EXPECT_EQ(c.searching, model.Status().encryption) << c.kind << " " << c.selection;
-    }
 }
 
 }  // namespace
