@@ -273,8 +273,7 @@ TEST_F(Dialogs, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExchang
 
 TEST_F(Dialogs, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
 {
-    MessageBoxes boxes;
-    boxes.Expect("Enter no more than 4 characters.");
+    MessageBoxLog boxes;
     RunSheet([&](CPropertySheet& sheet, HWND window) {
         HWND page = first_.m_hWnd;
         user::Type(page, IDC_FW_PAGE_EDIT, "one!!!");
@@ -306,8 +305,8 @@ TEST_F(Dialogs, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
                   "letting go: First Second Third | active 1 | 0 w 1/5/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0");
         user::PressCancel(window);
     });
-    EXPECT_EQ(boxes.Shown().at(0).caption + Format(" %#x", boxes.Shown().at(0).type),
-              Format("Framework Sheet %#x", MB_OK | MB_ICONEXCLAMATION));
+    EXPECT_EQ(boxes.Text("Framework Sheet"),
+              "box: Enter no more than 4 characters. [style " + std::to_string(MB_ICONEXCLAMATION) + "] | ");
 }
 
 // A page removed while the sheet runs has no window, and one added again

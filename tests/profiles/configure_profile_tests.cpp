@@ -306,7 +306,7 @@ TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
     campus.networkName1 = "Campus";
     campus.networkName2 = "Two";
     ASSERT_FALSE(AddStoredProfile(OpenStore().CreateChild(kProvisionedKey), campus).empty());
-    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", {}, "", true}).output,
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", "", true}).output,
               "type=1 mode=2 band=0 Campus|Two| off=type mode band+ name1 name2 name3 | OK AP Campus|Two| 13 0\n"
               "type=1 mode=2 band=0 || off=band+ | OK AP || 13 0\n");
     EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus"}).output,

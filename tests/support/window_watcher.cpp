@@ -50,7 +50,4 @@ void CancelSheetFromWatcher(HWND sheet)
     }
 }
 
-WindowWatcher::~WindowWatcher()
-{
-    thread_.join();
-}
+WindowWatcher::~WindowWatcher() { thread_.join(); }
