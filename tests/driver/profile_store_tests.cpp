@@ -14,7 +14,7 @@
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
-#include "support/profile_settings.h"
+#include "profile_lines.h"
 
 namespace {
 

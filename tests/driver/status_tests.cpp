@@ -8,7 +8,7 @@
 #include "driver/card_state.h"
 #include "driver/store.h"
 #include "support/isolated_store.h"
-#include "support/vyrsim.h"
+#include "vyrsim.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
-#include "support/profile_settings.h"
-#include "support/vyrsim.h"
+#include "profile_lines.h"
+#include "vyrsim.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "profile_settings.h"
+#include "profile_lines.h"
 
 #include <functional>
 #include <sstream>
