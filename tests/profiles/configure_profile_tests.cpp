@@ -1,14 +1,11 @@
 // The Configure Profile dialog against the real library and an isolated store.
 // Run on its own the dialog only changes the profile object; inside the
 // sheet its OK puts the change into effect.
-#include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <sstream>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
 #include "driver/store.h"

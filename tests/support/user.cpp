@@ -40,6 +40,8 @@ std::string ComboItem(HWND combo, LRESULT index)
     return text;
 }
 
+int RowCount(HWND dialog, int id) { return static_cast<int>(Send(dialog, id, LVM_GETITEMCOUNT)); }
+
 void SetRowState(HWND dialog, int id, int row, UINT state, UINT mask)
 {
     LVITEMA item = {};
@@ -125,7 +127,6 @@ std::string WindowText(HWND window)
 std::string Text(HWND dialog, int id) { return WindowText(Control(dialog, id)); }
 bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(Control(dialog, id)) != FALSE; }
 bool IsVisible(HWND dialog, int id) { return (GetWindowLongA(Control(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; }
-bool IsChecked(HWND dialog, int id) { return Send(dialog, id, BM_GETCHECK) == BST_CHECKED; }
 bool HasFocus(HWND dialog, int id) { return GetFocus() == Control(dialog, id); }
 
 std::string EditSelection(HWND dialog, int id)
@@ -156,7 +157,6 @@ int SelectedRow(HWND dialog, int id)
     return static_cast<int>(Send(dialog, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-int RowCount(HWND dialog, int id) { return static_cast<int>(Send(dialog, id, LVM_GETITEMCOUNT)); }
 
 std::string RowText(HWND dialog, int id, int row)
 {

@@ -37,7 +37,6 @@ std::string Text(HWND dialog, int id);
 std::string WindowText(HWND window);
 bool IsEnabled(HWND dialog, int id);
 bool IsVisible(HWND dialog, int id);
-bool IsChecked(HWND dialog, int id);
 bool HasFocus(HWND dialog, int id);
 // An edit's selection, "<start>-<end>".
 std::string EditSelection(HWND dialog, int id);
@@ -49,7 +48,6 @@ std::vector<std::string> Items(HWND dialog, int id);
 
 // List views; -1 for no row.
 int SelectedRow(HWND dialog, int id);
-int RowCount(HWND dialog, int id);
 std::string RowText(HWND dialog, int id, int row);
 // The rows, one blank apart, each that shows an icon marked "*".
 std::string Rows(HWND dialog, int id);
