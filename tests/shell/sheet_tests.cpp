@@ -39,7 +39,7 @@ std::string View(CWiFiPropSheet& sheet, HWND window)
 
 struct ObservedSheet : CWiFiPropSheet {
     explicit ObservedSheet(bool& deleted) : deleted(deleted) {}
-    ~ObservedSheet() override { deleted = true; }
+    ~ObservedSheet() override { deleted = !m_hWnd; }  // detached by then
     bool& deleted;
 };
 
@@ -91,22 +91,30 @@ TEST_F(Sheet, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
     }
 }
 
+// The pages taken out have no window and no sheet; made again, they show.
 TEST_F(Sheet, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
     Run([](CWiFiPropSheet& sheet, HWND window) {
-        EXPECT_EQ(sheet.EnableApply(TRUE), TRUE);
-        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply on");
-        EXPECT_EQ(sheet.EnableApply(FALSE), TRUE);
-        EXPECT_EQ(View(sheet, window), kAllPages + " | on Status | apply off");
+        std::string seen;
+        auto view = [&](const char* step, BOOL done) {
+            std::string shown = View(sheet, window);
+            CPropertyPage& security = sheet.GetEncryptPage();
+            seen += Format("%s %d: ", step, done) + shown.substr(0, shown.find(" | zero-config")) +
+                    Format(" | security %s %d\n", security.m_hWnd ? "w" : "-", security.GetSheet() == &sheet);
+        };
+        view("apply on", sheet.EnableApply(TRUE));
+        view("apply off", sheet.EnableApply(FALSE));
         user::SwitchPage(window, 2);
         sheet.SetWirelessZeroConfigMode(TRUE);
-        EXPECT_TRUE(sheet.GetPowerPage().IsInWirelessZeroConfigMode());
-        EXPECT_EQ(View(sheet, window).substr(0, kZeroConfigPages.size()), kZeroConfigPages);
+        view("zero config, on the Power page", sheet.GetPowerPage().IsInWirelessZeroConfigMode());
         sheet.SetWirelessZeroConfigMode(FALSE);
-        EXPECT_EQ(View(sheet, window).substr(0, kAllPages.size()), kAllPages);
-        // The pages made again work: they can be shown.
         user::SwitchPage(window, 2);
-        EXPECT_EQ(user::CurrentPage(window), sheet.GetEncryptPage().m_hWnd);
+        view("back, shown", user::CurrentPage(window) == sheet.GetEncryptPage().m_hWnd);
+        EXPECT_EQ(seen, "apply on 1: " + kAllPages + " | on Status | apply on | security - 1\n"
+                        "apply off 1: " + kAllPages + " | on Status | apply off | security - 1\n"
+                        "zero config, on the Power page 1: " + kZeroConfigPages +
+                        " | on Status | apply off | security - 0\n"
+                        "back, shown 1: " + kAllPages + " | on Security | apply off | security w 1\n");
         user::PressCancel(window);
     });
 }
