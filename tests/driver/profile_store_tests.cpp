@@ -265,7 +265,7 @@ TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
               "Office null taken=0 | in effect=Cafe Espresso modified=1 | stored ssid1=\n");
 }
 
-TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
+TEST_F(ProfileStore, DeletingKeepsDefaultAndTheLastOwnProfileAndNeverBringsAProfileBack)
 {
     CAdapterConfig* trip = adapter_->AddConfiguration("Trip");
     ASSERT_TRUE(adapter_->SetCurrentConfiguration(trip));
@@ -288,8 +288,16 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndNeverBringsAProfileBack)
     seen += " save " + std::to_string(shared->Save());
     seen += " elsewhere " + std::to_string(InNewProcess("describe", "Shared").exitCode);
     seen += " stored " + std::to_string(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)).size());
+    {
+        IsolatedStore lone("lone");  // an installation that left one own profile, and not Default
+        lone.StoreProfiles({"Home"});
+        CAdapterConfig* home = FindProfile("Home");
+        ASSERT_NE(home, nullptr);
+        seen += " | last own " + std::to_string(TheAdapter()->DeleteConfiguration(home));
+    }
+    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
     EXPECT_EQ(seen, "00010 Default provisioned=0 selected Default | Trip save 0 apply 0 modified 0 elsewhere 2"
-                    " name free 1 | deleted elsewhere 0 save 0 elsewhere 2 stored 2");
+                    " name free 1 | deleted elsewhere 0 save 0 elsewhere 2 stored 2 | last own 0");
 }
 
 TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
@@ -315,7 +323,7 @@ TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
     CAdapterConfig* library = adapter_->AddConfiguration("Campus_Library");
     CAdapterConfig* lab = adapter_->AddConfiguration("Campus_Lab");
     CAdapterConfig* home = adapter_->AddConfiguration("Home");
-    ASSERT_TRUE(library && lab && home);
+    ASSERT_TRUE(library && lab && home && adapter_->AddConfiguration("CampusHall"));  // not of the set
     auto members = [] {
         std::string listed;
         for (const std::string& name : OpenStore().OpenChild("Card\\MultipleConfigs\\Campus").ReadStrings("Members"))
