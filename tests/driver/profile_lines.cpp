@@ -59,7 +59,7 @@ Setting Sized(const char* name, Get get, Set set, Length length = nullptr)
 
 const std::vector<Setting>& Settings()
 {
-    using P = CAdapterConfig;
+    using P = Profile;
     static const std::vector<Setting> settings = {
         Text("name", &P::GetName, &P::SetName),
         Number("type", &P::GetNetworkType, &P::SetNetworkType),
@@ -105,15 +105,6 @@ const std::vector<Setting>& Settings()
     return settings;
 }
 
-std::vector<std::string> LineNames(const std::string& lines)
-{
-    std::istringstream stream(lines);
-    std::vector<std::string> names;
-    for (std::string line; std::getline(stream, line);)
-        names.push_back(line.substr(0, line.find('=')));
-    return names;
-}
-
 }  // namespace
 
 std::string DescribeProfile(const CAdapterConfig& profile)
@@ -143,8 +134,10 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings)
 
 std::string PickSettings(const std::string& description, const std::string& names)
 {
+    std::istringstream wanted(names);
     std::string picked, lines = "\n" + description;
-    for (const std::string& name : LineNames(names)) {
+    for (std::string name; std::getline(wanted, name);) {
+        name = name.substr(0, name.find('='));
         size_t at = lines.find("\n" + name + "=");
         picked += at == std::string::npos ? name + " missing\n" : lines.substr(at + 1, lines.find('\n', at + 1) - at);
     }
