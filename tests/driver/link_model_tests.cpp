@@ -11,15 +11,7 @@ namespace {
 AccessPoint Point(const char* ssid, char band, int signal = 60, const char* security = "open", bool adHoc = false,
                   const char* cipher = "tkip")
 {
-    AccessPoint point;
-    point.ssid = ssid;
-    point.band = band;
-    point.channel = band == 'a' ? 40 : 11;
-    point.signal = signal;
-    point.security = security;
-    point.cipher = cipher;
-    point.adHoc = adHoc;
-    return point;
+    return {ssid, band, band == 'a' ? 40 : 11, signal, security, cipher, adHoc};
 }
 
 LinkInputs Inputs(DWORD type, const char* name, std::vector<AccessPoint> points = {})
@@ -95,7 +87,6 @@ TEST(LinkMatching, NamesBandsAndSecurity)
     EXPECT_EQ(kBandB, BandIfFits(Point("G", 'g'), any));
     any.card.radioCapabilities = kModeB | kModeG;
     EXPECT_EQ(-1, BandIfFits(Point("A", 'a'), any));
-
 }
 
 TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
@@ -212,14 +203,16 @@ TEST(LinkValues, RatesSignalAndEncryption)
             for (int step = 0; step < 100; ++step) {
                 int previous = model.Status().signal;
                 model.Step(inputs);
-                const LinkStatus& status = model.Status();
-                EXPECT_TRUE(rates.count(status.txRate) && rates.count(status.rxRate));
-                EXPECT_LE(std::abs(status.signal - previous), 2);
-                EXPECT_LE(std::abs(status.signal - configured), 5);
-                EXPECT_TRUE(status.signal >= 0 && status.signal <= 100);
-                EXPECT_TRUE(status.linkQuality < status.signal || status.linkQuality == 0);
-                EXPECT_GE(status.linkQuality, status.signal - 12);
-                seen.insert(status.signal);
+                const LinkStatus& now = model.Status();
+                // Rates of the band; a walk of at most 2 a step within 5 of the configured signal and within
+                // 0..100; the quality a little below the signal.
+                EXPECT_TRUE(rates.count(now.txRate) && rates.count(now.rxRate) &&
+                            std::abs(now.signal - previous) <= 2 && std::abs(now.signal - configured) <= 5 &&
+                            now.signal >= 0 && now.signal <= 100 &&
+                            (now.linkQuality < now.signal || now.linkQuality == 0) &&
+                            now.linkQuality >= now.signal - 12)
+                    << step << ": " << now.txRate << " " << now.rxRate << " " << now.signal << " " << now.linkQuality;
+                seen.insert(now.signal);
             }
             EXPECT_GE(seen.size(), 4u);
             // A new configured value is followed at once.

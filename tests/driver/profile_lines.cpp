@@ -1,8 +1,8 @@
 #include "profile_lines.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -39,19 +39,15 @@ Setting Text(const char* name, Get get, Set set)
             [set](Profile& p, const std::string& value) { return (p.*set)(value); }};
 }
 
-// A text set with a length: a password, or a key with its length index.
-template <typename Get, typename Set, typename Length = std::nullptr_t>
-Setting Sized(const char* name, Get get, Set set, Length length = nullptr)
+// A password, or a key with its length index after its text.
+template <typename Get, typename Set>
+Setting Sized(const char* name, Get get, Set set, int (Profile::*length)() const = nullptr)
 {
-    return {name,
-            [get, length](const Profile& p) {
-                std::string text;
-                (p.*get)(text);
-                if constexpr (!std::is_same_v<Length, std::nullptr_t>)
-                    text += "/" + std::to_string((p.*length)());
-                return text;
-            },
-            [set](Profile& p, const std::string& value) {
+    auto read = [get, length](const Profile& p) {
+        std::string text;
+        return (p.*get)(text) + (length ? "/" + std::to_string((p.*length)()) : "");
+    };
+    return {name, read, [set](Profile& p, const std::string& value) {
                 auto sized = Split(value);
                 return (p.*set)(sized.first, sized.second);
             }};
@@ -121,12 +117,9 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings)
     std::string refused;
     for (std::string line; std::getline(lines, line);) {
         std::string name = line.substr(0, line.find('='));
-        bool taken = false;
-        for (const Setting& setting : Settings()) {
-            if (name == setting.name && line.size() > name.size())
-                taken = setting.set(profile, line.substr(name.size() + 1));
-        }
-        if (!taken)
+        const std::vector<Setting>& all = Settings();
+        auto it = std::find_if(all.begin(), all.end(), [&](const Setting& s) { return name == s.name; });
+        if (it == all.end() || line.size() == name.size() || !it->set(profile, line.substr(name.size() + 1)))
             refused += (refused.empty() ? "" : " ") + name;
     }
     return refused;

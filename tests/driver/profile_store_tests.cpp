@@ -60,13 +60,7 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
 class ProfileStore : public testing::Test {
 protected:
     IsolatedStore store_;
-    CDriverAdapter* adapter_ = nullptr;
-
-    void SetUp() override
-    {
-        adapter_ = TheAdapter();
-        ASSERT_NE(adapter_, nullptr);
-    }
+    CDriverAdapter* adapter_ = TheAdapter();
 
     static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)
     {
@@ -149,8 +143,7 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
         child.Finish();
 
         std::string stored = PickSettings(DescribeInNewProcess("Crash"), kEven);
-        EXPECT_TRUE(stored == kEven || stored == kOdd || stored == untouched) << "attempt " << attempt << ":\n"
-                                                                             << stored;
+        EXPECT_TRUE(stored == kEven || stored == kOdd || stored == untouched) << attempt << ":\n" << stored;
     }
     // The next writer clears away what the killed ones left unfinished.
     ASSERT_TRUE(profile->Save());
@@ -304,17 +297,16 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
 {
     CAdapterConfig* p = adapter_->AddConfiguration("Moving");
     auto shown = [p] { return PickSettings(DescribeProfile(*p), "ssid1\ntxpower"); };
-    ASSERT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
-    std::string seen = shown();
+    std::string seen = std::to_string(InNewProcess("store", "Moving").exitCode) + " " + shown();
     seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
     // The power is another group: it stays as this object read it.
     seen += shown() + "modified " + std::to_string(p->IsModified()) + "\n";
     p->SetTransmitPower(1);
-    EXPECT_EQ(InNewProcess("store", "Moving").exitCode, 0u);
-    seen += "loaded " + std::to_string(p->NotifyLoaded(3)) + "\n";
+    seen += std::to_string(InNewProcess("store", "Moving").exitCode) + " loaded " +
+            std::to_string(p->NotifyLoaded(3)) + "\n";
     seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
-    EXPECT_EQ(seen, "ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
-                    "loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
+    EXPECT_EQ(seen, "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
+                    "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
