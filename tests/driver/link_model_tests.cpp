@@ -102,8 +102,7 @@ TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
     } rows[] = {
         {0, false, "open", "tkip", kCipherNone, kCipherNone}, {7, false, "wep", "aes", kCipherWep, kCipherWep},
         {7, true, "wpa-psk", "aes", kCipherAes, kCipherTkip}, {1, false, "8021x", "aes", kCipherCkip, kCipherCkip},
-        {3, false, "8021x", "aes", kCipherWep, kCipherWep},   {4, false, "8021x", "aes", kCipherWep, kCipherWep},
-        {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},   {4, true, "wpa", "tkip", kCipherTkip, kCipherTkip},
+        {3, false, "8021x", "aes", kCipherWep, kCipherWep},   {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},
         {5, true, "wpa", "aes", kCipherAes, kCipherTkip},
     };
     for (const auto& row : rows) {

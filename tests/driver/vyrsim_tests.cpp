@@ -27,9 +27,7 @@ namespace {
 // A command that must succeed, the first line it prints, and what is seen
 // afterwards as "key=value | ..." (see Look).
 struct Step {
-    std::string line;
-    std::string says;
-    std::string look;
+    std::string line, says, look;
 };
 
 class VyrsimTest : public testing::Test {
@@ -208,17 +206,17 @@ TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
     Run({absent, {"card present", "The card is present.", "lib.radio=1 | NT 4.0 radio record=switched on"}});
     const std::string other = std::to_string(CurrentLogonSession() + 1);
     const std::string chosen = std::to_string(CurrentLogonSession() + 5);
+    const std::string unmanaged = "zero config answer=0 (the service does not manage the card)";
     Run({
         {"zeroconfig on", "Wireless Zero Configuration: the library answers 1.",
          "lib.zeroconfig=1 | zero config mode=forced on | zero config answer=1 (the service manages the card)"},
         {"zeroconfig off", "Wireless Zero Configuration: the library answers 0.",
-         "lib.zeroconfig=0 | zero config mode=forced off"
-         " | zero config answer=0 (the service does not manage the card)"},
+         "lib.zeroconfig=0 | zero config mode=forced off | " + unmanaged},
         {"zeroconfig error", "Wireless Zero Configuration: the library answers -1.",
          "lib.zeroconfig=-1 | zero config mode=forced error | zero config answer=-1 (the service cannot be queried)"},
         // Wine has no Wireless Zero Configuration service.
         {"zeroconfig service", "Wireless Zero Configuration: the library asks the service.",
-         "lib.zeroconfig=0 | zero config mode=service | zero config answer=0 (the service does not manage the card)"},
+         "lib.zeroconfig=0 | zero config mode=service | " + unmanaged},
         {"claim other", "Logon session " + other + " holds the configuration claim.",
          "lib.foreign=" + other + " | lib.claim=0 | other session claim=logon session " + other},
         {"claim other " + chosen, "Logon session " + chosen + " holds the configuration claim.",
