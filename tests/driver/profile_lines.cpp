@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <sstream>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -32,24 +33,21 @@ Setting Number(const char* name, Get get, Set set)
             [set](Profile& p, const std::string& value) { return (p.*set)(std::stol(value)); }};
 }
 
+// A text, or one set with a length (a password; a key also shows its length index after its text).
 template <typename Get, typename Set>
-Setting Text(const char* name, Get get, Set set)
-{
-    return {name, [get](const Profile& p) { std::string text; return (p.*get)(text); },
-            [set](Profile& p, const std::string& value) { return (p.*set)(value); }};
-}
-
-// A password, or a key with its length index after its text.
-template <typename Get, typename Set>
-Setting Sized(const char* name, Get get, Set set, int (Profile::*length)() const = nullptr)
+Setting Text(const char* name, Get get, Set set, int (Profile::*length)() const = nullptr)
 {
     auto read = [get, length](const Profile& p) {
         std::string text;
         return (p.*get)(text) + (length ? "/" + std::to_string((p.*length)()) : "");
     };
     return {name, read, [set](Profile& p, const std::string& value) {
-                auto sized = Split(value);
-                return (p.*set)(sized.first, sized.second);
+                if constexpr (std::is_invocable_v<Set, Profile&, const std::string&, int>) {
+                    auto sized = Split(value);
+                    return (p.*set)(sized.first, sized.second);
+                } else {
+                    return (p.*set)(value);
+                }
             }};
 }
 
@@ -70,10 +68,10 @@ const std::vector<Setting>& Settings()
         Number("dynamic", &P::GetDynamicSecurity, &P::SetDynamicSecurity),
         Number("leap", &P::GetLeapEnabled, &P::SetLeapEnabled),
         Number("format", &P::GetWepEncryptType, &P::SetWepEncryptType),
-        Sized("key1", &P::GetSharedKey1, &P::SetSharedKey1, &P::GetSharedKey1Length),
-        Sized("key2", &P::GetSharedKey2, &P::SetSharedKey2, &P::GetSharedKey2Length),
-        Sized("key3", &P::GetSharedKey3, &P::SetSharedKey3, &P::GetSharedKey3Length),
-        Sized("key4", &P::GetSharedKey4, &P::SetSharedKey4, &P::GetSharedKey4Length),
+        Text("key1", &P::GetSharedKey1, &P::SetSharedKey1, &P::GetSharedKey1Length),
+        Text("key2", &P::GetSharedKey2, &P::SetSharedKey2, &P::GetSharedKey2Length),
+        Text("key3", &P::GetSharedKey3, &P::SetSharedKey3, &P::GetSharedKey3Length),
+        Text("key4", &P::GetSharedKey4, &P::SetSharedKey4, &P::GetSharedKey4Length),
         Number("default", &P::GetDefaultKey, &P::SetDefaultKey),
         {"pp",
          [](const Profile& p) {
@@ -87,13 +85,13 @@ const std::vector<Setting>& Settings()
              return p.SetPassphrase(phrase.first, phrase.second, hex);
          }},
         Text("leapuser", &P::GetLeapUserName, &P::SetLeapUserName),
-        Sized("leappw", &P::GetLeapUserPasswd, &P::SetLeapUserPasswd),
+        Text("leappw", &P::GetLeapUserPasswd, &P::SetLeapUserPasswd),
         Text("cert", &P::GetCertificate, &P::SetCertificate),
         Text("ca", &P::GetCA, &P::SetCA),
         Text("domain", &P::GetDomainName, &P::SetDomainName),
         Text("login", &P::GetLoginName, &P::SetLoginName),
         Text("advuser", &P::GetAdvancedUserName, &P::SetAdvancedUserName),
-        Sized("advpw", &P::GetAdvancedPassword, &P::SetAdvancedPassword),
+        Text("advpw", &P::GetAdvancedPassword, &P::SetAdvancedPassword),
         Text("advcert", &P::GetAdvancedCertificate, &P::SetAdvancedCertificate),
         Number("txpower", &P::GetTransmitPower, &P::SetTransmitPower),
         Number("saving", &P::GetPowerSaving, &P::SetPowerSaving),

@@ -228,7 +228,6 @@ TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
     ASSERT_NE(adapters.CheckMultipleConfig(), 0);
     EXPECT_EQ(OutputField(Status(), "claim held"), "yes (by a process of this machine)");
     adapters.ClearMultipleConfig();
-    EXPECT_EQ(OutputField(Status(), "claim held"), "no");
 }
 
 TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
