@@ -60,10 +60,9 @@ protected:
             {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, Bytes(commonName)}},
             {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, Bytes(email)}}};
         std::vector<CERT_RDN> rdns;
-        for (CERT_RDN_ATTR& attribute : attributes) {
+        for (CERT_RDN_ATTR& attribute : attributes)
             if (attribute.Value.pbData)
                 rdns.push_back({1, &attribute});
-        }
         CERT_NAME_INFO name = {static_cast<DWORD>(rdns.size()), rdns.data()};
         BYTE subjectData[512];
         CERT_NAME_BLOB subject = {sizeof(subjectData), subjectData};
@@ -90,20 +89,18 @@ protected:
     std::vector<std::string> made_;
 };
 
-TEST_F(Certificates, AUserCertificateIsListedInMyAndNamesItsUserAndDomain)
+// Its removal from the list and a second removal refused: vyrsim_tests (cert remove).
+TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesItsKeyAlong)
 {
     std::string address = Unique("joe", "corp.example.org");
     std::string id = CreateUser(address);
-
     CCertificate certificate;
     std::vector<std::string> names = {"left over"}, ids = {"left over", "too"};
     int count = certificate.EnumerateCertificates(names, ids, "MY");
     ASSERT_EQ(count, static_cast<int>(ids.size()));
     ASSERT_EQ(names.size(), ids.size());
-    EXPECT_TRUE(std::all_of(ids.begin(), ids.end(), IsIdentifier));
-    int index = IndexOf(ids, id);
-    ASSERT_GE(index, 0) << id;
-    EXPECT_EQ(names[index], address.substr(0, address.find('@')));
+    ASSERT_GE(IndexOf(ids, id), 0) << id;
+    EXPECT_EQ(names[IndexOf(ids, id)], address.substr(0, address.find('@')));
 
     // Taken in either case, given in upper case.
     std::string lower = id;
@@ -111,42 +108,33 @@ TEST_F(Certificates, AUserCertificateIsListedInMyAndNamesItsUserAndDomain)
     ASSERT_TRUE(certificate.setCertificate(lower, 0));
     std::string digest, user, domain;
     EXPECT_TRUE(certificate.getDigest(digest) && certificate.getUser(user) && certificate.getDomain(domain));
-    EXPECT_EQ(digest, id);
-    EXPECT_EQ(user + "@" + domain, address);
-}
+    EXPECT_EQ(digest + " " + user + "@" + domain, id + " " + address);
 
-TEST_F(Certificates, AUserCertificateHasAKeyOfItsOwnAndLeavesNothingWhenDeleted)
-{
-    std::string id = CreateUser(Unique("ann", "example.org"));
+    // Valid now and in a year, with a key exchange key of its own.
     HCERTSTORE my = OpenUserStore("MY");
-    PCCERT_CONTEXT certificate = FindCertificate(my, id);
-    ASSERT_NE(certificate, nullptr);
-    EXPECT_EQ(CertVerifyTimeValidity(nullptr, certificate->pCertInfo), 0);
-    FILETIME inAYear;
-    GetSystemTimeAsFileTime(&inAYear);
-    ULONGLONG time = (ULONGLONG{inAYear.dwHighDateTime} << 32 | inAYear.dwLowDateTime) + 366ULL * 24 * 3600 * 10000000;
-    inAYear = {static_cast<DWORD>(time), static_cast<DWORD>(time >> 32)};
-    EXPECT_EQ(CertVerifyTimeValidity(&inAYear, certificate->pCertInfo), 0);
-
+    PCCERT_CONTEXT made = FindCertificate(my, id);
+    ASSERT_NE(made, nullptr);
+    ULARGE_INTEGER inAYear;
+    GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&inAYear));
+    inAYear.QuadPart += 366ULL * 24 * 3600 * 10000000;
+    EXPECT_EQ(std::to_string(CertVerifyTimeValidity(nullptr, made->pCertInfo)) +
+                  std::to_string(CertVerifyTimeValidity(reinterpret_cast<FILETIME*>(&inAYear), made->pCertInfo)),
+              "00");
     HCRYPTPROV key = 0;
     DWORD keySpec = 0;
     BOOL mustFree = FALSE;
-    ASSERT_TRUE(CryptAcquireCertificatePrivateKey(certificate, 0, nullptr, &key, &keySpec, &mustFree));
+    ASSERT_TRUE(CryptAcquireCertificatePrivateKey(made, 0, nullptr, &key, &keySpec, &mustFree));
     EXPECT_EQ(keySpec, static_cast<DWORD>(AT_KEYEXCHANGE));
     char container[256];
     DWORD size = sizeof(container);
     EXPECT_TRUE(CryptGetProvParam(key, PP_CONTAINER, reinterpret_cast<BYTE*>(container), &size, 0));
     if (mustFree)
         CryptReleaseContext(key, 0);
-    CertFreeCertificateContext(certificate);
+    CertFreeCertificateContext(made);
     CertCloseStore(my, 0);
 
     made_.clear();
     EXPECT_TRUE(DeleteUserCertificate(id));
-    EXPECT_FALSE(DeleteUserCertificate(id));
-    std::vector<std::string> names, ids;
-    CCertificate().EnumerateCertificates(names, ids, "MY");
-    EXPECT_EQ(IndexOf(ids, id), -1);
     EXPECT_FALSE(CryptAcquireContextA(&key, container, MS_ENHANCED_PROV_A, PROV_RSA_FULL, 0));
 }
 
@@ -169,9 +157,9 @@ TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
     std::string wrongDigit = id;
     wrongDigit[0] = 'G';
     CCertificate certificate;
-    for (const std::pair<std::string, DWORD>& refused :
-         {std::make_pair(std::string(40, '0'), 0ul), std::make_pair(id.substr(1), 0ul), std::make_pair(id + "0", 0ul),
-          std::make_pair(wrongDigit, 0ul), std::make_pair(std::string(), 0ul), std::make_pair(id, 1ul)}) {
+    const std::pair<std::string, DWORD> rows[] = {{std::string(40, '0'), 0}, {id.substr(1), 0}, {id + "0", 0},
+                                                  {wrongDigit, 0},          {"", 0},           {id, 1}};
+    for (const auto& refused : rows) {
         SCOPED_TRACE(refused.first + " flags " + std::to_string(refused.second));
         ASSERT_TRUE(certificate.setCertificate(id, 0));
         bool taken = certificate.setCertificate(refused.first, refused.second);

@@ -8,7 +8,7 @@
 #include "driver/card_state.h"
 #include "driver/store.h"
 #include "support/isolated_store.h"
-#include "support/vyrsim.h"
+#include "vyrsim.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(status_->Refresh()); }
 
     // The state now, then after each of `refreshes` Refresh calls; then what
-    // the Status page reads (the radio: as shown / as stored for the next start).
+    // the Status page reads (the radio: as shown / as stored for the next start;
+    // rates, quality and signal: whether any is not 0).
     std::string Look(int refreshes)
     {
         std::string states(1, static_cast<char>('0' + status_->GetState()));
@@ -26,11 +27,13 @@ protected:
             status_->Refresh();
             states += static_cast<char>('0' + status_->GetState());
         }
-        return states + " present=" + std::to_string(status_->IsAdapterPresent()) +
-               " radio=" + std::to_string(status_->IsRadioEnabled()) + "/" +
-               std::to_string(ReadCardState(OpenStore()).radioOn) + " link=" + status_->GetLinkName() +
-               " channel=" + std::to_string(status_->GetChannel()) + " band=" + std::to_string(status_->GetBand()) +
-               " cipher=" + std::to_string(status_->GetEncryptionType());
+        const CDriverStatus* s = status_;
+        bool readings = s->GetTxRate() || s->GetRxRate() || s->GetLinkQuality() || s->GetSignalStrength();
+        return states + " present=" + std::to_string(s->IsAdapterPresent()) + " radio=" +
+               std::to_string(s->IsRadioEnabled()) + "/" + std::to_string(ReadCardState(OpenStore()).radioOn) +
+               " link=" + s->GetLinkName() + " channel=" + std::to_string(s->GetChannel()) +
+               " band=" + std::to_string(s->GetBand()) + " cipher=" + std::to_string(s->GetEncryptionType()) +
+               " readings=" + (readings ? "some" : "none");
     }
 
     IsolatedStore store_;
@@ -48,7 +51,7 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     RegDeleteTreeA(HKEY_CURRENT_USER, other.c_str());
     status_->Refresh();
 
-    EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0");
+    EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0 readings=some");
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);
     EXPECT_GE(status_->GetTxRate(), 6);
 
@@ -61,28 +64,28 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     card.accessPoints[0].signal = 25;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);  // getters keep the last reading
-    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0");  // no g on the card: b
+    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0 readings=some");  // no g: b
     EXPECT_NEAR(25, status_->GetSignalStrength(), 5);
     DWORD radio = 0, security = 0;
     EXPECT_TRUE(status_->GetCapabilities(radio, security));
-    EXPECT_EQ(status_->GetDriverVersion() + " " + status_->GetMacAddress() + " wpa=" +
-                  std::to_string(status_->GetWpaSupport()) + " caps=" + std::to_string(radio) + "/" +
-                  std::to_string(security),
+    EXPECT_EQ(status_->GetDriverVersion() + " " + status_->GetMacAddress() + " wpa=" + std::to_string(
+                  status_->GetWpaSupport()) + " caps=" + std::to_string(radio) + "/" + std::to_string(security),
               "6.1.0.3 00:11:22:33:44:55 wpa=0 caps=5/5");
 }
 
 TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
 {
     VyrsimOutput("admin-profile admin_Lab");
-    ProfileSettings settings;
+    ProfileSettings settings;  // a pre-shared key of WPA
     settings.networkName1 = "Lab";
-    settings.enableSecurity = 1;
+    settings.enableSecurity = settings.wpa = 1;
     settings.eapSelection = 7;
-    settings.wpa = 1;
     CDriverStatus* s = status_;
     auto vyrsim = [](const char* line) { return [line] { return Vyrsim(line).exitCode == 0; }; };
     std::function<bool()> apply = [&] { return WriteAppliedProfile(OpenStore(), settings, "Profiles\\Lab"); };
-    const std::string none = " link= channel=0 band=0 cipher=0", own = " link=VyrLink channel=6 band=2 cipher=0";
+    const std::string none = " link= channel=0 band=0 cipher=0 readings=none";
+    const std::string own = " link=VyrLink channel=6 band=2 cipher=0 readings=some", up = " present=1 radio=1/1";
+    const std::string lab = "3023" + up + " link=Lab channel=40 band=0 cipher=2 readings=some";
     // What changes, whether it is taken, the refreshes after, and the states and the page then.
     const struct {
         const char* name;
@@ -91,25 +94,23 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
         std::string expected;
     } rows[] = {
         // The default profile takes any network: it searches for none by name.
-        {"network gone", vyrsim("ap remove VyrLink"), 2, "300 present=1 radio=1/1" + none},
-        {"network back", vyrsim("ap add VyrLink --band g --channel 6 --signal 74"), 3,
-         "0233 present=1 radio=1/1" + own},
+        {"network gone", vyrsim("ap remove VyrLink"), 2, "300" + up + none},
+        {"network back", vyrsim("ap add VyrLink --band g --channel 6 --signal 74"), 3, "0233" + up + own},
         {"card gone", vyrsim("card absent"), 1, "34 present=0 radio=1/1" + none},
         {"no switching without a card", [&] { return !(s->DisableRadio() || s->EnableRadio() || s->Rescan()); },
          0, "4 present=0 radio=1/1" + none},
-        {"card back", vyrsim("card present"), 3, "4023 present=1 radio=1/1" + own},
+        {"card back", vyrsim("card present"), 3, "4023" + up + own},
         {"radio off", [&] { return s->DisableRadio() && s->GetSignalStrength() == 0; }, 1,
          "00 present=1 radio=0/0" + none},
         {"no rescan with the radio off", [&] { return !s->Rescan(); }, 0, "0 present=1 radio=0/0" + none},
-        {"radio on", [&] { return s->EnableRadio(); }, 3, "0233 present=1 radio=1/1" + own},
+        {"radio on", [&] { return s->EnableRadio(); }, 3, "0233" + up + own},
         {"radio off elsewhere", vyrsim("radio off"), 1, "30 present=1 radio=0/0" + none},
-        {"radio on elsewhere", vyrsim("radio on"), 3, "0023 present=1 radio=1/1" + own},
-        {"rescan", [&] { return s->Rescan(); }, 3, "0233 present=1 radio=1/1" + own},
-        {"Lab in effect", [&] { return vyrsim("ap add Lab --band a --channel 40 --security wpa-psk --cipher aes")() &&
-                                       apply(); },
-         3, "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
-        {"the same settings again: a new association too", apply, 3,
-         "3023 present=1 radio=1/1 link=Lab channel=40 band=0 cipher=2"},
+        {"radio on elsewhere", vyrsim("radio on"), 3, "0023" + up + own},
+        {"rescan", [&] { return s->Rescan(); }, 3, "0233" + up + own},
+        {"Lab in effect",
+         [&] { return vyrsim("ap add Lab --band a --channel 40 --security wpa-psk --cipher aes")() && apply(); },
+         3, lab},
+        {"the same settings again: a new association too", apply, 3, lab},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

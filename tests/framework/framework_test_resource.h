@@ -22,7 +22,6 @@
 // absent entries; the resource DLL has the same block with fewer strings.
 #define IDS_FW_SHEET_CAPTION    1008
 #define IDS_FW_PADDED           1009
-#define IDS_FW_TWO_LINES        1010
 #define IDS_FW_MISSING          1011
 #define IDS_FW_LONG             1012
 #define IDS_FW_TRANSLATED       1013

@@ -1,14 +1,11 @@
 // The Configure Profile dialog against the real library and an isolated store.
 // Run on its own the dialog only changes the profile object; inside the
 // sheet its OK puts the change into effect.
-#include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <sstream>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
 #include "driver/store.h"
@@ -232,13 +229,14 @@ TEST_F(ConfigureProfile, WorldWideDomainsLimitPeerToPeerTo80211b)
     const std::string toPeer = "?;enter type;type 0;?;name1=Adhoc;ok", ap = "type=1 mode=2 band=2 Home|| off=band+ | ";
     const std::string peer = "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK Peer Adhoc|| 4 0 modified";
     const std::string loaded = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK Peer Adhoc|| 4 0";
+    std::vector<Session> sessions;
+    for (const Card& card : {kWW, kNA}) {
+        sessions.push_back({card, "AP Home|| 13 3", toPeer, ap + peer});
+        sessions.push_back({card, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded});
+        sessions.push_back({card, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"});
+    }
+    ExpectSessions(sessions);
     ExpectSessions({
-        {kWW, "AP Home|| 13 3", toPeer, ap + peer},
-        {kWW, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
-        {kWW, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
-        {kNA, "AP Home|| 13 3", toPeer, ap + peer},
-        {kNA, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded},
-        {kNA, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"},
         {kUS, "AP Home|| 13 3", toPeer,
          ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
         {kUS, "Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
@@ -306,7 +304,7 @@ TEST_F(ConfigureProfile, AdministratorProfilesAreReadOnlyForOtherUsers)
     campus.networkName1 = "Campus";
     campus.networkName2 = "Two";
     ASSERT_FALSE(AddStoredProfile(OpenStore().CreateChild(kProvisionedKey), campus).empty());
-    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", {}, "", true}).output,
+    EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus", "Default"}, {"", "", true}).output,
               "type=1 mode=2 band=0 Campus|Two| off=type mode band+ name1 name2 name3 | OK AP Campus|Two| 13 0\n"
               "type=1 mode=2 band=0 || off=band+ | OK AP || 13 0\n");
     EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus"}).output,

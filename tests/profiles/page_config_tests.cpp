@@ -1,17 +1,15 @@
-// The Configuration page in the real sheet, against the real library and an
-// isolated store. What a user who is not an administrator sees runs in a
-// child process with a restricted token.
-#include <windows.h>
+// The Configuration page in the real sheet, and the name dialog its New and
+// Rename run, against the real library and an isolated store.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <map>
 #include <sstream>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/store.h"
 #include "profiles/current_profile.h"
+#include "profiles/dlg_profile_name.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
@@ -28,10 +26,11 @@ const std::string kNotDefault = "box: You cannot delete or rename the \"Default\
 const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
 const std::string kConfirm = "box: Are you sure you want to delete the selected profile? [yes/no/cancel] | ";
 const std::string kInUse = "box: A profile already exists with this name.  Please enter a unique profile name. | ";
+const std::string kBlank = "box: The profile name cannot be blank.  Please enter a name. | ";
 const std::string kNotAllowed = "box: This Profile Name is not allowed.  | ";
 const std::string kNewDialog = "dialog: Please enter a name for the new profile and press OK. Profile Name: ";
 const std::string kSent = "disabled, sent | ";
-const int kList = IDC_CONFIG_PROFILE_LIST;
+const int kList = IDC_CONFIG_PROFILE_LIST, kEdit = IDC_PROFILE_NAME_EDIT;
 // In the order of State.
 const std::pair<const char*, int> kButtons[] = {{"new", IDC_CONFIG_NEW}, {"rename", IDC_CONFIG_RENAME},
     {"delete", IDC_CONFIG_DELETE}, {"configure", IDC_CONFIG_CONFIGURE}, {"activate", IDC_CONFIG_ACTIVATE}};
@@ -200,7 +199,7 @@ void ExpectAsUser(const std::string& windowsVersion, const std::vector<Step>& st
         scripts.push_back(step.script);
         expected += step.shown + (step.stored.empty() ? "" : "\nstored: " + step.stored) + "\n";
     }
-    EXPECT_EQ(RunChildForRows("play_as_user", scripts, {windowsVersion, {}, "", true}).output, expected);
+    EXPECT_EQ(RunChildForRows("play_as_user", scripts, {windowsVersion, "", true}).output, expected);
 }
 
 class ConfigPage : public testing::Test {
@@ -277,37 +276,35 @@ TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
              {": new Lab", kNewDialog + "'NewProfile' | " + none}});
 }
 
-TEST_F(ConfigPage, DeletingAMultipleConfigurationProfileRewritesItsSet)
-{
-    store_.SetMultipleConfigNames({"Campus"});
-    store_.StoreProfiles({"Default", "Campus_a", "Campus_b", "Campus_c"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        // A change the set's next profile holds is stored with the set.
-        user::ChooseRow(page, kList, 2);
-        GetCurrentProfile()->SetNetworkName("West");
-        EXPECT_EQ(Play(page, "Campus_a: delete yes"),
-                  kConfirm + "rows: *Default Campus_b Campus_c | row=1 Campus_b | off: rename activate | focus=list");
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), "own=Default Campus_b[West] Campus_c | prov= | sel=Default"
-                                                           " | applied=Default[] | admin= | Campus: Campus_b Campus_c");
-}
-
 // The profile that takes the deleted one's place is committed with the set,
 // and put into effect at once when it is the profile in effect.
-TEST_F(ConfigPage, DeletingFromASetCommitsTheProfileInEffectThatTakesItsPlace)
+TEST_F(ConfigPage, DeletingFromASetRewritesItAndCommitsTheProfileThatTakesItsPlace)
 {
-    store_.SetMultipleConfigNames({"Campus"});
-    store_.StoreProfiles({"Campus_b"}, {"Campus_a", "Campus_c"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        GetCurrentProfile()->SetNetworkName("West");
-        EXPECT_EQ(Play(page, "Campus_a: delete yes"),
-                  kConfirm + "rows: *Campus_b Campus_c | row=0 Campus_b | off: rename delete activate | focus=list");
-        user::PressCancel(window);
-    });
-    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"),
-              "own=Campus_b[West] | prov=Campus_c | sel=Campus_b | applied=Campus_b[West] | admin= | "
-              "Campus: Campus_b Campus_c");
+    struct Row {
+        std::vector<std::string> own, provisioned;
+        std::string changed, shown, stored;
+    };
+    const Row rows[] = {
+        {{"Default", "Campus_a", "Campus_b", "Campus_c"}, {}, "Campus_b",
+         "rows: *Default Campus_b Campus_c | row=1 Campus_b | off: rename activate | focus=list",
+         "own=Default Campus_b[West] Campus_c | prov= | sel=Default | applied=Default[] | admin="},
+        {{"Campus_b"}, {"Campus_a", "Campus_c"}, "",
+         "rows: *Campus_b Campus_c | row=0 Campus_b | off: rename delete activate | focus=list",
+         "own=Campus_b[West] | prov=Campus_c | sel=Campus_b | applied=Campus_b[West] | admin="},
+    };
+    for (const Row& row : rows) {
+        IsolatedStore store(row.own.front());
+        store.SetMultipleConfigNames({"Campus"});
+        store.StoreProfiles(row.own, row.provisioned);
+        RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+            if (!row.changed.empty())
+                user::ChooseRow(page, kList, user::RowOf(page, kList, row.changed));
+            GetCurrentProfile()->SetNetworkName("West");
+            EXPECT_EQ(Play(page, "Campus_a: delete yes"), kConfirm + row.shown);
+            user::PressCancel(window);
+        });
+        EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), row.stored + " | Campus: Campus_b Campus_c");
+    }
 }
 
 TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
@@ -447,6 +444,80 @@ TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
         user::PressOk(window);
     });
     EXPECT_EQ(SetMembers("Campus"), "Campus: Campus_a");
+}
+
+// The edit's text and selection, and whether it has the focus.
+std::string Edit(HWND dialog)
+{
+    return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
+           (user::HasFocus(dialog, kEdit) ? " focused" : "");
+}
+
+// Runs the name dialog on its own with "Office" and "Home" in use; `step`
+// acts on it and adds to the answer what it saw. Then come the result and
+// the name.
+std::string RunNameDialog(std::function<void(HWND dialog, std::string& shown)> step)
+{
+    std::vector<std::string> inUse = {"Office", "Home"};
+    CDlgProfileName dialog;
+    dialog.SetPrompt("Prompt text");
+    dialog.SetLabel("Label text");
+    dialog.SetName("NewProfile");
+    dialog.SetNamesInUse(&inUse);
+    std::string shown;
+    ModalWindows modal;
+    modal.Then([&](HWND window) { step(window, shown); });
+    INT_PTR result = dialog.DoModal();
+    return shown + (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "? ") + dialog.GetName();
+}
+
+TEST_F(ConfigPage, TheNameDialogShowsItsTextsWithTheNameSelectedForTyping)
+{
+    EXPECT_EQ(RunNameDialog([](HWND dialog, std::string& shown) {
+                  shown = user::WindowText(dialog) + " | " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " | " +
+                          user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " | " + Edit(dialog) + " | ";
+                  user::Click(dialog, IDCANCEL);
+              }),
+              kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | Cancel NewProfile");
+}
+
+// Each name is typed into an edit whose limit was raised, then OK is pressed
+// from its button. A refused name shows a box over the trimmed name; then the
+// user is back in the edit, where only a name in use is selected, and types
+// "Fixed".
+TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
+{
+    const std::string n32(32, 'n');
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"}, {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"},
+        {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
+        {"   ", kBlank + "over '' | then '' 0-0 focused | OK Fixed"},
+        {"  my_net ", kNotAllowed + "over 'my_net' | then 'my_net' 0-0 focused | OK Fixed"},
+        {" OFFICE", kInUse + "over 'OFFICE' | then 'OFFICE' 0-6 focused | OK Fixed"},
+        {"home", kInUse + "over 'home' | then 'home' 0-4 focused | OK Fixed"},
+    };
+    for (std::string name :
+         {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_", "Lab\\2"})
+        rows.push_back({name, kNotAllowed + "over '" + name + "' | then '" + name + "' 0-0 focused | OK Fixed"});
+    for (const auto& [typed, outcome] : rows) {
+        EXPECT_EQ(RunNameDialog([&typed = typed](HWND dialog, std::string& shown) {
+                      std::string over;
+                      MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(dialog, kEdit) + "' | "; });
+                      SendDlgItemMessageA(dialog, kEdit, EM_LIMITTEXT, 100, 0);
+                      user::Retype(dialog, kEdit, typed);
+                      if (user::Text(dialog, kEdit) != typed)
+                          shown += "shown '" + user::Text(dialog, kEdit) + "' | ";
+                      SetFocus(GetDlgItem(dialog, IDOK));
+                      user::Click(dialog, IDOK);
+                      if (!boxes.Shown().empty()) {
+                          shown += boxes.Text(kTitle) + over + "then " + Edit(dialog) + " | ";
+                          user::Retype(dialog, kEdit, "Fixed");
+                          user::Click(dialog, IDOK);
+                      }
+                  }),
+                  outcome)
+            << typed;
+    }
 }
 
 }  // namespace

@@ -7,28 +7,24 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 struct ChildOptions {
     // Wine's name of the version the child sees ("winxp", "win2k", "win98",
     // ...); empty: the prefix's own.
     std::string windowsVersion;
-    // Variables added to the child's environment (for example LC_ALL).
-    std::vector<std::pair<std::string, std::string>> environment;
-    // Text handed to the scenario.
-    std::string argument;
-    // Runs the child with the Administrators group disabled in its token,
-    // as a user who is not an administrator.
+    std::string argument;  // handed to the scenario
+    // The Administrators group disabled in the child's token.
     bool asNonAdministrator = false;
 };
 
 struct ChildResult {
     DWORD exitCode;
-    std::string output;  // what the scenario printed
+    std::string output;
+    std::string errors;  // apart from the output for RunProgram only
 };
+using ProgramResult = ChildResult;
 
-// Starts the scenario; Finish waits for it to end.
 class ChildProcess {
 public:
     ChildProcess(const std::string& scenario, const ChildOptions& options = {});
@@ -42,19 +38,16 @@ public:
     ChildResult Finish();
 
 private:
+    friend ProgramResult RunProgram(const std::string&, const std::vector<std::string>&);
+    ChildProcess() = default;
+    void Start(const std::string& program, std::string commandLine, HANDLE token, bool apartErrors);
     HANDLE process_ = nullptr;
     HANDLE output_ = nullptr;
+    HANDLE errors_ = nullptr;
 };
 
 ChildResult RunChild(const std::string& scenario, const ChildOptions& options = {});
-
-// Another program of the build, beside this test program, run to its end
-// with this process's environment; its two output streams apart.
-struct ProgramResult {
-    DWORD exitCode;
-    std::string output;
-    std::string errors;
-};
+// Another program of the build, beside this test program, run to its end.
 ProgramResult RunProgram(const std::string& fileName, const std::vector<std::string>& arguments);
 
 // A named event shared with children, unique to this test run.
@@ -74,7 +67,6 @@ void PrintMessageBoxesInChild();
 // Called by main: runs the scenario when the command line names one.
 bool RunChildScenarioIfRequested(int argc, char** argv, int& exitCode);
 
-// Options for a child that sees this Windows version ("": the prefix's own).
 ChildOptions UnderVersion(const std::string& windowsVersion, const std::string& argument = std::string(),
                           bool asNonAdministrator = false);
 // How a child ended, as one string: "exit <code> | <output>".
@@ -84,5 +76,4 @@ std::string Outcome(const ChildResult& result);
 // prints a line for each through PrintEachRow.
 ChildResult RunChildForRows(const std::string& scenario, const std::vector<std::string>& rows,
                             ChildOptions options = {});
-// In such a scenario: prints what `row` answers for each row, a line each.
 int PrintEachRow(const std::string& rows, std::function<std::string(const std::string& row)> row);

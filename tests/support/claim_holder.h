@@ -1,14 +1,13 @@
 // Another session holding the simulated card's configuration claim: a child
 // process of this test program that takes it and keeps it until released.
-// Header only, so that the scenario below exists in every program using it.
+// Header only, so that its scenarios exist in every program using it, and
+// only there, as they need the card's library.
 #pragma once
 
-#include <windows.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "driver/80211api.h"
@@ -38,36 +37,34 @@ inline ChildScenario holdClaimScenario("hold_claim", [](const std::string&) { re
 class ClaimHeldElsewhere {
 public:
     explicit ClaimHeldElsewhere(const std::string& scenario = "hold_claim", const ChildOptions& options = {})
-        : held_(SharedEvent("claim-held")), release_(SharedEvent("release-claim"))
+        : child_(ResetEvents(scenario), options)
     {
-        // The events outlive one holder: the run's earlier holders set them.
-        ResetEvent(held_);
-        ResetEvent(release_);
-        child_.emplace(scenario, options);
-        EXPECT_EQ(WaitForSingleObject(held_, 30000), WAIT_OBJECT_0) << scenario << " never held the claim";
+        EXPECT_EQ(WaitForSingleObject(SharedEvent("claim-held"), 30000), WAIT_OBJECT_0) << scenario << " never held it";
     }
     ~ClaimHeldElsewhere()
     {
         if (!released_) {
             EXPECT_EQ(Release().exitCode, 0u);
         }
-        CloseHandle(held_);
-        CloseHandle(release_);
     }
-    ClaimHeldElsewhere(const ClaimHeldElsewhere&) = delete;
-    ClaimHeldElsewhere& operator=(const ClaimHeldElsewhere&) = delete;
 
     ChildResult Release()
     {
         released_ = true;
-        SetEvent(release_);
-        return child_->Finish();
+        SetEvent(SharedEvent("release-claim"));
+        return child_.Finish();
     }
 
 private:
-    HANDLE held_;
-    HANDLE release_;
-    std::optional<ChildProcess> child_;
+    // The events outlive one holder: the run's earlier holders set them.
+    static const std::string& ResetEvents(const std::string& scenario)
+    {
+        ResetEvent(SharedEvent("claim-held"));
+        ResetEvent(SharedEvent("release-claim"));
+        return scenario;
+    }
+
+    ChildProcess child_;
     bool released_ = false;
 };
 
@@ -80,7 +77,4 @@ inline ChildScenario tryClaimScenario("try_claim", [](const std::string&) {
         adapters.ClearMultipleConfig();
     return claimed ? 1 : 0;
 });
-inline bool AnotherProcessCouldClaim()
-{
-    return RunChild("try_claim").exitCode == 1;
-}
+inline bool AnotherProcessCouldClaim() { return RunChild("try_claim").exitCode == 1; }

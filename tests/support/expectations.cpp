@@ -7,10 +7,7 @@
 
 namespace {
 
-bool IsPropertySheet(HWND window)
-{
-    return SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0;
-}
+bool IsPropertySheet(HWND window) { return SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0; }
 
 std::string TitleOf(HWND window)
 {
@@ -31,10 +28,7 @@ void FailUnexpectedModal(HWND window)
     CloseModal(window);
 }
 
-void FailUnexpectedExit(UINT code)
-{
-    ADD_FAILURE() << "unexpected end of the process with code " << code;
-}
+void FailUnexpectedExit(UINT code) { ADD_FAILURE() << "unexpected end of the process with code " << code; }
 
 }  // namespace
 
@@ -51,34 +45,6 @@ void CloseModal(HWND window)
         SendMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     else
         EndDialog(window, IDCANCEL);
-}
-
-MessageBoxes::MessageBoxes()
-{
-    SetMessageBoxHook([this](HWND, const std::string& text, const std::string& caption, UINT type) {
-        shown_.push_back({text, caption, type});
-        if (expected_.empty())
-            return FailUnexpectedMessageBox(nullptr, text, caption, type);
-        Expected next = expected_.front();
-        expected_.pop_front();
-        EXPECT_EQ(next.text, text);
-        if (next.during)
-            next.during();
-        return next.answer;
-    });
-}
-
-MessageBoxes::~MessageBoxes()
-{
-    for (const Expected& missing : expected_)
-        ADD_FAILURE() << "message box never shown: " << missing.text;
-    SetMessageBoxHook(FailUnexpectedMessageBox);
-}
-
-MessageBoxes& MessageBoxes::Expect(const std::string& text, int answer, std::function<void()> during)
-{
-    expected_.push_back({text, answer, std::move(during)});
-    return *this;
 }
 
 ModalWindows::ModalWindows()
@@ -107,15 +73,8 @@ ModalWindows& ModalWindows::Then(std::function<void(HWND window)> step)
     return *this;
 }
 
-ProcessExits::ProcessExits()
-{
-    SetExitHook([this](UINT code) { codes_.push_back(code); });
-}
-
-ProcessExits::~ProcessExits()
-{
-    SetExitHook(FailUnexpectedExit);
-}
+ProcessExits::ProcessExits() { SetExitHook([this](UINT code) { codes_.push_back(code); }); }
+ProcessExits::~ProcessExits() { SetExitHook(FailUnexpectedExit); }
 
 MessageBoxLog::MessageBoxLog(std::vector<int> answers, std::function<void()> during)
     : answers_(answers.begin(), answers.end())
@@ -132,31 +91,16 @@ MessageBoxLog::MessageBoxLog(std::vector<int> answers, std::function<void()> dur
     });
 }
 
-MessageBoxLog::~MessageBoxLog()
-{
-    SetMessageBoxHook(FailUnexpectedMessageBox);
-}
+MessageBoxLog::~MessageBoxLog() { SetMessageBoxHook(FailUnexpectedMessageBox); }
 
 std::string MessageBoxLog::Text(const std::string& usualCaption) const
 {
     std::string text;
     for (const ShownMessageBox& box : shown_) {
         text += "box: " + box.text;
-        switch (box.type & MB_TYPEMASK) {
-        case MB_OK:
-            break;
-        case MB_OKCANCEL:
-            text += " [ok/cancel]";
-            break;
-        case MB_YESNO:
-            text += " [yes/no]";
-            break;
-        case MB_YESNOCANCEL:
-            text += " [yes/no/cancel]";
-            break;
-        default:
-            text += " [buttons " + std::to_string(box.type & MB_TYPEMASK) + "]";
-        }
+        UINT buttons = box.type & MB_TYPEMASK;
+        const char* names[] = {"", " [ok/cancel]", nullptr, " [yes/no/cancel]", " [yes/no]"};
+        text += buttons < 5 && names[buttons] ? names[buttons] : " [buttons " + std::to_string(buttons) + "]";
         if (box.type & ~MB_TYPEMASK)
             text += " [style " + std::to_string(box.type & ~MB_TYPEMASK) + "]";
         if (box.caption != usualCaption)

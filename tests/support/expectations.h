@@ -17,29 +17,6 @@ struct ShownMessageBox {
     UINT type;
 };
 
-// Answers message boxes in order. Every expected box must be shown by the
-// time the object goes away.
-class MessageBoxes {
-public:
-    MessageBoxes();
-    ~MessageBoxes();
-
-    // The next box must have this text; the user answers with `answer`.
-    // `during` runs while the box is up (for example to look at the focus
-    // or at what else is on screen).
-    MessageBoxes& Expect(const std::string& text, int answer = IDOK, std::function<void()> during = nullptr);
-    const std::vector<ShownMessageBox>& Shown() const { return shown_; }
-
-private:
-    struct Expected {
-        std::string text;
-        int answer;
-        std::function<void()> during;
-    };
-    std::deque<Expected> expected_;
-    std::vector<ShownMessageBox> shown_;
-};
-
 // Drives modal dialogs and sheets in the order they come up. Each step gets
 // the window once its modal loop runs and must close it.
 class ModalWindows {
@@ -73,8 +50,7 @@ void CloseModal(HWND window);
 void InstallUnexpectedHandlers();
 
 // Records every message box and answers them in turn from `answers`, then
-// with OK; `during` runs while each is up. For tables that compare the boxes
-// shown as part of one string, where MessageBoxes would need each text twice.
+// with OK; `during` runs while each is up.
 class MessageBoxLog {
 public:
     explicit MessageBoxLog(std::vector<int> answers = {}, std::function<void()> during = nullptr);

@@ -14,25 +14,55 @@ HWND Control(HWND dialog, int id)
     return control;
 }
 
+// The control, or null (with a test failure) when a user could not `act` on it.
+HWND Usable(HWND dialog, int id, const char* act, bool mustBeVisible = false)
+{
+    HWND control = Control(dialog, id);
+    bool visible = GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE;
+    if (IsWindowEnabled(control) && (visible || !mustBeVisible))
+        return control;
+    ADD_FAILURE() << "control " << id << " cannot be " << act << ": it is disabled"
+                  << (mustBeVisible ? " or hidden" : "");
+    return nullptr;
+}
+
+LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return SendMessageA(Control(dialog, id), message, wParam, lParam);
+}
+
+HWND TabsOf(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0)); }
+
+std::string ComboItem(HWND combo, LRESULT index)
+{
+    std::string text(SendMessageA(combo, CB_GETLBTEXTLEN, index, 0) + 1, '\0');
+    text.resize(SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
+    return text;
+}
+
+int RowCount(HWND dialog, int id) { return static_cast<int>(Send(dialog, id, LVM_GETITEMCOUNT)); }
+
+void SetRowState(HWND dialog, int id, int row, UINT state, UINT mask)
+{
+    LVITEMA item = {};
+    item.state = state;
+    item.stateMask = mask;
+    Send(dialog, id, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 }  // namespace
 
 void Click(HWND dialog, int id)
 {
-    HWND button = Control(dialog, id);
-    if (!IsWindowEnabled(button) || !(GetWindowLongA(button, GWL_STYLE) & WS_VISIBLE)) {
-        ADD_FAILURE() << "control " << id << " cannot be clicked: it is disabled or hidden";
-        return;
-    }
-    SendMessageA(button, BM_CLICK, 0, 0);
+    if (HWND button = Usable(dialog, id, "clicked", true))
+        SendMessageA(button, BM_CLICK, 0, 0);
 }
 
 void Type(HWND dialog, int id, const std::string& text)
 {
-    HWND edit = Control(dialog, id);
-    if (!IsWindowEnabled(edit)) {
-        ADD_FAILURE() << "control " << id << " cannot be typed into: it is disabled";
+    HWND edit = Usable(dialog, id, "typed into");
+    if (!edit)
         return;
-    }
     SetFocus(edit);
     for (unsigned char character : text)
         SendMessageA(edit, WM_CHAR, character, 1);
@@ -46,77 +76,44 @@ void Retype(HWND dialog, int id, const std::string& text)
 
 void ChooseItem(HWND dialog, int id, int index)
 {
-    HWND combo = Control(dialog, id);
-    if (!IsWindowEnabled(combo)) {
-        ADD_FAILURE() << "control " << id << " cannot be chosen from: it is disabled";
+    HWND combo = Usable(dialog, id, "chosen from");
+    if (!combo)
         return;
-    }
     SendMessageA(combo, CB_SETCURSEL, index, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
 void ChooseRow(HWND dialog, int id, int row)
 {
-    LVITEMA item = {};
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(Control(dialog, id), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    SetRowState(dialog, id, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void ClearRows(HWND dialog, int id)
-{
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED;
-    SendMessageA(Control(dialog, id), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-}
-
-void SwitchPage(HWND sheet, int index)
-{
-    SendMessageA(sheet, PSM_SETCURSEL, index, 0);
-}
-
-void PressOk(HWND sheet)
-{
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-}
-
-void PressApply(HWND sheet)
-{
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
-}
-
-void PressCancel(HWND sheet)
-{
-    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-}
-
-HWND CurrentPage(HWND sheet)
-{
-    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
-int CurrentPageIndex(HWND sheet)
-{
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    return static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-}
-
-int PageCount(HWND sheet)
-{
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-    return static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-}
+void ClearRows(HWND dialog, int id) { SetRowState(dialog, id, -1, 0, LVIS_SELECTED); }
+void SwitchPage(HWND sheet, int index) { SendMessageA(sheet, PSM_SETCURSEL, index, 0); }
+void PressOk(HWND sheet) { SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); }
+void PressApply(HWND sheet) { SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0); }
+void PressCancel(HWND sheet) { SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
+HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
+int CurrentPageIndex(HWND sheet) { return static_cast<int>(SendMessageA(TabsOf(sheet), TCM_GETCURSEL, 0, 0)); }
+int PageCount(HWND sheet) { return static_cast<int>(SendMessageA(TabsOf(sheet), TCM_GETITEMCOUNT, 0, 0)); }
 
 std::string PageCaption(HWND sheet, int index)
 {
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
     char text[128] = {};
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = text;
     item.cchTextMax = sizeof(text);
-    SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(TabsOf(sheet), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
     return text;
+}
+
+std::string Tabs(HWND sheet)
+{
+    std::string tabs;
+    for (int i = 0; i < PageCount(sheet); ++i)
+        tabs += (i ? " " : "") + PageCaption(sheet, i);
+    return tabs;
 }
 
 std::string WindowText(HWND window)
@@ -127,51 +124,39 @@ std::string WindowText(HWND window)
     return text;
 }
 
-std::string Text(HWND dialog, int id)
+std::string Text(HWND dialog, int id) { return WindowText(Control(dialog, id)); }
+bool IsEnabled(HWND dialog, int id) { return IsWindowEnabled(Control(dialog, id)) != FALSE; }
+bool IsVisible(HWND dialog, int id) { return (GetWindowLongA(Control(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+bool HasFocus(HWND dialog, int id) { return GetFocus() == Control(dialog, id); }
+
+std::string EditSelection(HWND dialog, int id)
 {
-    return WindowText(Control(dialog, id));
+    DWORD start = 0, end = 0;
+    Send(dialog, id, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
 }
 
-bool IsEnabled(HWND dialog, int id)
-{
-    return IsWindowEnabled(Control(dialog, id)) != FALSE;
-}
-
-bool IsVisible(HWND dialog, int id)
-{
-    return (GetWindowLongA(Control(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-bool IsChecked(HWND dialog, int id)
-{
-    return SendMessageA(Control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-int Selection(HWND dialog, int id)
-{
-    return static_cast<int>(SendMessageA(Control(dialog, id), CB_GETCURSEL, 0, 0));
-}
+int Selection(HWND dialog, int id) { return static_cast<int>(Send(dialog, id, CB_GETCURSEL)); }
 
 std::string SelectedText(HWND dialog, int id)
 {
-    HWND combo = Control(dialog, id);
-    LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR)
-        return std::string();
-    std::string text(SendMessageA(combo, CB_GETLBTEXTLEN, index, 0) + 1, '\0');
-    text.resize(SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0])));
-    return text;
+    int index = Selection(dialog, id);
+    return index == CB_ERR ? std::string() : ComboItem(GetDlgItem(dialog, id), index);
+}
+
+std::vector<std::string> Items(HWND dialog, int id)
+{
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < Send(dialog, id, CB_GETCOUNT); ++i)
+        items.push_back(ComboItem(GetDlgItem(dialog, id), i));
+    return items;
 }
 
 int SelectedRow(HWND dialog, int id)
 {
-    return static_cast<int>(SendMessageA(Control(dialog, id), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(Send(dialog, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-int RowCount(HWND dialog, int id)
-{
-    return static_cast<int>(SendMessageA(Control(dialog, id), LVM_GETITEMCOUNT, 0, 0));
-}
 
 std::string RowText(HWND dialog, int id, int row)
 {
@@ -179,29 +164,8 @@ std::string RowText(HWND dialog, int id, int row)
     LVITEMA item = {};
     item.pszText = text;
     item.cchTextMax = sizeof(text);
-    SendMessageA(Control(dialog, id), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    Send(dialog, id, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
     return text;
-}
-
-bool HasFocus(HWND dialog, int id)
-{
-    return GetFocus() == Control(dialog, id);
-}
-
-}  // namespace user
-
-namespace user {
-
-std::vector<std::string> Items(HWND dialog, int id)
-{
-    std::vector<std::string> items;
-    HWND combo = GetDlgItem(dialog, id);
-    for (LRESULT i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
-        std::string text(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) + 1, '\0');
-        text.resize(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0])));
-        items.push_back(text);
-    }
-    return items;
 }
 
 std::string Rows(HWND dialog, int id)
@@ -211,7 +175,7 @@ std::string Rows(HWND dialog, int id)
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
         item.iItem = row;
-        SendDlgItemMessageA(dialog, id, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        Send(dialog, id, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         rows += std::string(row ? " " : "") + (item.iImage >= 0 ? "*" : "") + RowText(dialog, id, row);
     }
     return rows;
@@ -228,18 +192,3 @@ int RowOf(HWND dialog, int id, const std::string& text)
 }
 
 }  // namespace user
-
-std::string user::Tabs(HWND sheet)
-{
-    std::string tabs;
-    for (int i = 0; i < PageCount(sheet); ++i)
-        tabs += (i ? " " : "") + PageCaption(sheet, i);
-    return tabs;
-}
-
-std::string user::EditSelection(HWND dialog, int id)
-{
-    DWORD start = 0, end = 0;
-    SendMessageA(Control(dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return std::to_string(start) + "-" + std::to_string(end);
-}

@@ -32,7 +32,6 @@ WindowWatcher::WindowWatcher(const std::string& title, std::function<void(HWND w
             Search search = {&title, nullptr};
             EnumThreadWindows(owner, MatchTitle, reinterpret_cast<LPARAM>(&search));
             if (search.found) {
-                found_ = true;
                 step(search.found);
                 return;
             }
@@ -50,7 +49,4 @@ void CancelSheetFromWatcher(HWND sheet)
     }
 }
 
-WindowWatcher::~WindowWatcher()
-{
-    thread_.join();
-}
+WindowWatcher::~WindowWatcher() { thread_.join(); }

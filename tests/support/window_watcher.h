@@ -15,11 +15,9 @@ public:
     // the title, then runs `step` on the watcher thread with it.
     WindowWatcher(const std::string& title, std::function<void(HWND window)> step, DWORD timeoutMs = 20000);
     ~WindowWatcher();
-    bool Found() const { return found_; }
 
 private:
     std::thread thread_;
-    bool found_ = false;
 };
 
 // From a watcher's step: presses the sheet's Cancel until the sheet is gone.

@@ -1,5 +1,6 @@
-#include "profile_settings.h"
+#include "profile_lines.h"
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <type_traits>
@@ -32,34 +33,27 @@ Setting Number(const char* name, Get get, Set set)
             [set](Profile& p, const std::string& value) { return (p.*set)(std::stol(value)); }};
 }
 
+// A text, or one set with a length (a password; a key also shows its length index after its text).
 template <typename Get, typename Set>
-Setting Text(const char* name, Get get, Set set)
+Setting Text(const char* name, Get get, Set set, int (Profile::*length)() const = nullptr)
 {
-    return {name, [get](const Profile& p) { std::string text; return (p.*get)(text); },
-            [set](Profile& p, const std::string& value) { return (p.*set)(value); }};
-}
-
-// A text set with a length: a password, or a key with its length index.
-template <typename Get, typename Set, typename Length = std::nullptr_t>
-Setting Sized(const char* name, Get get, Set set, Length length = nullptr)
-{
-    return {name,
-            [get, length](const Profile& p) {
-                std::string text;
-                (p.*get)(text);
-                if constexpr (!std::is_same_v<Length, std::nullptr_t>)
-                    text += "/" + std::to_string((p.*length)());
-                return text;
-            },
-            [set](Profile& p, const std::string& value) {
-                auto sized = Split(value);
-                return (p.*set)(sized.first, sized.second);
+    auto read = [get, length](const Profile& p) {
+        std::string text;
+        return (p.*get)(text) + (length ? "/" + std::to_string((p.*length)()) : "");
+    };
+    return {name, read, [set](Profile& p, const std::string& value) {
+                if constexpr (std::is_invocable_v<Set, Profile&, const std::string&, int>) {
+                    auto sized = Split(value);
+                    return (p.*set)(sized.first, sized.second);
+                } else {
+                    return (p.*set)(value);
+                }
             }};
 }
 
 const std::vector<Setting>& Settings()
 {
-    using P = CAdapterConfig;
+    using P = Profile;
     static const std::vector<Setting> settings = {
         Text("name", &P::GetName, &P::SetName),
         Number("type", &P::GetNetworkType, &P::SetNetworkType),
@@ -74,10 +68,10 @@ const std::vector<Setting>& Settings()
         Number("dynamic", &P::GetDynamicSecurity, &P::SetDynamicSecurity),
         Number("leap", &P::GetLeapEnabled, &P::SetLeapEnabled),
         Number("format", &P::GetWepEncryptType, &P::SetWepEncryptType),
-        Sized("key1", &P::GetSharedKey1, &P::SetSharedKey1, &P::GetSharedKey1Length),
-        Sized("key2", &P::GetSharedKey2, &P::SetSharedKey2, &P::GetSharedKey2Length),
-        Sized("key3", &P::GetSharedKey3, &P::SetSharedKey3, &P::GetSharedKey3Length),
-        Sized("key4", &P::GetSharedKey4, &P::SetSharedKey4, &P::GetSharedKey4Length),
+        Text("key1", &P::GetSharedKey1, &P::SetSharedKey1, &P::GetSharedKey1Length),
+        Text("key2", &P::GetSharedKey2, &P::SetSharedKey2, &P::GetSharedKey2Length),
+        Text("key3", &P::GetSharedKey3, &P::SetSharedKey3, &P::GetSharedKey3Length),
+        Text("key4", &P::GetSharedKey4, &P::SetSharedKey4, &P::GetSharedKey4Length),
         Number("default", &P::GetDefaultKey, &P::SetDefaultKey),
         {"pp",
          [](const Profile& p) {
@@ -91,27 +85,18 @@ const std::vector<Setting>& Settings()
              return p.SetPassphrase(phrase.first, phrase.second, hex);
          }},
         Text("leapuser", &P::GetLeapUserName, &P::SetLeapUserName),
-        Sized("leappw", &P::GetLeapUserPasswd, &P::SetLeapUserPasswd),
+        Text("leappw", &P::GetLeapUserPasswd, &P::SetLeapUserPasswd),
         Text("cert", &P::GetCertificate, &P::SetCertificate),
         Text("ca", &P::GetCA, &P::SetCA),
         Text("domain", &P::GetDomainName, &P::SetDomainName),
         Text("login", &P::GetLoginName, &P::SetLoginName),
         Text("advuser", &P::GetAdvancedUserName, &P::SetAdvancedUserName),
-        Sized("advpw", &P::GetAdvancedPassword, &P::SetAdvancedPassword),
+        Text("advpw", &P::GetAdvancedPassword, &P::SetAdvancedPassword),
         Text("advcert", &P::GetAdvancedCertificate, &P::SetAdvancedCertificate),
         Number("txpower", &P::GetTransmitPower, &P::SetTransmitPower),
         Number("saving", &P::GetPowerSaving, &P::SetPowerSaving),
     };
     return settings;
-}
-
-std::vector<std::string> LineNames(const std::string& lines)
-{
-    std::istringstream stream(lines);
-    std::vector<std::string> names;
-    for (std::string line; std::getline(stream, line);)
-        names.push_back(line.substr(0, line.find('=')));
-    return names;
 }
 
 }  // namespace
@@ -130,12 +115,9 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings)
     std::string refused;
     for (std::string line; std::getline(lines, line);) {
         std::string name = line.substr(0, line.find('='));
-        bool taken = false;
-        for (const Setting& setting : Settings()) {
-            if (name == setting.name && line.size() > name.size())
-                taken = setting.set(profile, line.substr(name.size() + 1));
-        }
-        if (!taken)
+        const std::vector<Setting>& all = Settings();
+        auto it = std::find_if(all.begin(), all.end(), [&](const Setting& s) { return name == s.name; });
+        if (it == all.end() || line.size() == name.size() || !it->set(profile, line.substr(name.size() + 1)))
             refused += (refused.empty() ? "" : " ") + name;
     }
     return refused;
@@ -143,8 +125,10 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings)
 
 std::string PickSettings(const std::string& description, const std::string& names)
 {
+    std::istringstream wanted(names);
     std::string picked, lines = "\n" + description;
-    for (const std::string& name : LineNames(names)) {
+    for (std::string name; std::getline(wanted, name);) {
+        name = name.substr(0, name.find('='));
         size_t at = lines.find("\n" + name + "=");
         picked += at == std::string::npos ? name + " missing\n" : lines.substr(at + 1, lines.find('\n', at + 1) - at);
     }

@@ -1,0 +1,430 @@
+// The framework on a test form, test pages and a resource-only module: what
+// the applet's pages do not already drive through the real sheet, where
+// resources come from, the module state, the application object, the string
+// helpers and the test seams.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/framework.h"
+#include "framework_test_resource.h"
+#include "support/expectations.h"
+#include "support/user.h"
+
+namespace {
+
+struct FormDialog : CDialog {
+    FormDialog() : CDialog(IDD_FW_FORM) {}
+    std::string name = "initial";  // exchanged with IDC_FW_NAME
+    CComboBox choices;
+    CListCtrl list;
+    std::vector<std::vector<std::string>> rowTexts;  // the list's text by item data, then column
+    int nameChanges = 0;
+    std::function<void(UINT_PTR id)> onTimer = [](UINT_PTR) {};
+    std::function<void()> duringExchange = [] {};  // at the end of every data exchange
+
+    const MessageMapBase* GetMessageMap() const override
+    {
+        static const MessageMap<FormDialog> map(CDialog::GetMessageMap(), {
+            OnCommand(IDC_FW_NAME, EN_CHANGE, &FormDialog::OnNameChange),
+            OnNotify(IDC_FW_LIST, LVN_GETDISPINFOA, &FormDialog::OnGetDispInfo),
+            OnNotify(IDC_FW_LIST, NM_RCLICK, &FormDialog::OnRightClick),
+            OnMessage(WM_TIMER, &FormDialog::OnTimer),
+        });
+        return &map;
+    }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Control(dx, IDC_FW_CHOICES, choices);
+        DDX_Control(dx, IDC_FW_LIST, list);
+        DDX_Text(dx, IDC_FW_NAME, name);
+        duringExchange();
+    }
+    void OnNameChange() { ++nameChanges; }
+    LRESULT OnGetDispInfo(NMHDR* header)
+    {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        if (item.mask & LVIF_TEXT)
+            lstrcpynA(item.pszText, rowTexts.at(item.lParam).at(item.iSubItem).c_str(), item.cchTextMax);
+        return 0;
+    }
+    LRESULT OnRightClick(NMHDR*) { return 5; }
+    LRESULT OnTimer(WPARAM id, LPARAM) { onTimer(id); return 0; }
+};
+
+// Its table chains to the form's, with an entry that hides the form's.
+struct DerivedForm : FormDialog {
+    const MessageMapBase* GetMessageMap() const override
+    {
+        static const MessageMap<DerivedForm> map(FormDialog::GetMessageMap(), {
+            OnNotify(IDC_FW_LIST, NM_RCLICK, &DerivedForm::OnDerivedRightClick),
+        });
+        return &map;
+    }
+    LRESULT OnDerivedRightClick(NMHDR*) { return 6; }
+};
+
+struct TestPage : CPropertyPage {
+    explicit TestPage(UINT templateId) : CPropertyPage(templateId) {}
+    // Exchanged with IDC_FW_PAGE_EDIT, at most four characters, then IDC_FW_PAGE_LATER.
+    std::string text, later;
+    bool refuseToLeave = false;
+    int inits = 0, leaves = 0, oks = 0, cancels = 0;
+
+    BOOL OnInitDialog() override { ++inits; return CPropertyPage::OnInitDialog(); }
+    BOOL OnKillActive() override { ++leaves; return refuseToLeave ? FALSE : CPropertyPage::OnKillActive(); }
+    void OnOK() override { ++oks; }
+    void OnCancel() override { ++cancels; }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Text(dx, IDC_FW_PAGE_EDIT, text);
+        DDV_MaxChars(dx, text, 4);
+        DDX_Text(dx, IDC_FW_PAGE_LATER, later);
+    }
+};
+
+// With the resource-only module standing in for a language DLL loaded; the
+// resources in force are this program's own again afterwards.
+class Framework : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
+    void TearDown() override { SetResourceHandle(own_); FreeLibrary(dll_); }
+    std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
+    // Runs the form; `step` gets its window once its loop runs, and closes it
+    // unless `keepOpen`; the form's result.
+    INT_PTR RunForm(std::function<void(HWND window)> step, bool keepOpen = false)
+    {
+        ModalWindows modal;
+        modal.Then([&](HWND window) {
+            EXPECT_TRUE(window == form_.m_hWnd && IsWindowVisible(window));
+            step(window);
+            if (!keepOpen)
+                user::Click(window, IDCANCEL);
+        });
+        return form_.DoModal();
+    }
+    // Runs a sheet of the three pages; `step` gets it once its loop runs and
+    // closes it, `dialog` what it opens meanwhile. The sheet's window ends
+    // detached; the pages outlive it and no longer point at it.
+    INT_PTR RunSheet(std::function<void(CPropertySheet& sheet, HWND window)> step,
+                     std::function<void(HWND dialog)> dialog = nullptr)
+    {
+        HWND window = nullptr;
+        INT_PTR result;
+        {
+            CPropertySheet sheet(IDS_FW_SHEET_CAPTION);
+            for (TestPage* page : pages_)
+                sheet.AddPage(page);
+            ModalWindows modal;
+            modal.Then([&](HWND shown) {
+                EXPECT_TRUE((window = shown) == sheet.m_hWnd && IsWindowVisible(shown));
+                step(sheet, shown);
+            });
+            if (dialog)
+                modal.Then(dialog);
+            result = sheet.DoModal();
+            EXPECT_TRUE(!sheet.m_hWnd && !CWnd::FromHandlePermanent(window) && !IsWindow(window));
+        }
+        for (TestPage* page : pages_)
+            EXPECT_EQ(page->GetSheet(), nullptr);
+        return result;
+    }
+    // The tabs, the active page and, for each page, its index in the sheet,
+    // whether it has a window ("w") and its init/leave/ok/cancel counts.
+    std::string Pages(CPropertySheet& sheet, HWND window)
+    {
+        std::string seen = user::Tabs(window) + Format(" | active %d", sheet.GetPageIndex(sheet.GetActivePage()));
+        for (TestPage* page : pages_)
+            seen += Format(" | %d %s %d/%d/%d/%d", sheet.GetPageIndex(page), page->m_hWnd ? "w" : "-", page->inits,
+                           page->leaves, page->oks, page->cancels);
+        return seen;
+    }
+
+    DerivedForm form_;
+    TestPage first_{IDD_FW_PAGE_FIRST}, second_{IDD_FW_PAGE_SECOND}, third_{IDD_FW_PAGE_THIRD};
+    TestPage* pages_[3] = {&first_, &second_, &third_};
+    HINSTANCE own_ = GetModuleHandleA(nullptr);
+    HINSTANCE dll_ = LoadLibraryA("framework_test_lang.dll");
+};
+
+TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
+{
+    const UINT_PTR kFast = 7, kEnd = 8, kGuard = 9;
+    int fastTicks = 0;
+    form_.onTimer = [&](UINT_PTR id) {
+        if (id == kFast && ++fastTicks == 3) {
+            EXPECT_TRUE(form_.KillTimer(kFast));
+            form_.SetTimer(kEnd, 200);  // time for several more ticks, had the timer kept running
+        } else if (id == kEnd || id == kGuard) {
+            form_.EndDialog(int(id));  // kGuard: the timers stopped
+        }
+    };
+    UINT_PTR set = 0;
+    INT_PTR result = RunForm([&](HWND) {
+        set = form_.SetTimer(kFast, 10);
+        form_.SetTimer(kGuard, 5000);
+    }, true);
+    EXPECT_EQ(Format("set %d, ended with %d after %d ticks, window %d", int(set), int(result), fastTicks,
+                     form_.m_hWnd != nullptr), "set 7, ended with 8 after 3 ticks, window 0");
+}
+
+TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
+{
+    RunForm([&](HWND window) {
+        CComboBox& combo = form_.choices;
+        std::string seen = "added";
+        for (const char* text : {"Alpha", "beta", "Bravo", "Charlie", "alphabet"})
+            seen += Format(" %d", combo.AddString(text));
+        seen += Format(" (%d), selected %d", combo.GetCount(), combo.GetCurSel());
+        seen += Format(" | set 3: %d ", combo.SetCurSel(3));
+        seen += user::SelectedText(window, IDC_FW_CHOICES) + " | texts " + combo.GetLBText(1) + " '" +
+                combo.GetLBText(9) + "'";
+        int set = combo.SetCurSel(5);  // past the list: no selection
+        seen += Format(" | set 5: %d, selected %d | found/selected", set, combo.GetCurSel());
+        // Case does not count; when nothing matches the selection stays.
+        const std::pair<int, const char*> searches[] = {{-1, "ALPHA"}, {0, "alpha"}, {4, "alpha"}, {-1, "BR"},
+                                                        {-1, "Delta"}};
+        for (const auto& [after, prefix] : searches) {
+            int found = combo.SelectString(after, prefix);
+            seen += Format(" %d/%d", found, combo.GetCurSel());
+        }
+        combo.ResetContent();
+        EXPECT_EQ(seen + Format(" | reset: %d, selected %d", combo.GetCount(), combo.GetCurSel()),
+                  "added 0 1 2 3 4 (5), selected -1 | set 3: 3 Charlie | texts beta '' | set 5: -1, selected -1"
+                  " | found/selected 0/0 4/4 0/0 2/2 -1/2 | reset: 0, selected -1");
+    });
+}
+
+TEST_F(Framework, AListAsksForRowTextByItemDataSoTheTextFollowsItsRow)
+{
+    form_.rowTexts = {{"Campus", "WEP"}, {"Home", "WPA"}, {"Lab", "None"}};
+    RunForm([&](HWND window) {
+        CListCtrl& list = form_.list;
+        list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
+        list.InsertColumn(1, "Security", LVCFMT_LEFT, 80);
+        for (int row = 0; row < 3; ++row) {
+            list.InsertCallbackItem(row);
+            list.SetItemData(row, row);
+        }
+        auto rows = [&](std::string text) {
+            for (int row = 0; row < list.GetItemCount(); ++row)
+                text += Format(" %d:", int(list.GetItemData(row))) + list.GetItemText(row, 0) + "/" +
+                        list.GetItemText(row, 1);
+            return text;
+        };
+        std::string seen = rows("rows") + " | shown " + user::RowText(window, IDC_FW_LIST, 0);
+        list.DeleteItem(0);
+        EXPECT_EQ(seen + rows(" | first deleted"),
+                  "rows 0:Campus/WEP 1:Home/WPA 2:Lab/None | shown Campus | first deleted 1:Home/WPA 2:Lab/None");
+    });
+}
+
+TEST_F(Framework, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExchange)
+{
+    int timers = 0;
+    form_.onTimer = [&](UINT_PTR) { ++timers; };
+    RunForm([&](HWND window) {
+        // OnInitDialog's exchange sets the edit's text unheard.
+        std::string seen = Format("shown: name %d", form_.nameChanges);
+        // A timer message, which is no control notification, and right clicks
+        // on the list and another control: what reached the form since last time.
+        auto heard = [&](const std::string& when) {
+            SendMessageA(window, WM_TIMER, 99, 0);
+            LRESULT clicks[2];
+            for (int id : {IDC_FW_LIST, IDC_FW_CHOICES}) {
+                NMHDR header = {GetDlgItem(window, id), UINT_PTR(id), UINT(NM_RCLICK)};
+                clicks[id == IDC_FW_CHOICES] = SendMessageA(window, WM_NOTIFY, id, LPARAM(&header));
+            }
+            seen += Format(" | %s: name %d timer %d | right click %d, of another control %d", when.c_str(),
+                           form_.nameChanges, timers, int(clicks[0]), int(clicks[1]));
+            form_.nameChanges = timers = 0;
+        };
+        form_.name = "shown";
+        form_.duringExchange = [&] { heard("exchange"); };
+        EXPECT_TRUE(form_.UpdateData(FALSE));
+        form_.duringExchange = [] {};
+        seen += " | text " + user::Text(window, IDC_FW_NAME);
+        form_.SetDlgItemText(IDC_FW_NAME, "set");
+        heard("after, text " + form_.GetDlgItemText(IDC_FW_NAME));
+        EXPECT_EQ(seen, "shown: name 0 | exchange: name 0 timer 1 | right click 0, of another control 0 | text shown"
+                        " | after, text set: name 1 timer 1 | right click 6, of another control 0");
+    });
+}
+// Cancel reaches every page with a window; a dialog of a page belongs to the
+// sheet, which waits.
+TEST_F(Framework, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
+{
+    MessageBoxLog boxes;
+    std::string seen;
+    INT_PTR result = RunSheet([&](CPropertySheet& sheet, HWND window) {
+        HWND page = first_.m_hWnd;
+        user::Type(page, IDC_FW_PAGE_EDIT, "one!!!");
+        user::SwitchPage(window, 1);
+        seen = "typed: " + first_.text;
+        first_.text = "new";
+        user::SwitchPage(window, 0);
+        seen += ", shown when back: " + user::Text(page, IDC_FW_PAGE_EDIT);
+        // Text put there by other means than typing is refused; the fields
+        // after it are not taken and the focus goes to the field.
+        SetDlgItemTextA(page, IDC_FW_PAGE_EDIT, "too long");
+        SetDlgItemTextA(page, IDC_FW_PAGE_LATER, "later");
+        SetFocus(GetDlgItem(page, IDC_FW_PAGE_LATER));
+        user::SwitchPage(window, 1);
+        seen += " | too long: later '" + first_.later + Format("' focus %d: ", user::HasFocus(page, IDC_FW_PAGE_EDIT));
+        seen += Pages(sheet, window);
+        SetDlgItemTextA(page, IDC_FW_PAGE_EDIT, "ok");
+        first_.refuseToLeave = true;
+        user::SwitchPage(window, 1);
+        // OK asks the page too: nothing is applied and the sheet stays.
+        user::PressOk(window);
+        seen += Format("\nrefusing, open %d: ", IsWindowVisible(window)) + Pages(sheet, window);
+        first_.refuseToLeave = false;
+        user::SwitchPage(window, 1);
+        seen += "\nletting go: " + Pages(sheet, window);
+        CDialog(IDD_FW_TRANSLATED, &first_).DoModal();
+        user::PressCancel(window);
+        seen += "\nCancel: " + Pages(sheet, window);
+    }, [&](HWND dialog) {
+        HWND sheet = first_.GetSheet()->m_hWnd;
+        seen += Format("\ndialog of a page: owner sheet %d, sheet enabled %d", GetWindow(dialog, GW_OWNER) == sheet,
+                       IsWindowEnabled(sheet));
+        EndDialog(dialog, IDOK);
+    });
+    EXPECT_EQ(seen + Format("\nresult %d", int(result)),
+              "typed: one!, shown when back: new | too long: later '' focus 1: "
+              "First Second Third | active 0 | 0 w 1/2/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
+              "refusing, open 1: First Second Third | active 0 | 0 w 1/4/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
+              "letting go: First Second Third | active 1 | 0 w 1/5/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
+              "dialog of a page: owner sheet 1, sheet enabled 0\n"
+              "Cancel: First Second Third | active 1 | 0 w 1/5/0/1 | 1 w 1/1/0/1 | 2 - 0/0/0/0\nresult 0");
+    EXPECT_EQ(boxes.Text("Framework Sheet"),
+              "box: At most 4 characters fit here. [style " + std::to_string(MB_ICONEXCLAMATION) + "] | ");
+}
+
+
+TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
+{
+    // What the module state in force finds; the resource module has the
+    // string block, not the entry, nor the icon or the form.
+    auto resources = [&] {
+        std::string dialog;
+        ModalWindows modal;
+        modal.Then([&](HWND window) {
+            dialog = user::WindowText(window);
+            EndDialog(window, IDOK);
+        }).Then([](HWND window) { EndDialog(window, IDOK); });
+        INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal(), form = CDialog(IDD_FW_FORM).DoModal();
+        return Which(GetResourceHandle()) + ", instance " + Which(GetInstanceHandle()) + " | " +
+               LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
+               Format(" | icons %d %d | dialogs ", LoadResourceIcon(IDI_FW_ICON) != nullptr,
+                      LoadResourceIcon(IDI_FW_ICON + 1) != nullptr) +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
+               Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG)) +
+               Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) +
+               dialog;
+    };
+    // A scoped state holds for its thread only, and switching changes the
+    // state in force, not the module's own.
+    ModuleState translated{own_, dll_}, other{own_, own_};
+    std::string seen, otherThread;
+    {
+        ModuleStateScope scope(translated);
+        std::thread([&] { otherThread = Which(GetResourceHandle()); }).join();
+        seen = "scoped, other thread " + otherThread + ": " + resources();
+        {
+            ModuleStateScope inner(other);
+            seen += "\ninner: " + resources();
+            SetResourceHandle(dll_);
+            seen += "\ninner switched, own " + Which(OwnModuleState().resources) + ": " + resources();
+        }
+        seen += Format("\nouter again %d", &CurrentModuleState() == &translated);
+    }
+    seen += Format(", ended %d: ", &CurrentModuleState() == &OwnModuleState()) + resources();
+    const std::string own = "own, instance own | Original text, Only in the program | icons 1 0"
+                            " | dialogs own own neither | shown 1 1 -1 Original Dialog";
+    const std::string dll = "dll, instance own | Translated text, Only in the program | icons 1 0"
+                            " | dialogs dll own neither | shown 1 1 -1 Translated Dialog";
+    EXPECT_EQ(seen, "scoped, other thread own: " + dll +
+                        "\ninner: " + own + "\ninner switched, own own: " + dll + "\nouter again 1, ended 1: " + own);
+}
+
+// Records its start and end in `calls`; its start fails unless `succeed`.
+struct TestApp : CWinApp {
+    explicit TestApp(std::string& calls) : CWinApp("Test"), calls(calls) {}
+    BOOL InitInstance() override { calls += " init"; return succeed; }
+    int ExitInstance() override { calls += " exit"; return 0; }
+    std::string& calls;
+    bool succeed = true;
+};
+
+TEST_F(Framework, TheApplicationStartsAndEndsWithTheModuleAndAFailedStartFailsTheLoad)
+{
+    std::string seen;
+    {
+        TestApp app(seen);
+        seen += Format("current %d |", GetApp() == &app);
+        for (bool succeed : {true, false}) {
+            app.succeed = succeed;
+            seen += Format(" started %d |", StartDllApplication(own_));
+        }
+        EndDllApplication();
+    }
+    EXPECT_EQ(seen + Format(" gone: app %d | resources ", GetApp() != nullptr) + Which(GetResourceHandle()),
+              "current 1 | init started 1 | init exit started 0 | exit gone: app 0 | resources own");
+}
+
+// The helpers' rules the name dialog's rows do not already reach: other
+// blanks than spaces, empty texts, characters 0x20 apart that are not letters.
+TEST_F(Framework, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
+{
+    std::string found = "untouched", missing = "untouched", digits, many(2000, 'a');
+    bool foundIt = TryLoadResString(IDS_FW_PADDED, found);
+    bool missingIt = TryLoadResString(IDS_FW_MISSING, missing) || TryLoadResString(IDS_FW_MISSING_BLOCK, missing);
+    for (int i = 0; i < 31; ++i)
+        digits += "0123456789";
+    EXPECT_EQ(LoadResString(IDS_FW_SHEET_CAPTION) + "|" + LoadResString(IDS_FW_LAST_OF_BLOCK) + "|" +
+                  LoadResString(IDS_FW_MISSING) + Format("| %d%d ", foundIt, missingIt) + found + "|" + missing +
+                  "\n" + Trim(" \t Home  Network \r\n") + "|" + Trim(" \t\r\n ") + "|" + Trim("") +
+                  Format("\ncontains %d, starts %d%d%d, equal %d%d%d", Contains("abc", ""),
+                         StartsWith("Campus", "Campus Lab"), StartsWith("Campus", "campus"), StartsWith("", ""),
+                         EqualsIgnoringCase("", ""), EqualsIgnoringCase("[x]", "{X}"), EqualsIgnoringCase("@", "`")),
+              "Framework Sheet|End of block|| 10 Padded   |untouched\nHome  Network||\n"
+              "contains 1, starts 001, equal 100");
+    EXPECT_EQ(LoadResString(IDS_FW_LONG) + "|" + Format("%d of %s", 3, "five") + "|" + Format("%s", "") + "|" +
+                  Format("<%s>", many.c_str()), digits + "|3 of five||<" + many + ">");
+}
+
+// Without a hook the process really ends: the shell suite's children see it
+// (Sheet.AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns).
+TEST_F(Framework, TheSeamsHandMessageBoxesAndTheProcessEndToTheirHooks)
+{
+    HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    std::string seen;
+    int boxes = 0;
+    SetMessageBoxHook([&](HWND owner, const std::string& text, const std::string& caption, UINT type) {
+        seen += Format("%s: %s: %s %#x -> ", owner == window ? "owner" : "other", caption.c_str(), text.c_str(), type);
+        return ++boxes == 1 ? IDNO : IDRETRY;
+    });
+    int answer = ShowMessageBox(window, "Delete the profile?", "Profiles", MB_YESNO | MB_ICONQUESTION);
+    seen += Format("%d | ", answer);
+    answer = CWnd(window).MessageBox("Saved.", "Profiles");
+    DestroyWindow(window);
+    // Back to failing on unexpected boxes.
+    InstallUnexpectedHandlers();
+    ProcessExits exits;
+    EndHostProcess(3);
+    EndHostProcess(0);
+    seen += Format("%d | hooked", answer);
+    for (UINT code : exits.Codes())
+        seen += Format(" %u", code);
+    EXPECT_EQ(seen, Format("owner: Profiles: Delete the profile? %#x -> %d | owner: Profiles: Saved. 0 -> %d"
+                           " | hooked 3 0", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
+}
+
+}  // namespace
