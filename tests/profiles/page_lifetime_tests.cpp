@@ -125,10 +125,10 @@ TEST_F(PageLifetime, LeavingStoresThePagesCopyUnlessConfigureLoadedTheStoredName
 {
     std::string seen;
     OpenPage([&](CWiFiPropSheet&, HWND window, HWND) {
-        RunChild("store_network_name", {"", {}, "Default Elsewhere"});
+        RunChild("store_network_name", {"", "Default Elsewhere"});
         user::SwitchPage(window, 0);
         seen = Stored();
-        RunChild("store_network_name", {"", {}, "Default Elsewhere"});
+        RunChild("store_network_name", {"", "Default Elsewhere"});
         user::SwitchPage(window, 1);
         ModalWindows dialogs;
         dialogs.Then([](HWND dialog) { user::Click(dialog, IDCANCEL); });
