@@ -95,6 +95,19 @@ protected:
     void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
     void TearDown() override { SetResourceHandle(own_); FreeLibrary(dll_); }
     std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
+    // The picture of an icon, to tell two icons of one ID apart.
+    static std::string IconBits(HICON icon)
+    {
+        ICONINFO info = {};
+        BITMAP bitmap = {};
+        if (!icon || !GetIconInfo(icon, &info) || !GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap))
+            return "none";
+        std::string bits(bitmap.bmWidthBytes * bitmap.bmHeight, '\0');
+        GetBitmapBits(info.hbmColor, static_cast<LONG>(bits.size()), &bits[0]);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return bits;
+    }
     // Runs the form; `step` gets its window once its loop runs, and closes it
     // unless `keepOpen`; the form's result.
     INT_PTR RunForm(std::function<void(HWND window)> step, bool keepOpen = false)
@@ -310,7 +323,7 @@ TEST_F(Framework, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
 TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
 {
     // What the module state in force finds; the resource module has the
-    // string block, not the entry, nor the icon or the form.
+    // string block, not the entry, nor the form; its icon is another picture.
     auto resources = [&] {
         std::string dialog;
         ModalWindows modal;
@@ -321,8 +334,9 @@ TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
         INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal(), form = CDialog(IDD_FW_FORM).DoModal();
         return Which(GetResourceHandle()) + ", instance " + Which(GetInstanceHandle()) + " | " +
                LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
-               Format(" | icons %d %d | dialogs ", LoadResourceIcon(IDI_FW_ICON) != nullptr,
-                      LoadResourceIcon(IDI_FW_ICON + 1) != nullptr) +
+               " | icon " + Which(IconBits(LoadResourceIcon(IDI_FW_ICON)) == IconBits(LoadIconA(dll_,
+                   MAKEINTRESOURCEA(IDI_FW_ICON))) ? dll_ : own_) + Format(" %d", !!LoadResourceIcon(IDI_FW_ICON + 1)) +
+               " | dialogs " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG)) +
@@ -346,9 +360,9 @@ TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
         seen += Format("\nouter again %d", &CurrentModuleState() == &translated);
     }
     seen += Format(", ended %d: ", &CurrentModuleState() == &OwnModuleState()) + resources();
-    const std::string own = "own, instance own | Original text, Only in the program | icons 1 0"
+    const std::string own = "own, instance own | Original text, Only in the program | icon own 0"
                             " | dialogs own own neither | shown 1 1 -1 Original Dialog";
-    const std::string dll = "dll, instance own | Translated text, Only in the program | icons 1 0"
+    const std::string dll = "dll, instance own | Translated text, Only in the program | icon dll 0"
                             " | dialogs dll own neither | shown 1 1 -1 Translated Dialog";
     EXPECT_EQ(seen, "scoped, other thread own: " + dll +
                         "\ninner: " + own + "\ninner switched, own own: " + dll + "\nouter again 1, ended 1: " + own);
