@@ -75,6 +75,9 @@ def main():
         finally:
             open(path, "w", encoding="utf-8").write(original)
         print(f"{label}: {verdict} ({time.time() - started:.0f} s)", flush=True)
+    # The last mutant's objects would outlive it: the next run's copy resets
+    # the sources' times, and the build would take them for up to date.
+    run(["cmake", "--build", build], log)
     caught = len(mutants) - len(survivors) - len(broken)
     print(f"\n{len(mutants)} mutants: {caught} caught, {len(survivors)} survived, {len(broken)} broken")
     for mutant in survivors + broken:
