@@ -12,6 +12,7 @@
 #include "profiles/dlg_profile_name.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "run_page.h"
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
@@ -139,7 +140,8 @@ std::string Play(HWND page, const std::string& script)
     return shown + State(page);
 }
 
-// Opens the sheet on the Configuration page; `step` must close it.
+}  // namespace
+
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
 {
     CWiFiPropSheet* sheet = new CWiFiPropSheet;
@@ -148,6 +150,8 @@ void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> 
     modal.Then([&](HWND window) { step(*sheet, window, user::CurrentPage(window)); });
     sheet->DoModal();
 }
+
+namespace {
 
 struct Step {
     std::string script, shown;

@@ -7,6 +7,7 @@
 #include "profiles/current_profile.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
+#include "run_page.h"
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
@@ -23,15 +24,6 @@ std::string Stored()
     return RunChild("describe_store").output;
 }
 
-void OpenPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
-{
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(1);
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(*sheet, window, user::CurrentPage(window)); });
-    sheet->DoModal();
-}
-
 // A user who is not an administrator (for the temporary activation) runs a
 // command on the row, and while its dialog or box is up the sheet drops to
 // the three pages of Wireless Zero Configuration, as the Status page's tick
@@ -41,7 +33,7 @@ ChildScenario dropPageInModal("drop_page_in_modal", [](const std::string& rows) 
         std::string command = row.substr(0, row.find(' ')), profile = row.substr(row.find(' ') + 1), tabs;
         const std::pair<const char*, int> buttons[] = {{"new", IDC_CONFIG_NEW}, {"rename", IDC_CONFIG_RENAME},
             {"delete", IDC_CONFIG_DELETE}, {"configure", IDC_CONFIG_CONFIGURE}, {"activate", IDC_CONFIG_ACTIVATE}};
-        OpenPage([&](CWiFiPropSheet& sheet, HWND window, HWND page) {
+        RunPage([&](CWiFiPropSheet& sheet, HWND window, HWND page) {
             user::ChooseRow(page, kList, user::RowOf(page, kList, profile));
             SetMessageBoxHook([&](HWND, const std::string&, const std::string&, UINT) {
                 sheet.SetWirelessZeroConfigMode(TRUE);
@@ -102,7 +94,7 @@ TEST_F(PageLifetime, DialogsBelongToTheSheetWhateverWindowIsInFront)
     HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                  nullptr, nullptr, nullptr);
     std::string seen;
-    OpenPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
         ModalWindows dialogs;
         dialogs.Then([&](HWND dialog) {
             seen = std::string(GetWindow(dialog, GW_OWNER) == window ? "owned" : "not owned") +
@@ -124,7 +116,7 @@ TEST_F(PageLifetime, DialogsBelongToTheSheetWhateverWindowIsInFront)
 TEST_F(PageLifetime, LeavingStoresThePagesCopyUnlessConfigureLoadedTheStoredNames)
 {
     std::string seen;
-    OpenPage([&](CWiFiPropSheet&, HWND window, HWND) {
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND) {
         RunChild("store_network_name", {"", "Default Elsewhere"});
         user::SwitchPage(window, 0);
         seen = Stored();
