@@ -22,6 +22,8 @@ const char kCurrentConfiguration[] = "CurrentConfiguration";
 const char kAdminProfileName[] = "AdminProfileName";
 const char kMultipleConfigNames[] = "MultipleConfigNames";
 
+const char kForcedKey[] = "ForcedReadings";
+
 const char kAppliedLocation[] = "Profile";
 const char kAppliedGeneration[] = "Generation";
 
@@ -50,7 +52,45 @@ AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
     return point;
 }
 
+ForcedReadings ReadForcedReadings(const RegistryKey& key)
+{
+    ForcedReadings forced;
+    for (const char* name : kForcedNumbers) {
+        if (key.HasValue(name))
+            forced.numbers[name] = static_cast<int>(key.ReadDword(name, 0));
+    }
+    forced.hasLinkName = key.HasValue(kForcedLinkName);
+    forced.linkName = key.ReadString(kForcedLinkName);
+    return forced;
+}
+
+bool WriteForcedReadings(const RegistryKey& simulation, const ForcedReadings& forced)
+{
+    if (forced.Empty()) {
+        simulation.DeleteChild(kForcedKey);
+        return true;
+    }
+    RegistryKey key = simulation.CreateChild(kForcedKey);
+    bool written = true;
+    for (const char* name : kForcedNumbers) {
+        auto value = forced.numbers.find(name);
+        if (value == forced.numbers.end())
+            key.DeleteValue(name);
+        else
+            written = key.WriteDword(name, static_cast<DWORD>(value->second)) && written;
+    }
+    if (!forced.hasLinkName)
+        key.DeleteValue(kForcedLinkName);
+    else
+        written = key.WriteString(kForcedLinkName, forced.linkName) && written;
+    return written;
+}
+
 }  // namespace
+
+const char* const kForcedNumbers[9] = {"State",  "JoinFinal",   "TxRate", "RxRate",    "Band",
+                                       "Channel", "LinkQuality", "Signal", "Encryption"};
+const char kForcedLinkName[] = "LinkName";
 
 DWORD AutoWirelessMode(const SimulatedCard& card)
 {
@@ -76,6 +116,7 @@ SimulatedCard ReadSimulatedCard(const RegistryKey& store)
     RegistryKey points = key.OpenChild(kAccessPointsKey);
     for (const std::string& ssid : points.ChildNames())
         card.accessPoints.push_back(ReadAccessPoint(points.OpenChild(ssid), ssid));
+    card.forced = ReadForcedReadings(key.OpenChild(kForcedKey));
     return card;
 }
 
@@ -94,6 +135,7 @@ bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
         key.DeleteValue(kZeroConfig);
     else
         written = written && key.WriteDword(kZeroConfig, static_cast<DWORD>(card.zeroConfig));
+    written = WriteForcedReadings(key, card.forced) && written;
     // Point by point, so that a reader never finds the radio world empty.
     for (const AccessPoint& point : card.accessPoints)
         written = WriteAccessPoint(store, point) && written;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,20 @@ struct AccessPoint {
 // Wireless Zero Configuration answers: asked of the service, or forced.
 const int kZeroConfigAskService = -2;
 
+// Readings of the live link that replace what the link model computes, as a
+// driver in an unusual state reports them (a state code outside the known
+// ones, a negative quality): for demonstrations and tests of how they show.
+// Each is set or not on its own; names are the registry values.
+struct ForcedReadings {
+    std::map<std::string, int> numbers;  // kForcedNumbers
+    bool hasLinkName = false;
+    std::string linkName;
+
+    bool Empty() const { return numbers.empty() && !hasLinkName; }
+};
+extern const char* const kForcedNumbers[9];
+extern const char kForcedLinkName[];
+
 struct SimulatedCard {
     bool present = true;
     int zeroConfig = kZeroConfigAskService;  // or forced 1, 0, -1
@@ -35,6 +50,7 @@ struct SimulatedCard {
     std::string driverVersion = "5.0.2.17";
     std::string macAddress = "00:0B:6B:3C:5A:91";
     std::vector<AccessPoint> accessPoints;
+    ForcedReadings forced;
 };
 
 struct CardState {

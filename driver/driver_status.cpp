@@ -12,16 +12,19 @@ class DriverStatus : public CDriverStatus {
 public:
     DriverStatus() { Reload(); model_.Step(inputs_); }
 
-    DWORD GetState() const override { return Link().state; }
-    std::string GetLinkName() const override { return Link().linkName; }
-    int GetTxRate() const override { return Link().txRate; }
-    int GetRxRate() const override { return Link().rxRate; }
-    DWORD GetBand() const override { return Link().band; }
-    int GetChannel() const override { return Link().channel; }
-    int GetLinkQuality() const override { return Link().linkQuality; }
-    int GetSignalStrength() const override { return Link().signal; }
-    DWORD GetEncryptionType() const override { return Link().encryption; }
-    BOOL IsJoinFinal() const override { return Link().joinFinal; }
+    DWORD GetState() const override { return Forced("State", Link().state); }
+    std::string GetLinkName() const override
+    {
+        return inputs_.card.forced.hasLinkName ? inputs_.card.forced.linkName : Link().linkName;
+    }
+    int GetTxRate() const override { return Forced("TxRate", Link().txRate); }
+    int GetRxRate() const override { return Forced("RxRate", Link().rxRate); }
+    DWORD GetBand() const override { return Forced("Band", Link().band); }
+    int GetChannel() const override { return Forced("Channel", Link().channel); }
+    int GetLinkQuality() const override { return Forced("LinkQuality", Link().linkQuality); }
+    int GetSignalStrength() const override { return Forced("Signal", Link().signal); }
+    DWORD GetEncryptionType() const override { return Forced("Encryption", Link().encryption); }
+    BOOL IsJoinFinal() const override { return Forced("JoinFinal", Link().joinFinal); }
 
     BOOL EnableRadio() override { return SwitchRadio(true); }
     BOOL DisableRadio() override { return SwitchRadio(false); }
@@ -60,6 +63,14 @@ public:
 
 private:
     const LinkStatus& Link() const { return model_.Status(); }
+
+    // A forced reading where vyrsim set one, else the live link's.
+    template <class T>
+    T Forced(const char* name, T live) const
+    {
+        auto forced = inputs_.card.forced.numbers.find(name);
+        return forced == inputs_.card.forced.numbers.end() ? live : static_cast<T>(forced->second);
+    }
 
     // Reads the card, the radio and the settings in effect again. True when
     // the card must associate anew: someone applied a profile, or the

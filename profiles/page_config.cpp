@@ -58,7 +58,7 @@ BOOL CPageConfig::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     caption_ = LoadResString(IDS_APP_TITLE);
-    mainSheet_ = dynamic_cast<CWiFiPropSheet*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    mainSheet_ = CWiFiPropSheet::OfPage(*this);
 
     // The marker always comes from this DLL, whichever language is in use.
     imageList_.Create(16, 16, ILC_COLOR | ILC_MASK, 1, 0);

@@ -3,6 +3,13 @@
 #include "res/resource.h"
 #include "windows_version.h"
 
+namespace {
+
+// Status, Configuration, Security, Power, About.
+const int kAllPages = 5;
+
+}  // namespace
+
 const CRuntimeClass CWiFiPropSheet::runtimeClass = {"CWiFiPropSheet", CreateDynamicObject<CWiFiPropSheet>};
 
 const CRuntimeClass* CWiFiPropSheet::GetRuntimeClass() const
@@ -48,6 +55,26 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
         RemovePage(&pageConfig_);
         RemovePage(&pageEncrypt_);
     }
+}
+
+CWiFiPropSheet* CWiFiPropSheet::OfPage(const CWnd& page)
+{
+    if (!page.m_hWnd)
+        return nullptr;
+    return dynamic_cast<CWiFiPropSheet*>(CWnd::FromHandlePermanent(::GetParent(page.m_hWnd)));
+}
+
+CPageConfig* CWiFiPropSheet::GetConfigPageInUse()
+{
+    if (GetPageCount() == kAllPages)
+        return dynamic_cast<CPageConfig*>(GetPage(1));
+    return &pagePower_.GetHiddenConfigPage();
+}
+
+void CWiFiPropSheet::CommitProfileInUse()
+{
+    if (CPageConfig* page = GetConfigPageInUse())
+        page->CommitProfile();
 }
 
 CWiFiPropSheet::~CWiFiPropSheet()

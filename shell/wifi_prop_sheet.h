@@ -30,6 +30,15 @@ public:
     // was built (the page set may have changed since).
     BOOL StartedInWirelessZeroConfigMode() const { return zeroConfig_; }
 
+    // The sheet a page of it belongs to, from the page's window; null for a
+    // page that is in no sheet of this kind (the Power page's hidden one).
+    static CWiFiPropSheet* OfPage(const CWnd& page);
+    // The configuration page that commits at OK: position 1 while the sheet
+    // shows all five pages, else the Power page's hidden one.
+    CPageConfig* GetConfigPageInUse();
+    // OK of the pages that keep no settings: the commit of the page in use.
+    void CommitProfileInUse();
+
     CPageConfig& GetConfigPage() { return pageConfig_; }
     CPageEncrypt& GetEncryptPage() { return pageEncrypt_; }
     CPagePower& GetPowerPage() { return pagePower_; }

@@ -29,6 +29,24 @@ const char kRadioHelp[] = R"(Switches the card's radio, as the user's radio swit
 off the card has no link.
 )";
 
+const char kLinkHelp[] = R"(Forces readings of the live link on the library, as a driver in an unusual
+state reports them; the readings not named stay live. Each option takes a
+whole number from -999 to 999, or "live" to stop forcing that reading:
+  --state N          0 Not Joined, 1 Joined, 2 Authenticated, 3 Associated,
+                     4 Unknown; other codes are possible
+  --join-final N     nonzero: a peer-to-peer join is final
+  --tx N, --rx N     transmit and receive rate, megabits per second
+  --band N           0 802.11a, 1 802.11b, 2 802.11g
+  --channel N
+  --quality N        link quality, percent
+  --signal N         signal strength, percent
+  --encryption N     0 none, 1 WEP, 2 AES, 3 AES, 4 CKIP, 5 TKIP
+  --name TEXT        the network's name (at most 32 characters)
+  --clear            the live link again for every reading
+Without options, shows what is forced. A running applet shows a change at
+its next Refresh.
+)";
+
 const char kZeroConfigHelp[] = R"(What the library answers when asked whether Windows' Wireless Zero
 Configuration service manages the card:
   service   ask the Service Control Manager about WZCSVC (the default)
@@ -144,6 +162,10 @@ const std::vector<Command>& CommandTable()
         {"status", {{"status", "show everything about the card"}}, kStatusHelp, RunStatus},
         {"card", {{"card present|absent", "insert or remove the card"}}, kCardHelp, RunCard},
         {"radio", {{"radio on|off", "switch the card's radio"}}, kRadioHelp, RunRadio},
+        {"link",
+         {{"link [OPTIONS]", "force readings of the live link"}, {"link --clear", "report the live link again"}},
+         kLinkHelp,
+         RunLink},
         {"zeroconfig",
          {{"zeroconfig service|on|off|error", "set the Wireless Zero Configuration answer"}},
          kZeroConfigHelp,

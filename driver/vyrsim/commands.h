@@ -30,6 +30,7 @@ int RunHelp(Arguments& args);
 int RunStatus(Arguments& args);
 int RunCard(Arguments& args);
 int RunRadio(Arguments& args);
+int RunLink(Arguments& args);
 int RunZeroConfig(Arguments& args);
 int RunClaim(Arguments& args);
 int RunCaps(Arguments& args);

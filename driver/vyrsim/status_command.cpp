@@ -135,10 +135,21 @@ void PrintProfiles(const RegistryKey& store, const CardState& state)
     }
 }
 
-void PrintLink()
+std::string ForcedNames(const ForcedReadings& forced)
+{
+    std::string names;
+    for (const auto& reading : forced.numbers)
+        names += (names.empty() ? "" : ", ") + reading.first;
+    if (forced.hasLinkName)
+        names += names.empty() ? kForcedLinkName : std::string(", ") + kForcedLinkName;
+    return names.empty() ? "none" : names + " (vyrsim link)";
+}
+
+void PrintLink(const SimulatedCard& card)
 {
     const CDriverStatus* status = CVeltoDriverStatus::GetInstance();
     PrintHeading("Link");
+    PrintField("forced readings", ForcedNames(card.forced));
     PrintField("state", Named(status->GetState(), kLinkStates, 5));
     PrintField("network", OrNone(status->GetLinkName()));
     PrintField("band", Named(status->GetBand(), kLinkBands, 3));
@@ -163,7 +174,7 @@ int RunStatus(Arguments& args)
     PrintCard(card, state);
     PrintCapabilities(card);
     PrintProfiles(store, state);
-    PrintLink();
+    PrintLink(card);
     PrintAccessPoints(card.accessPoints);
     return 0;
 }
