@@ -65,10 +65,12 @@ void Arguments::ExpectNoMore() const
 
 int ParseNumber(const Arguments& args, const std::string& text, int low, int high, const std::string& what)
 {
-    // Digits only: no sign, blanks or suffix slip through.
-    bool digits = !text.empty() && text.size() <= 9;
-    for (char c : text)
-        digits = digits && c >= '0' && c <= '9';
+    // Digits only, with a minus sign where the range has room for one: no
+    // plus sign, blanks or suffix slip through.
+    size_t start = low < 0 && !text.empty() && text[0] == '-' ? 1 : 0;
+    bool digits = text.size() > start && text.size() <= 9;
+    for (size_t i = start; i < text.size(); ++i)
+        digits = digits && text[i] >= '0' && text[i] <= '9';
     int value = digits ? std::stoi(text) : INT_MIN;
     if (value < low || value > high)
         args.Usage(what + " must be a number from " + std::to_string(low) + " to " + std::to_string(high) + ", not " +
