@@ -363,21 +363,24 @@ TEST_F(StatusPages, UsersWhoAreNotAdministratorsCannotChangeAnAdminProfilesPower
     EXPECT_EQ(Play("winxp", rows), "exit 0 | Office | Full Power | Off\nadmin_lab | Full Power | Off\n" + alone);
 }
 
-TEST_F(StatusPages, TheAboutPageShowsVersionsAddressAndDomain)
+TEST_F(StatusPages, TheAboutPageShowsVersionsAddressAndDomainAndTheStatusPageReadsWpaSupport)
 {
-    for (const char* country : {"US", "NA"}) {
-        Vyrsim(std::string("caps --country ") + country);
+    for (const char* caps : {"--country US --wpa off", "--country NA --wpa on"}) {
+        Vyrsim(std::string("caps ") + caps);
         CVeltoDriverStatus::GetInstance()->Refresh();
         std::string lines;
         RunMainSheet(kAboutPage, [&](CWiFiPropSheet&, HWND window) {
             for (int id : {IDC_ABOUT_DRIVER_VERSION, IDC_ABOUT_UTILITY_VERSION, IDC_ABOUT_MAC_ADDRESS,
                            IDC_ABOUT_REGULATORY_DOMAIN})
                 lines += user::Text(user::CurrentPage(window), id) + "\n";
+            user::SwitchPage(window, kStatusPage);
+            lines += "WPA support " + std::to_string(GetWpaSupportFlag());
             user::PressCancel(window);
         });
+        bool us = caps[10] == 'U';
         EXPECT_EQ(lines, "Network Driver Version       : 5.0.2.17\nConfiguration Utility Version : 5.0\n"
                          "MAC Address                      : 00:0B:6B:3C:5A:91\nRegulatory Domain              : " +
-                             std::string(country[0] == 'U' ? "US" : "WW") + "\n");
+                             std::string(us ? "US\nWPA support 0" : "WW\nWPA support 1"));
     }
 }
 
