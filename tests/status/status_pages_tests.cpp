@@ -355,12 +355,14 @@ TEST_F(StatusPages, ThePowerPageShowsAndStoresBothListsByTheirTables)
 
 TEST_F(StatusPages, UsersWhoAreNotAdministratorsCannotChangeAnAdminProfilesPower)
 {
+    // Office's stored power saving 3 shows Off over admin_lab's Normal.
     store_.StoreProfiles({"admin_lab", "Office"});
-    const std::vector<std::string> rows = {"link", "power=Office", "power=admin_lab"};
-    const std::string alone = "alone: box: Property Sheet Error | Status\n";
-    EXPECT_EQ(Play("winxp", rows, false),
-              "exit 0 | Office | Full Power | Off\nadmin_lab | Full Power (off) | Off (off)\n" + alone);
-    EXPECT_EQ(Play("winxp", rows), "exit 0 | Office | Full Power | Off\nadmin_lab | Full Power | Off\n" + alone);
+    for (const auto& [name, saving] : {std::pair<const char*, DWORD>{"admin_lab", 2}, {"Office", 3}})
+        ASSERT_TRUE(FindProfile(name)->SetPowerSaving(saving) && FindProfile(name)->Save());
+    const std::vector<std::string> rows = {"link", "power=admin_lab", "power=Office"};
+    const std::string office = "Office | Full Power | Off\nalone: box: Property Sheet Error | Status\n";
+    EXPECT_EQ(Play("winxp", rows, false), "exit 0 | admin_lab | Full Power (off) | Normal (off)\n" + office);
+    EXPECT_EQ(Play("winxp", rows), "exit 0 | admin_lab | Full Power | Normal\n" + office);
 }
 
 TEST_F(StatusPages, TheAboutPageShowsVersionsAddressAndDomainAndTheStatusPageReadsWpaSupport)
