@@ -1,5 +1,6 @@
-// The Configuration page in the real sheet, and the name dialog its New and
-// Rename run, against the real library and an isolated store.
+// The Configuration page in the real sheet, the name dialog its New and
+// Rename run, and the page across its modal calls, against the real library
+// and an isolated store.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,7 +13,6 @@
 #include "profiles/dlg_profile_name.h"
 #include "res/resource.h"
 #include "shell/wifi_prop_sheet.h"
-#include "run_page.h"
 #include "support/adapter_profiles.h"
 #include "support/child.h"
 #include "support/expectations.h"
@@ -140,8 +140,7 @@ std::string Play(HWND page, const std::string& script)
     return shown + State(page);
 }
 
-}  // namespace
-
+// `step` gets the sheet, its window and the page, and must close the sheet.
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
 {
     CWiFiPropSheet* sheet = new CWiFiPropSheet;
@@ -150,8 +149,6 @@ void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> 
     modal.Then([&](HWND window) { step(*sheet, window, user::CurrentPage(window)); });
     sheet->DoModal();
 }
-
-namespace {
 
 struct Step {
     std::string script, shown;
@@ -267,11 +264,16 @@ TEST_F(ConfigPage, DeleteAsksThenSelectsTheRowThatTakesItsPlaceButNeverDeletesTh
     });
 }
 
-TEST_F(ConfigPage, TheLastProfileAndAMissingAdapterAreRefused)
+TEST_F(ConfigPage, CommandsThatCannotBeCarriedOutSaySoAndChangeNothing)
 {
     store_.StoreProfiles({"Solo"});
-    PlayAll("", {{": delete", kSent + kLastProfile + "row=0 Solo | off: delete activate",
-                  "own=Solo | prov= | sel=Solo | applied=Solo[] | admin="}});
+    {
+        // As when the system is out of window resources.
+        RefusedWindows refused("Configure Profile");
+        PlayAll("", {{": delete", kSent + kLastProfile + "row=0 Solo | off: delete activate",
+                      "own=Solo | prov= | sel=Solo | applied=Solo[] | admin="},
+                     {": configure", "box: Failed!! | row=0 Solo | off: delete activate"}});
+    }
     store_.SetSimulation("Present", 0);
     SetCurrentProfile(nullptr);
     const std::string none = "row=-1 (none) | off: rename delete";
@@ -287,8 +289,7 @@ TEST_F(ConfigPage, DeletingFromASetRewritesItAndCommitsTheProfileThatTakesItsPla
     struct Row {
         std::vector<std::string> own, provisioned;
         std::string changed, shown, stored;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{"Default", "Campus_a", "Campus_b", "Campus_c"}, {}, "Campus_b",
          "rows: *Default Campus_b Campus_c | row=1 Campus_b | off: rename activate | focus=list",
          "own=Default Campus_b[West] Campus_c | prov= | sel=Default | applied=Default[] | admin="},
@@ -309,20 +310,6 @@ TEST_F(ConfigPage, DeletingFromASetRewritesItAndCommitsTheProfileThatTakesItsPla
         });
         EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), row.stored + " | Campus: Campus_b Campus_c");
     }
-}
-
-TEST_F(ConfigPage, ConfigureSaysFailedWhenTheDialogCannotBeCreated)
-{
-    // Refuses to create the dialog, as when the system is out of window resources.
-    HHOOK hook = SetWindowsHookExA(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        const char* title =
-            code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName : nullptr;
-        if (HIWORD(title) && std::string(title) == "Configure Profile")
-            return 1;
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }, nullptr, GetCurrentThreadId());
-    PlayAll("", {{": configure", "box: Failed!! | row=0 Default | off: rename delete activate"}});
-    UnhookWindowsHookEx(hook);
 }
 
 // Another user may activate an administrator profile but neither change it
@@ -400,10 +387,12 @@ TEST_F(ConfigPage, OnWindows98EveryUserActivatesAsTheSelection)
 }
 
 // Apply commits once until a page records a change; leaving the page stores
-// the current profile, and OK never applies one that is not in effect.
+// the current profile, and OK never applies one that is not in effect but
+// commits a profile of a set as a member of it.
 TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
 {
-    store_.StoreProfiles({"Default", "Office"});
+    store_.SetMultipleConfigNames({"Campus"});
+    store_.StoreProfiles({"Default", "Office", "Campus_a"});
     RunPage([](CWiFiPropSheet& sheet, HWND window, HWND page) {
         // Nothing to write: the card does not associate again.
         AppliedProfile before, after;
@@ -415,11 +404,10 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
         // The current profile's network name, whether the guard is cleared
         // first, and then Apply, or leaving the page when the row is chosen.
         const std::tuple<const char*, bool, int, std::string> rows[] = {
-            {"First", true, -1, "own=Default[First] Office | prov= | sel=Default | applied=Default[First] | admin="},
-            {"Second", false, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[First] | admin="},
-            {"Second", true, -1, "own=Default[Second] Office | prov= | sel=Default | applied=Default[Second] | admin="},
-            {"Lab", true, 1,
-             "own=Default[Second] Office[Lab] | prov= | sel=Default | applied=Default[Second] | admin="},
+            {"First", true, -1, "Default[First] Office Campus_a | prov= | sel=Default | applied=Default[First]"},
+            {"Second", false, -1, "Default[Second] Office Campus_a | prov= | sel=Default | applied=Default[First]"},
+            {"Second", true, -1, "Default[Second] Office Campus_a | prov= | sel=Default | applied=Default[Second]"},
+            {"Lab", true, 2, "Default[Second] Office Campus_a[Lab] | prov= | sel=Default | applied=Default[Second]"},
         };
         for (const auto& [ssid, clearGuard, row, stored] : rows) {
             if (clearGuard)
@@ -429,25 +417,14 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
             GetCurrentProfile()->SetNetworkName(ssid);
             sheet.EnableApply(TRUE);
             row >= 0 ? user::SwitchPage(window, 0) : user::PressApply(window);
-            EXPECT_EQ(StoredState(), stored) << ssid;
+            EXPECT_EQ(StoredState(), "own=" + stored + " | admin=") << ssid;
         }
         GetCurrentProfile()->SetNetworkName("Lab2");
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredState(),
-              "own=Default[Second] Office[Lab2] | prov= | sel=Default | applied=Default[Second] | admin=");
-}
-
-TEST_F(ConfigPage, OkCommitsAMultipleConfigurationProfileAsAMemberOfItsSet)
-{
-    store_.SetMultipleConfigNames({"Campus"});
-    store_.StoreProfiles({"Default", "Campus_a"});
-    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
-        user::ChooseRow(page, kList, 1);
-        user::PressOk(window);
-    });
-    EXPECT_EQ(SetMembers("Campus"), "Campus: Campus_a");
+    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), "own=Default[Second] Office Campus_a[Lab2] | prov= | "
+                                                             "sel=Default | applied=Default[Second] | admin= | Campus: Campus_a");
 }
 
 // The edit's text and selection, and whether it has the focus.
@@ -457,44 +434,16 @@ std::string Edit(HWND dialog)
            (user::HasFocus(dialog, kEdit) ? " focused" : "");
 }
 
-// Runs the name dialog on its own with "Office" and "Home" in use; `step`
-// acts on it and adds to the answer what it saw. Then come the result and
-// the name.
-std::string RunNameDialog(std::function<void(HWND dialog, std::string& shown)> step)
-{
-    std::vector<std::string> inUse = {"Office", "Home"};
-    CDlgProfileName dialog;
-    dialog.SetPrompt("Prompt text");
-    dialog.SetLabel("Label text");
-    dialog.SetName("NewProfile");
-    dialog.SetNamesInUse(&inUse);
-    std::string shown;
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(window, shown); });
-    INT_PTR result = dialog.DoModal();
-    return shown + (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "? ") + dialog.GetName();
-}
-
-TEST_F(ConfigPage, TheNameDialogShowsItsTextsWithTheNameSelectedForTyping)
-{
-    EXPECT_EQ(RunNameDialog([](HWND dialog, std::string& shown) {
-                  shown = user::WindowText(dialog) + " | " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " | " +
-                          user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " | " + Edit(dialog) + " | ";
-                  user::Click(dialog, IDCANCEL);
-              }),
-              kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | Cancel NewProfile");
-}
-
-// Each name is typed into an edit whose limit was raised, then OK is pressed
-// from its button. A refused name shows a box over the trimmed name; then the
-// user is back in the edit, where only a name in use is selected, and types
-// "Fixed".
+// The dialog opens with the name selected for typing. Each name is typed into
+// an edit whose limit was raised, then OK is pressed from its button. A
+// refused name shows a box over the trimmed name; then the user is back in the
+// edit, where only a name in use is selected, and types "Fixed".
 TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
 {
-    const std::string n32(32, 'n');
+    const std::string n32(32, 'n'), opened = kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
     std::vector<std::pair<std::string, std::string>> rows = {
-        {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"}, {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"},
-        {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
+        {"(Cancel)", "Cancel NewProfile"}, {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"},
+        {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"}, {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
         {"   ", kBlank + "over '' | then '' 0-0 focused | OK Fixed"},
         {"  my_net ", kNotAllowed + "over 'my_net' | then 'my_net' 0-0 focused | OK Fixed"},
         {" OFFICE", kInUse + "over 'OFFICE' | then 'OFFICE' 0-6 focused | OK Fixed"},
@@ -503,25 +452,135 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
     for (std::string name :
          {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_", "Lab\\2"})
         rows.push_back({name, kNotAllowed + "over '" + name + "' | then '" + name + "' 0-0 focused | OK Fixed"});
-    for (const auto& [typed, outcome] : rows) {
-        EXPECT_EQ(RunNameDialog([&typed = typed](HWND dialog, std::string& shown) {
-                      std::string over;
-                      MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(dialog, kEdit) + "' | "; });
-                      SendDlgItemMessageA(dialog, kEdit, EM_LIMITTEXT, 100, 0);
-                      user::Retype(dialog, kEdit, typed);
-                      if (user::Text(dialog, kEdit) != typed)
-                          shown += "shown '" + user::Text(dialog, kEdit) + "' | ";
-                      SetFocus(GetDlgItem(dialog, IDOK));
-                      user::Click(dialog, IDOK);
-                      if (!boxes.Shown().empty()) {
-                          shown += boxes.Text(kTitle) + over + "then " + Edit(dialog) + " | ";
-                          user::Retype(dialog, kEdit, "Fixed");
-                          user::Click(dialog, IDOK);
-                      }
-                  }),
-                  outcome)
-            << typed;
+    for (const auto& row : rows) {
+        std::vector<std::string> inUse = {"Office", "Home"};
+        CDlgProfileName dialog;
+        dialog.SetPrompt("Prompt text");
+        dialog.SetLabel("Label text");
+        dialog.SetName("NewProfile");
+        dialog.SetNamesInUse(&inUse);
+        std::string shown;
+        ModalWindows modal;
+        modal.Then([&](HWND window) {
+            shown = user::WindowText(window) + " | " + user::Text(window, IDC_PROFILE_NAME_PROMPT) + " | " +
+                    user::Text(window, IDC_PROFILE_NAME_LABEL) + " | " + Edit(window) + " | ";
+            if (row.first == "(Cancel)")
+                return user::Click(window, IDCANCEL);
+            std::string over;
+            MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(window, kEdit) + "' | "; });
+            SendDlgItemMessageA(window, kEdit, EM_LIMITTEXT, 100, 0);
+            user::Retype(window, kEdit, row.first);
+            if (user::Text(window, kEdit) != row.first)
+                shown += "shown '" + user::Text(window, kEdit) + "' | ";
+            SetFocus(GetDlgItem(window, IDOK));
+            user::Click(window, IDOK);
+            if (!boxes.Shown().empty()) {
+                shown += boxes.Text(kTitle) + over + "then " + Edit(window) + " | ";
+                user::Retype(window, kEdit, "Fixed");
+                user::Click(window, IDOK);
+            }
+        });
+        INT_PTR result = dialog.DoModal();
+        EXPECT_EQ(shown + (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "? ") + dialog.GetName(),
+                  opened + row.second)
+            << row.first;
     }
+}
+
+// A user who is not an administrator (for the temporary activation) runs a
+// command on the row, and while its dialog or box is up the sheet drops to
+// the three pages of Wireless Zero Configuration, as the Status page's tick
+// does; then the user says OK or Yes. Prints the tabs left and the store.
+ChildScenario dropPageInModal("drop_page_in_modal", [](const std::string& rows) {
+    return PrintEachRow(rows, [](const std::string& row) {
+        std::string command = row.substr(0, row.find(' ')), tabs;
+        RunPage([&](CWiFiPropSheet& sheet, HWND window, HWND page) {
+            user::ChooseRow(page, kList, user::RowOf(page, kList, row.substr(row.find(' ') + 1)));
+            MessageBoxLog boxes({IDYES}, [&] { sheet.SetWirelessZeroConfigMode(TRUE); });
+            ModalWindows dialogs;
+            if (command == "new" || command == "rename" || command == "configure") {
+                dialogs.Then([&](HWND dialog) {
+                    sheet.SetWirelessZeroConfigMode(TRUE);
+                    user::Retype(dialog, GetDlgItem(dialog, kEdit) ? kEdit : IDC_CONFIGURE_NAME1, "Lab");
+                    user::Click(dialog, IDOK);
+                });
+            }
+            for (const auto& [name, id] : kButtons) {
+                if (command == name)
+                    user::Click(page, id);
+            }
+            tabs = user::Tabs(window);
+            user::PressCancel(window);
+        });
+        return command + ": " + tabs + " | " + StoredState();
+    });
+});
+
+// The command stops where its modal call returns: nothing of it reaches the
+// store, and nothing touches the page that is gone.
+TEST_F(ConfigPage, ACommandWhosePageGoesWhileItsModalIsUpStops)
+{
+    store_.StoreProfiles({"Default", "Office"}, {"admin_corp"});
+    const std::string unchanged = " | own=Default Office | prov=admin_corp | sel=Default | applied=Default[] | admin=";
+    EXPECT_EQ(RunChildForRows("drop_page_in_modal",
+                              {"new Office", "rename Office", "delete Office", "configure Office", "activate admin_corp"},
+                              {"", "", true}).output,
+              "new: Status Power About" + unchanged + "\nrename: Status Power About" + unchanged +
+                  "\ndelete: Status Power About" + unchanged + "\nconfigure: Status Power About" + unchanged +
+                  "\nactivate: Status Power About" + unchanged + "admin_corp\n");
+}
+
+// With another program's window in front, the Configure Profile dialog is
+// still the sheet's: the sheet is disabled behind it and its OK commits.
+TEST_F(ConfigPage, DialogsBelongToTheSheetWhateverWindowIsInFront)
+{
+    HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                 nullptr, nullptr, nullptr);
+    std::string seen;
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+        ModalWindows dialogs;
+        dialogs.Then([&](HWND dialog) {
+            seen = std::string(GetWindow(dialog, GW_OWNER) == window ? "owned" : "not owned") +
+                   (IsWindowEnabled(window) ? " enabled" : " disabled");
+            user::Retype(dialog, IDC_CONFIGURE_NAME1, "Lab");
+            user::Click(dialog, IDOK);
+        });
+        SetActiveWindow(other);
+        user::Click(page, IDC_CONFIG_CONFIGURE);
+        user::PressCancel(window);
+    });
+    DestroyWindow(other);
+    EXPECT_EQ(seen + " | " + StoredState(),
+              "owned disabled | own=Default[Lab] | prov= | sel=Default | applied=Default[Lab] | admin=");
+}
+
+// Another process stores a network name for the profile: "<profile> <name>".
+ChildScenario storeNetworkName("store_network_name", [](const std::string& argument) {
+    CAdapterConfig* profile = FindProfile(argument.substr(0, argument.find(' ')));
+    return profile && profile->SetNetworkName(argument.substr(argument.find(' ') + 1)) && profile->Save() ? 0 : 1;
+});
+
+// Leaving the page stores the current profile even unchanged, so the page's
+// copy wins over what another process stored meanwhile; once the Configure
+// Profile dialog has loaded the network names, the stored ones win.
+TEST_F(ConfigPage, LeavingStoresThePagesCopyUnlessConfigureLoadedTheStoredNames)
+{
+    std::string seen;
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND) {
+        RunChild("store_network_name", {"", "Default Elsewhere"});
+        user::SwitchPage(window, 0);
+        seen = StoredState();
+        RunChild("store_network_name", {"", "Default Elsewhere"});
+        user::SwitchPage(window, 1);
+        ModalWindows dialogs;
+        dialogs.Then([](HWND dialog) { user::Click(dialog, IDCANCEL); });
+        user::Click(user::CurrentPage(window), IDC_CONFIG_CONFIGURE);
+        user::SwitchPage(window, 0);
+        seen += " || " + StoredState();
+        user::PressCancel(window);
+    });
+    EXPECT_EQ(seen, "own=Default | prov= | sel=Default | applied=Default[] | admin= || "
+                    "own=Default[Elsewhere] | prov= | sel=Default | applied=Default[] | admin=");
 }
 
 }  // namespace
