@@ -1,20 +1,14 @@
 // Profiles of the simulated card through the library's public interface:
 // what is stored, what survives a new process, and what bad input cannot
 // break.
-#include <windows.h>
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
 #include "driver/store.h"
+#include "driver_support.h"
 #include "support/adapter_profiles.h"
-#include "support/child.h"
-#include "support/isolated_store.h"
-#include "profile_lines.h"
 
 namespace {
 
@@ -57,9 +51,8 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
     return 0;
 });
 
-class ProfileStore : public testing::Test {
+class ProfileStore : public CardTest {
 protected:
-    IsolatedStore store_;
     CDriverAdapter* adapter_ = TheAdapter();
 
     static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)

@@ -1,12 +1,10 @@
-#include "vyrsim.h"
-
 #include <windows.h>
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <vector>
 
 #include "driver/registry_key.h"
+#include "driver_support.h"
 
 ProgramResult Vyrsim(const std::string& line)
 {
@@ -34,8 +32,7 @@ std::string OutputField(const std::string& output, const std::string& label)
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
         size_t start = line.find_first_not_of(' ');
-        if (start != std::string::npos && line.compare(start, label.size(), label) == 0 &&
-            line.compare(start + label.size(), 2, "  ") == 0)
+        if (start != std::string::npos && line.compare(start, label.size() + 2, label + "  ") == 0)
             return line.substr(line.find_first_not_of(' ', start + label.size()));
     }
     return "<no " + label + ">";
@@ -50,8 +47,7 @@ std::string ProfileBlock(const std::string& output, const std::string& name)
         bool heading = line.compare(0, 2, "  ") == 0 && line[2] != ' ';
         if (heading || line[0] != ' ')
             inside = heading && line.compare(2, name.size() + 2, name + " (") == 0;
-        if (inside)
-            block += line + "\n";
+        block += inside ? line + "\n" : "";
     }
     return block;
 }
@@ -79,9 +75,9 @@ std::string DumpStore(const std::string& path)
     char name[512];
     BYTE data[8192];
     DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
-    for (DWORD i = 0; RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) == 0; ++i) {
-        dump += std::string(name) + ":" + std::to_string(type) + "=";
-        dump += std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+    for (DWORD i = 0; RegEnumValueA(key, i++, name, &nameSize, nullptr, &type, data, &dataSize) == 0;) {
+        dump += std::string(name) + ":" + std::to_string(type) + "=" +
+                std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
         nameSize = sizeof(name);
         dataSize = sizeof(data);
     }
