@@ -110,18 +110,14 @@ protected:
     void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
     void TearDown() override { SetResourceHandle(own_); FreeLibrary(dll_); }
     std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
-    // The picture of an icon, to tell two icons of one ID apart.
-    static std::string IconBits(HICON icon)
+    // The module an icon was loaded from, to tell two icons of one ID apart.
+    std::string IconModule(HICON icon)
     {
-        ICONINFO info = {};
-        BITMAP bitmap = {};
-        if (!icon || !GetIconInfo(icon, &info) || !GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap))
-            return "none";
-        std::string bits(bitmap.bmWidthBytes * bitmap.bmHeight, '\0');
-        GetBitmapBits(info.hbmColor, static_cast<LONG>(bits.size()), &bits[0]);
+        ICONINFOEXA info = {sizeof(info)};
+        bool got = icon && GetIconInfoExA(icon, &info);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
-        return bits;
+        return got ? Which(GetModuleHandleA(info.szModName)) : "none";
     }
     // Runs the form; `step` gets its window once its loop runs, and closes it
     // unless `keepOpen`; the form's result.
@@ -365,11 +361,10 @@ TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
             EndDialog(window, IDOK);
         }).Then([](HWND window) { EndDialog(window, IDOK); });
         INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal(), form = CDialog(IDD_FW_FORM).DoModal();
-        std::string icon = IconBits(LoadResourceIcon(IDI_FW_ICON));
         return Which(GetResourceHandle()) + ", instance " + Which(GetInstanceHandle()) + " | " +
                LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) + " | icon " +
-               Which(icon == IconBits(LoadIconA(dll_, MAKEINTRESOURCEA(IDI_FW_ICON))) ? dll_ : own_) +
-               Format(" %d | dialogs ", !!LoadResourceIcon(IDI_FW_ICON + 1)) +
+               IconModule(LoadResourceIcon(IDI_FW_ICON)) + Format(" %d", !!LoadResourceIcon(IDI_FW_ICON + 1)) +
+               " | dialogs " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_MISSING), RT_DIALOG)) +
