@@ -27,7 +27,8 @@ TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
         SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
     }
     // The claim is the process's: a second object of it gets it too.
-    seen += " released=" + Claim(adapters, true) + " second object=" + Claim(second);
+    seen += " released=" + Claim(adapters, true);
+    seen += " second object=" + Claim(second);
     adapters.ClearMultipleConfig();
     // A claim recorded for this very session does not stand in the way; another
     // session's does (vyrsim_tests: claim other).
