@@ -687,11 +687,17 @@ ChildScenario storeNetworkName("store_network_name", [](const std::string& argum
 // copy wins over what another process stored meanwhile; once the Configure
 // Profile dialog has loaded the network names, the stored ones win. With
 // another program's window in front the dialog is still the sheet's: the
-// sheet is disabled behind it and its OK commits.
-TEST_F(ConfigPage, TheConfigureDialogIsTheSheetsAndLoadsTheStoredNames)
+// sheet is disabled behind it, and its OK puts the change into effect at once,
+// even with the commit guard that Apply leaves set. The sheet's OK commits again.
+TEST_F(ConfigPage, TheConfigureDialogIsTheSheetsAndPutsItsChangeIntoEffectAtOnce)
 {
     HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                  nullptr, nullptr, nullptr);
+    auto applied = [] {
+        AppliedProfile applied;
+        EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
+        return " | applied " + applied.settings.networkName1 + " " + std::to_string(applied.settings.wirelessMode);
+    };
     std::string seen;
     RunPage([&](CWiFiPropSheet&, HWND window, HWND) {
         RunChild("store_network_name", {"", "Default Elsewhere"});
@@ -702,23 +708,28 @@ TEST_F(ConfigPage, TheConfigureDialogIsTheSheetsAndLoadsTheStoredNames)
         dialogs.Then([](HWND dialog) { user::Click(dialog, IDCANCEL); }).Then([&](HWND dialog) {
             seen += std::string(GetWindow(dialog, GW_OWNER) == window ? " || owned" : " || not owned") +
                     (IsWindowEnabled(window) ? " enabled" : " disabled");
-            user::Retype(dialog, IDC_CONFIGURE_NAME1, "Lab");
-            user::Click(dialog, IDOK);
+            Act(dialog, "name1=Upstairs;mode 1;ok", seen);
         });
         user::SwitchPage(window, 1);
         user::Click(user::CurrentPage(window), IDC_CONFIG_CONFIGURE);
         user::SwitchPage(window, 0);
         seen += " || " + StoredState();
         user::SwitchPage(window, 1);
+        user::PressApply(window);
         SetActiveWindow(other);
         user::Click(user::CurrentPage(window), IDC_CONFIG_CONFIGURE);
-        seen += " | " + StoredState();
-        user::PressCancel(window);
+        CAdapterConfig* profile = GetCurrentProfile();
+        seen += " | " + StoredState() + " | " + Describe(*profile) + applied() +
+                (profile == FindProfile("Default") ? "" : " (another profile)");
+        profile->SetNetworkName("Later");
+        user::PressOk(window);
     });
     DestroyWindow(other);
-    EXPECT_EQ(seen, "own=Default | prov= | sel=Default | applied=Default[] | admin= || "
-                    "own=Default[Elsewhere] | prov= | sel=Default | applied=Default[] | admin= || owned disabled | "
-                    "own=Default[Lab] | prov= | sel=Default | applied=Default[Lab] | admin=");
+    EXPECT_EQ(seen + applied(), "own=Default | prov= | sel=Default | applied=Default[] | admin= || "
+                                "own=Default[Elsewhere] | prov= | sel=Default | applied=Default[] | admin= || "
+                                "owned disabled | own=Default[Upstairs] | prov= | sel=Default | "
+                                "applied=Default[Upstairs] | admin= | AP Upstairs|| 1 1 | applied Upstairs 1 | "
+                                "applied Later 1");
 }
 
 // The lists offer 802.11g only on cards that have it, and names take 32
@@ -853,28 +864,6 @@ TEST_F(ConfigPage, ConfigureAdministratorProfilesAreReadOnlyForOtherUsers)
               "type=1 mode=2 band=0 || off=band+ | OK AP || 13 0\n");
     EXPECT_EQ(RunChildForRows("configure_as", {"admin_Campus"}).output,
               "type=1 mode=2 band=0 Campus|Two| off=band+ | OK AP Campus|Two| 13 0\n");
-}
-
-TEST_F(ConfigPage, ConfigureOkPutsTheActiveProfilesChangeIntoEffectAtOnce)
-{
-    Prepare(kUS, "AP Home|Two|Three 13 0");
-    auto applied = [] {
-        AppliedProfile applied;
-        EXPECT_TRUE(ReadAppliedProfile(OpenStore(), applied));
-        return applied.settings.networkName1 + " " + std::to_string(applied.settings.wirelessMode);
-    };
-    RunPage([&](CWiFiPropSheet&, HWND window, HWND) {
-        // Apply leaves the commit guard set; the dialog's commit runs all the same.
-        user::PressApply(window);
-        CAdapterConfig* profile = GetCurrentProfile();
-        std::string shown = Configure("name1=Upstairs;mode 1;ok", *profile);
-        EXPECT_EQ(shown + " " + applied(), "OK AP Upstairs|Two|Three 1 1 Upstairs 1");
-        EXPECT_EQ(profile, FindProfile("Default"));
-        // The sheet's own OK commits again.
-        profile->SetNetworkName("Later");
-        user::PressOk(window);
-    });
-    EXPECT_EQ(applied(), "Later 1");
 }
 
 }  // namespace
