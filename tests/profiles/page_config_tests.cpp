@@ -43,14 +43,10 @@ const int kType = IDC_CONFIGURE_NETWORK_TYPE, kMode = IDC_CONFIGURE_WIRELESS_MOD
 const int kName1 = IDC_CONFIGURE_NAME1, kName2 = IDC_CONFIGURE_NAME2, kName3 = IDC_CONFIGURE_NAME3;
 const std::map<std::string, int> kControls = {{"type", kType},   {"mode", kMode},   {"band", kBand},
                                               {"name1", kName1}, {"name2", kName2}, {"name3", kName3}};
-// Radio capabilities (with and without 802.11g), how many network names the
-// card takes and its country.
-struct Card {
-    DWORD radio;
-    UINT names;
-    const char* country;
-};
-const Card kUS{0x0D, 3, "US"}, kNo11g{0x05, 3, "US"}, kOneName{0x0D, 1, "US"}, kWW{0x0D, 3, "WW"}, kNA{0x0D, 3, "NA"};
+// The cards by name: radio capabilities (with and without 802.11g), how many
+// network names the card takes and its country.
+const std::map<std::string, std::tuple<DWORD, DWORD, std::string>> kCards = {{"US", {0x0D, 3, "US"}},
+    {"no11g", {0x05, 3, "US"}}, {"1name", {0x0D, 1, "US"}}, {"WW", {0x0D, 3, "WW"}}, {"NA", {0x0D, 3, "NA"}}};
 
 // What a new process finds in the store: both lists (network names in
 // brackets), the selection, what is in effect and the admin profile name.
@@ -312,10 +308,9 @@ std::string Configure(const std::string& script, CAdapterConfig& profile)
            (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") + Describe(profile);
 }
 
-// The card, the Default profile's settings (as Describe shows them), the
+// The card and the Default profile's settings (as Prepare takes them), the
 // script and what Configure answers.
 struct Session {
-    Card card;
     std::string stored, script, shown;
 };
 
@@ -323,18 +318,19 @@ class ConfigPage : public testing::Test {
 protected:
     void TearDown() override { SetCurrentProfile(nullptr); }
 
-    // The card, then the Default profile in effect with these settings and
-    // current.
-    CAdapterConfig& Prepare(const Card& card, const std::string& settings)
+    // The card, then the Default profile in effect and current with these
+    // settings: "US AP Home|Two|Three 13 0" (as Describe shows them).
+    CAdapterConfig& Prepare(const std::string& settings)
     {
-        store_.SetSimulation("RadioCapabilities", card.radio);
-        store_.SetSimulation("NameCapacity", card.names);
-        store_.SetSimulation("CountryCode", (DWORD(card.country[0]) << 8) | DWORD(card.country[1]));
-        EXPECT_TRUE(CVeltoDriverStatus::GetInstance()->Refresh());
         std::istringstream in(settings);
-        std::string type, names;
+        std::string card, type, names;
         DWORD mode = 0, band = 0;
-        in >> type >> names >> mode >> band;
+        in >> card >> type >> names >> mode >> band;
+        const auto& [radio, capacity, country] = kCards.at(card);
+        store_.SetSimulation("RadioCapabilities", radio);
+        store_.SetSimulation("NameCapacity", capacity);
+        store_.SetSimulation("CountryCode", (DWORD(country[0]) << 8) | DWORD(country[1]));
+        EXPECT_TRUE(CVeltoDriverStatus::GetInstance()->Refresh());
         size_t bar1 = names.find('|'), bar2 = names.find('|', bar1 + 1);
         CAdapterConfig* profile = FindProfile("Default");
         profile->SetNetworkType(type == "AP" ? 1 : 0);
@@ -351,7 +347,7 @@ protected:
     void ExpectSessions(const std::vector<Session>& sessions)
     {
         for (const Session& s : sessions)
-            EXPECT_EQ(Configure(s.script, Prepare(s.card, s.stored)), s.shown) << s.card.country << " " << s.stored;
+            EXPECT_EQ(Configure(s.script, Prepare(s.stored)), s.shown) << s.stored;
     }
 
     IsolatedStore store_;
@@ -574,13 +570,6 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
               "Campus: Campus_a");
 }
 
-// The edit's text and selection, and whether it has the focus.
-std::string Edit(HWND dialog)
-{
-    return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
-           (user::HasFocus(dialog, kEdit) ? " focused" : "");
-}
-
 // The dialog opens with the name selected for typing. Each name is typed into
 // an edit whose limit was raised, then OK is pressed from its button. A
 // refused name shows a box over the trimmed name; then the user is back in the
@@ -588,6 +577,10 @@ std::string Edit(HWND dialog)
 TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
 {
     const std::string n32(32, 'n'), opened = kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
+    auto edit = [](HWND dialog) {
+        return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
+               (user::HasFocus(dialog, kEdit) ? " focused" : "");
+    };
     std::vector<std::pair<std::string, std::string>> rows = {
         {"(Cancel)", "Cancel NewProfile"}, {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"},
         {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"}, {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
@@ -610,7 +603,7 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
         ModalWindows modal;
         modal.Then([&](HWND window) {
             shown = user::WindowText(window) + " | " + user::Text(window, IDC_PROFILE_NAME_PROMPT) + " | " +
-                    user::Text(window, IDC_PROFILE_NAME_LABEL) + " | " + Edit(window) + " | ";
+                    user::Text(window, IDC_PROFILE_NAME_LABEL) + " | " + edit(window) + " | ";
             if (row.first == "(Cancel)")
                 return user::Click(window, IDCANCEL);
             std::string over;
@@ -622,7 +615,7 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
             SetFocus(GetDlgItem(window, IDOK));
             user::Click(window, IDOK);
             if (!boxes.Shown().empty()) {
-                shown += boxes.Text(kTitle) + over + "then " + Edit(window) + " | ";
+                shown += boxes.Text(kTitle) + over + "then " + edit(window) + " | ";
                 user::Retype(window, kEdit, "Fixed");
                 user::Click(window, IDOK);
             }
@@ -741,27 +734,27 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     const std::string rest = "Peer To Peer,Access Point, |  | tx rate visible=0 enabled=0 | type=1 mode=2 band=0 " +
                              std::string(32, 'n') + "|Two|Three off=band+ | Cancel AP Home|Two|Three 13 0";
     std::vector<Session> sessions = {
-        {kUS, "AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
-        {kNo11g, "AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
+        {"US AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
+        {"no11g AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
     };
     // Card, stored, shown position, written back.
-    const std::tuple<Card, int, int, int> modes[] = {
-        {kUS, 4, 0, 4},  {kUS, 1, 1, 1},  {kUS, 5, 2, 13},    {kUS, 13, 2, 13},   {kUS, 8, 3, 8},
-        {kUS, 14, -1, 4}, {kUS, 2, 0, 4}, {kNo11g, 13, 2, 5}, {kNo11g, 5, 2, 5}, {kNo11g, 8, -1, 4},
+    const std::tuple<std::string, int, int, int> modes[] = {
+        {"US", 4, 0, 4},  {"US", 1, 1, 1},  {"US", 5, 2, 13},    {"US", 13, 2, 13},   {"US", 8, 3, 8},
+        {"US", 14, -1, 4}, {"US", 2, 0, 4}, {"no11g", 13, 2, 5}, {"no11g", 5, 2, 5}, {"no11g", 8, -1, 4},
     };
-    const std::tuple<Card, int, int, int> bands[] = {
-        {kUS, 0, 0, 0}, {kUS, 4, 0, 0}, {kUS, 1, 1, 1}, {kUS, 3, 2, 3}, {kUS, 2, 0, 0}, {kNo11g, 3, -1, 0},
+    const std::tuple<std::string, int, int, int> bands[] = {
+        {"US", 0, 0, 0}, {"US", 4, 0, 0}, {"US", 1, 1, 1}, {"US", 3, 2, 3}, {"US", 2, 0, 0}, {"no11g", 3, -1, 0},
     };
     for (const auto& [card, stored, shown, written] : modes) {
-        sessions.push_back({card, "AP Home|| " + std::to_string(stored) + " 0", "?;ok",
+        sessions.push_back({card + " AP Home|| " + std::to_string(stored) + " 0", "?;ok",
                             "type=1 mode=" + std::to_string(shown) + " band=0 Home|| off=band+ | OK AP Home|| " +
                                 std::to_string(written) + " 0" + (written != stored ? " modified" : "")});
     }
     // In a peer-to-peer network on Auto; the mode comes back as above.
     for (const auto& [card, stored, shown, written] : bands) {
-        sessions.push_back({card, "Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
+        sessions.push_back({card + " Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
                             "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer " +
-                                (card.radio == kUS.radio ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) +
+                                (card == "US" ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) +
                                 " modified"});
     }
     ExpectSessions(sessions);
@@ -771,11 +764,11 @@ TEST_F(ConfigPage, ConfigureSecondAndThirdNamesServeAccessPointsOnCardsThatTakeT
 {
     const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
     ExpectSessions({
-        {kUS, "AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
+        {"US AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
          "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
-        {kUS, "Peer Adhoc|Two|Three 4 0", "?;ok",
+        {"US Peer Adhoc|Two|Three 4 0", "?;ok",
          "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
-        {kOneName, "AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok",
+        {"1name AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok",
          noMore + noMore + "OK AP Home|| 13 0 modified"},
     });
 }
@@ -788,16 +781,16 @@ TEST_F(ConfigPage, ConfigureWorldWideDomainsLimitPeerToPeerTo80211b)
     const std::string peer = "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK Peer Adhoc|| 4 0 modified";
     const std::string loaded = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK Peer Adhoc|| 4 0";
     std::vector<Session> sessions = {
-        {kUS, "AP Home|| 13 3", toPeer,
+        {"US AP Home|| 13 3", toPeer,
          ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
-        {kUS, "Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
-        {kUS, "Peer Adhoc|| 14 3", "?;ok",
+        {"US Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
+        {"US Peer Adhoc|| 14 3", "?;ok",
          "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK Peer Adhoc|| 4 3 modified"},
     };
-    for (const Card& card : {kWW, kNA}) {
-        sessions.push_back({card, "AP Home|| 13 3", toPeer, ap + peer});
-        sessions.push_back({card, "Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded});
-        sessions.push_back({card, "Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"});
+    for (std::string card : {"WW", "NA"}) {
+        sessions.push_back({card + " AP Home|| 13 3", toPeer, ap + peer});
+        sessions.push_back({card + " Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded});
+        sessions.push_back({card + " Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"});
     }
     ExpectSessions(sessions);
 }
@@ -807,13 +800,13 @@ TEST_F(ConfigPage, ConfigureStartBandIsChosenOnlyForPeerToPeerInAutoMode)
     // Each single band leaves only itself to start on; Auto starts on 802.11b.
     const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
     ExpectSessions({
-        {kUS, "Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
-        {kUS, "Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
-        {kUS, "Peer A|| 13 3",
+        {"US Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
+        {"US Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
+        {"US Peer A|| 13 3",
          "mode 1;?;mode 2;?;mode 1;mode 3;?;mode 2;?;mode 3;mode 0;?;mode 2;?;mode 0;mode 1;?;mode 2;?;mode 1;ok",
          "type=0 mode=1 band=1" + one + any + "type=0 mode=3 band=2" + one + any + "type=0 mode=0 band=0" + one + any +
              "type=0 mode=1 band=1" + one + any + "OK Peer A|| 1 1 modified"},
-        {kUS, "AP Home|Two|Three 13 0", "mode 2;?;ok",
+        {"US AP Home|Two|Three 13 0", "mode 2;?;ok",
          "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Two|Three 13 0"},
     });
 }
@@ -822,7 +815,7 @@ TEST_F(ConfigPage, ConfigureStartBandIsChosenOnlyForPeerToPeerInAutoMode)
 // back in the same visit does too, but a new visit to the same type does not.
 TEST_F(ConfigPage, ConfigureSwitchingNetworkTypeEmptiesTheNamesOncePerVisitToTheCombo)
 {
-    ExpectSessions({{kUS, "AP Home|Two|Three 13 0",
+    ExpectSessions({{"US AP Home|Two|Three 13 0",
                      "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
                      "type=0 mode=2 band=0 || off=name2+ name3+ | type=1 mode=2 band=0 Kept|| off=band+ | "
                      "type=0 mode=2 band=0 || off=name2+ name3+ | type=0 mode=2 band=0 Typed|| off=name2+ name3+ | "
@@ -832,13 +825,13 @@ TEST_F(ConfigPage, ConfigureSwitchingNetworkTypeEmptiesTheNamesOncePerVisitToThe
 TEST_F(ConfigPage, ConfigurePeerToPeerNeedsANameAndCancelOrAMissingProfileWritesNothing)
 {
     ExpectSessions({
-        {kUS, "Peer || 13 0", "name1=  ;ok;?;name1?;cancel",
+        {"US Peer || 13 0", "name1=  ;ok;?;name1?;cancel",
          "type=0 mode=2 band=0   || off=name2+ name3+ | focused 0-2 | box: Peer To Peer networks require a network "
          "name (SSID) to be specified. | Cancel Peer || 13 0"},
-        {kUS, "AP || 13 0", "name1=  ;ok", "OK AP   || 13 0 modified"},
-        {kUS, "AP Home|Two|Three 13 0", "name1=Changed;mode 1;cancel", "Cancel AP Home|Two|Three 13 0"},
+        {"US AP || 13 0", "name1=  ;ok", "OK AP   || 13 0 modified"},
+        {"US AP Home|Two|Three 13 0", "name1=Changed;mode 1;cancel", "Cancel AP Home|Two|Three 13 0"},
     });
-    CAdapterConfig& profile = Prepare(kUS, "AP Home|Two|Three 13 0");
+    CAdapterConfig& profile = Prepare("US AP Home|Two|Three 13 0");
     SetCurrentProfile(nullptr);
     EXPECT_EQ(Configure("?;name1=Nowhere;ok", profile), "type=0 mode=-1 band=-1 || off=| OK AP Home|Two|Three 13 0");
 }
