@@ -760,27 +760,32 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     ExpectSessions(sessions);
 }
 
-TEST_F(ConfigPage, ConfigureSecondAndThirdNamesServeAccessPointsOnCardsThatTakeThree)
+// Names 2 and 3 serve access points on cards that take three. The start band
+// is chosen only for peer-to-peer in Auto mode: a single band leaves only
+// itself to start on, Auto starts on 802.11b. World-wide domains limit
+// peer-to-peer to 802.11b: loaded, only the choice is greyed, not its label;
+// a mode no item stands for still shows none.
+TEST_F(ConfigPage, ConfigureGreysWhatTheNetworkTypeTheModeAndTheCardRuleOut)
 {
     const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
-    ExpectSessions({
-        {"US AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
-         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
-        {"US Peer Adhoc|Two|Three 4 0", "?;ok",
-         "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
-        {"1name AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok",
-         noMore + noMore + "OK AP Home|| 13 0 modified"},
-    });
-}
-
-// Loaded, only the choice is greyed, not its label; a mode no item stands
-// for still shows none.
-TEST_F(ConfigPage, ConfigureWorldWideDomainsLimitPeerToPeerTo80211b)
-{
+    const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
     const std::string toPeer = "?;enter type;type 0;?;name1=Adhoc;ok", ap = "type=1 mode=2 band=2 Home|| off=band+ | ";
     const std::string peer = "type=0 mode=0 band=0 || off=mode+ band+ name2+ name3+ | OK Peer Adhoc|| 4 0 modified";
     const std::string loaded = " band=0 Adhoc|| off=mode band+ name2+ name3+ | OK Peer Adhoc|| 4 0";
     std::vector<Session> sessions = {
+        {"US AP Home|Two|Three 13 0", "?;name2=Second;name3=Third;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Second|Third 13 0 modified"},
+        {"US Peer Adhoc|Two|Three 4 0", "?;ok",
+         "type=0 mode=0 band=0 Adhoc|Two|Three off=band+ name2+ name3+ | OK Peer Adhoc|Two|Three 4 0"},
+        {"1name AP Home|Two|Three 13 0", "?;enter type;type 1;?;ok", noMore + noMore + "OK AP Home|| 13 0 modified"},
+        {"US Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
+        {"US Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
+        {"US Peer A|| 13 3",
+         "mode 1;?;mode 2;?;mode 1;mode 3;?;mode 2;?;mode 3;mode 0;?;mode 2;?;mode 0;mode 1;?;mode 2;?;mode 1;ok",
+         "type=0 mode=1 band=1" + one + any + "type=0 mode=3 band=2" + one + any + "type=0 mode=0 band=0" + one + any +
+             "type=0 mode=1 band=1" + one + any + "OK Peer A|| 1 1 modified"},
+        {"US AP Home|Two|Three 13 0", "mode 2;?;ok",
+         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Two|Three 13 0"},
         {"US AP Home|| 13 3", toPeer,
          ap + "type=0 mode=2 band=2 || off=name2+ name3+ | OK Peer Adhoc|| 13 3 modified"},
         {"US Peer Adhoc|| 13 3", "?;ok", "type=0 mode=2 band=2 Adhoc|| off=name2+ name3+ | OK Peer Adhoc|| 13 3"},
@@ -793,22 +798,6 @@ TEST_F(ConfigPage, ConfigureWorldWideDomainsLimitPeerToPeerTo80211b)
         sessions.push_back({card + " Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"});
     }
     ExpectSessions(sessions);
-}
-
-TEST_F(ConfigPage, ConfigureStartBandIsChosenOnlyForPeerToPeerInAutoMode)
-{
-    // Each single band leaves only itself to start on; Auto starts on 802.11b.
-    const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
-    ExpectSessions({
-        {"US Peer A|| 13 0", "?;ok", any + "OK Peer A|| 13 0"},
-        {"US Peer A|| 1 0", "?;ok", "type=0 mode=1 band=0" + one + "OK Peer A|| 1 0"},
-        {"US Peer A|| 13 3",
-         "mode 1;?;mode 2;?;mode 1;mode 3;?;mode 2;?;mode 3;mode 0;?;mode 2;?;mode 0;mode 1;?;mode 2;?;mode 1;ok",
-         "type=0 mode=1 band=1" + one + any + "type=0 mode=3 band=2" + one + any + "type=0 mode=0 band=0" + one + any +
-             "type=0 mode=1 band=1" + one + any + "OK Peer A|| 1 1 modified"},
-        {"US AP Home|Two|Three 13 0", "mode 2;?;ok",
-         "type=1 mode=2 band=0 Home|Two|Three off=band+ | OK AP Home|Two|Three 13 0"},
-    });
 }
 
 // The first switch of a visit to the Network Type empties the names; switching
