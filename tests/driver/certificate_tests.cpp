@@ -118,9 +118,9 @@ TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesIt
     ASSERT_TRUE(CryptAcquireCertificatePrivateKey(made, 0, nullptr, &key, &keySpec, &mustFree));
     EXPECT_EQ(std::to_string(CertVerifyTimeValidity(nullptr, made->pCertInfo)) +
                   std::to_string(CertVerifyTimeValidity(reinterpret_cast<FILETIME*>(&inAYear), made->pCertInfo)) +
-                  " spec=" + std::to_string(keySpec) + " container=" +
+                  " key=" + std::to_string(keySpec) + " container=" +
                   std::to_string(CryptGetProvParam(key, PP_CONTAINER, reinterpret_cast<BYTE*>(container), &size, 0)),
-              "00 spec=" + std::to_string(AT_KEYEXCHANGE) + " container=1");
+              "00 key=" + std::to_string(AT_KEYEXCHANGE) + " container=1");
     if (mustFree)
         CryptReleaseContext(key, 0);
     CertFreeCertificateContext(made);

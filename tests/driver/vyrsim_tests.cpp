@@ -3,17 +3,89 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "driver/card_state.h"
 #include "driver/configuration_claim.h"
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
+#include "driver/registry_key.h"
 #include "driver/store.h"
 #include "driver/user_certificate.h"
 #include "driver_support.h"
 #include "support/adapter_profiles.h"
 
 namespace {
+
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+// The value of the "label   value" line of an output; "<no label>" when none.
+std::string OutputField(const std::string& output, const std::string& label)
+{
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        size_t start = line.find_first_not_of(' ');
+        if (start != std::string::npos && line.compare(start, label.size() + 2, label + "  ") == 0)
+            return line.substr(line.find_first_not_of(' ', start + label.size()));
+    }
+    return "<no " + label + ">";
+}
+
+// The lines `profiles` prints for profile `name`, its heading first.
+std::string ProfileBlock(const std::string& output, const std::string& name)
+{
+    std::istringstream lines(output);
+    std::string block;
+    bool inside = false;
+    for (std::string line; std::getline(lines, line);) {
+        bool heading = line.compare(0, 2, "  ") == 0 && line[2] != ' ';
+        if (heading || line[0] != ' ')
+            inside = heading && line.compare(2, name.size() + 2, name + " (") == 0;
+        block += inside ? line + "\n" : "";
+    }
+    return block;
+}
+
+// The table row that begins with `first`, its cells one blank apart; "(none)".
+std::string OutputRow(const std::string& output, const std::string& first)
+{
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream cells(line);
+        std::string row;
+        for (std::string cell; cells >> cell;)
+            row += (row.empty() ? "" : " ") + cell;
+        if (row.compare(0, first.size() + 1, first + " ") == 0)
+            return row;
+    }
+    return "(none)";
+}
+
+// Every key and value under `path` of the current user's tree, byte for byte:
+// to see that a command left the store as it was.
+std::string DumpStore(const std::string& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "(no " + path + ")";
+    std::string dump = "[" + path + "]\n";
+    char name[512];
+    BYTE data[8192];
+    DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
+    for (DWORD i = 0; RegEnumValueA(key, i++, name, &nameSize, nullptr, &type, data, &dataSize) == 0;) {
+        dump += std::string(name) + ":" + std::to_string(type) + "=" +
+                std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+        nameSize = sizeof(name);
+        dataSize = sizeof(data);
+    }
+    RegCloseKey(key);
+    for (const std::string& child : RegistryKey::Open(path).ChildNames())
+        dump += DumpStore(path + "\\" + child);
+    return dump;
+}
 
 // A command that must succeed, the first line it prints, and what is seen
 // afterwards as "key=value | ..." (see Look).
@@ -48,16 +120,13 @@ protected:
         CDriverStatus* st = status_;
         PAvailableAdapters adapters;
         std::string name;
+        DWORD radio = 0, security = 0;
         // Read only when asked for: the adapter, once made, holds the profiles it found.
         const std::map<std::string, std::function<std::string()>> library = {
             {"present", [&] { return n(st->IsAdapterPresent()); }},
             {"radio", [&] { return n(st->IsRadioEnabled()); }},
             {"state", [&] { return n(st->GetState()); }},
-            {"caps", [&] {
-                 DWORD radio = 0, security = 0;
-                 st->GetCapabilities(radio, security);
-                 return n(radio);
-             }},
+            {"caps", [&] { return n(st->GetCapabilities(radio, security) ? radio : -1); }},
             {"names", [&] { return n(st->GetNetworkNameCapacity()); }},
             {"wpa", [&] { return n(st->GetWpaSupport()); }},
             {"zeroconfig", [&] { return n(adapters.IsWirelessZeroConfigEnabled()); }},
