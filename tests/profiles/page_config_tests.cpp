@@ -43,6 +43,8 @@ const int kType = IDC_CONFIGURE_NETWORK_TYPE, kMode = IDC_CONFIGURE_WIRELESS_MOD
 const int kName1 = IDC_CONFIGURE_NAME1, kName2 = IDC_CONFIGURE_NAME2, kName3 = IDC_CONFIGURE_NAME3;
 const std::map<std::string, int> kControls = {{"type", kType},   {"mode", kMode},   {"band", kBand},
                                               {"name1", kName1}, {"name2", kName2}, {"name3", kName3}};
+const std::map<int, int> kLabels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL}, {kBand, IDC_CONFIGURE_START_BAND_LABEL},
+                                    {kName2, IDC_CONFIGURE_NAME2_LABEL}, {kName3, IDC_CONFIGURE_NAME3_LABEL}};
 // The cards by name: radio capabilities (with and without 802.11g), how many
 // network names the card takes and its country.
 const std::map<std::string, std::tuple<DWORD, DWORD, std::string>> kCards = {{"US", {0x0D, 3, "US"}},
@@ -235,17 +237,11 @@ std::string View(HWND dialog)
     out << "type=" << user::Selection(dialog, kType) << " mode=" << user::Selection(dialog, kMode)
         << " band=" << user::Selection(dialog, kBand) << " " << user::Text(dialog, kName1) << "|"
         << user::Text(dialog, kName2) << "|" << user::Text(dialog, kName3) << " off=";
-    const std::map<int, int> labels = {{kMode, IDC_CONFIGURE_WIRELESS_MODE_LABEL},
-                                       {kBand, IDC_CONFIGURE_START_BAND_LABEL},
-                                       {kName2, IDC_CONFIGURE_NAME2_LABEL},
-                                       {kName3, IDC_CONFIGURE_NAME3_LABEL}};
     for (const char* name : {"type", "mode", "band", "name1", "name2", "name3"}) {
         int id = kControls.at(name);
-        bool labelOff = labels.count(id) && !user::IsEnabled(dialog, labels.at(id));
-        if (!user::IsEnabled(dialog, id))
-            out << name << (labelOff ? "+ " : " ");
-        else if (labelOff)
-            out << name << "'s label ";
+        bool on = user::IsEnabled(dialog, id), labelOff = kLabels.count(id) && !user::IsEnabled(dialog, kLabels.at(id));
+        if (!on || labelOff)
+            out << name << (on ? "'s label " : labelOff ? "+ " : " ");
     }
     return out.str() + "| ";
 }
@@ -546,7 +542,7 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
             {"First", true, -1, "Default[First] Office Campus_a | prov= | sel=Default | applied=Default[First]"},
             {"Second", false, -1, "Default[Second] Office Campus_a | prov= | sel=Default | applied=Default[First]"},
             {"Second", true, -1, "Default[Second] Office Campus_a | prov= | sel=Default | applied=Default[Second]"},
-            {"Lab", true, 2, "Default[Second] Office Campus_a[Lab] | prov= | sel=Default | applied=Default[Second]"},
+            {"Lab", true, 1, "Default[Second] Office[Lab] Campus_a | prov= | sel=Default | applied=Default[Second]"},
         };
         for (const auto& [ssid, clearGuard, row, stored] : rows) {
             if (clearGuard)
@@ -562,8 +558,13 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"),
-              "own=Default[Second] Office Campus_a[Lab2] | prov= | sel=Default | applied=Default[Second] | admin= | "
+    std::string stored = StoredState();
+    RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
+        user::ChooseRow(page, kList, 2);
+        user::PressOk(window);
+    });
+    EXPECT_EQ(stored + " | " + SetMembers("Campus"),
+              "own=Default[Second] Office[Lab2] Campus_a | prov= | sel=Default | applied=Default[Second] | admin= | "
               "Campus: Campus_a");
 }
 
