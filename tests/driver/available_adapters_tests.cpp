@@ -1,33 +1,16 @@
 // The card's shared state through the library: the configuration claim
-// between processes and logon sessions and the admin profile name. What
-// vyrsim changes of it (another session's claim, the Wireless Zero
-// Configuration answer, the admin profile name, an absent or restarted card)
-// is read through the library in vyrsim_tests.
+// between processes and logon sessions, and the admin profile name. What
+// vyrsim changes of it is read through the library in vyrsim_tests.
 #include <windows.h>
-#include <gtest/gtest.h>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/store.h"
-#include "support/child.h"
+#include "driver_support.h"
 #include "support/claim_holder.h"
-#include "support/isolated_store.h"
 
 namespace {
 
-class SharedCardState : public testing::Test {
-protected:
-    IsolatedStore store_;
-};
-
-// Whether `adapters` gets the claim; kept when `keep`.
-std::string Claim(PAvailableAdapters& adapters, bool keep = false)
-{
-    int claimed = adapters.CheckMultipleConfig();
-    if (claimed && !keep)
-        adapters.ClearMultipleConfig();
-    return std::to_string(claimed != 0);
-}
+class SharedCardState : public CardTest {};
 
 TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
 {
@@ -54,15 +37,14 @@ TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
     SimulatedCard card = ReadSimulatedCard(OpenStore());
     card.foreignClaimSession = session;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
-    seen += " own session=" + Claim(adapters);
-    EXPECT_EQ(seen, "held elsewhere=0 other store=1 released=1 second object=1 own session=1");
+    EXPECT_EQ(seen + " own session=" + Claim(adapters),
+              "held elsewhere=0 other store=1 released=1 second object=1 own session=1");
 }
 
 TEST_F(SharedCardState, TheAdminProfileNameHoldsAtMost32Characters)
 {
     PAvailableAdapters adapters;
-    std::string name;
-    std::string seen = std::to_string(adapters.SetAdminProfileName(std::string(32, 'a')));
+    std::string name, seen = std::to_string(adapters.SetAdminProfileName(std::string(32, 'a')));
     seen += std::to_string(adapters.SetAdminProfileName(std::string(33, 'b')));
     EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10 " + std::string(32, 'a'));
 }

@@ -13,20 +13,20 @@
 
 namespace {
 
-bool IsIdentifier(const std::string& id)
-{
-    return id.size() == 40 && id.find_first_not_of("0123456789ABCDEF") == std::string::npos;
-}
-
-BYTE* Bytes(const void* data)
-{
-    return static_cast<BYTE*>(const_cast<void*>(data));
-}
-
 int IndexOf(const std::vector<std::string>& list, const std::string& item)
 {
     auto found = std::find(list.begin(), list.end(), item);
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+// What a CCertificate reads of the one it holds: "<digest> <user> <domain>",
+// a reading it refuses marked "!", "-" where it wrote nothing.
+std::string Held(CCertificate& certificate)
+{
+    std::string digest = "-", user = "-", domain = "-";
+    auto part = [](bool read, const std::string& text) { return (read ? "" : "!") + text; };
+    bool gotDigest = certificate.getDigest(digest), gotUser = certificate.getUser(user);
+    return part(gotDigest, digest) + " " + part(gotUser, user) + " " + part(certificate.getDomain(domain), domain);
 }
 
 class Certificates : public testing::Test {
@@ -38,16 +38,12 @@ protected:
     }
 
     // A user@domain of this test alone: the stores outlive test runs.
-    static std::string Unique(const std::string& user, const std::string& domain)
+    std::string CreateUser(const std::string& user, const std::string& domain)
     {
         static int count = 0;
-        return user + "." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++count) + "@" + domain;
-    }
-
-    std::string CreateUser(const std::string& userAtDomain)
-    {
+        address_ = user + "." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++count) + "@" + domain;
         std::string id, error;
-        EXPECT_TRUE(CreateUserCertificate(userAtDomain, id, error)) << error;
+        EXPECT_TRUE(CreateUserCertificate(address_, id, error)) << error;
         made_.push_back(id);
         return id;
     }
@@ -56,9 +52,10 @@ protected:
     // name or an empty alternative name is left out.
     std::string AddToMy(const wchar_t* commonName, const wchar_t* email, std::string altName = std::string())
     {
+        auto bytes = [](const void* data) { return static_cast<BYTE*>(const_cast<void*>(data)); };
         CERT_RDN_ATTR attributes[] = {
-            {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, Bytes(commonName)}},
-            {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, Bytes(email)}}};
+            {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, bytes(commonName)}},
+            {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, bytes(email)}}};
         std::vector<CERT_RDN> rdns;
         for (CERT_RDN_ATTR& attribute : attributes)
             if (attribute.Value.pbData)
@@ -68,7 +65,7 @@ protected:
         CERT_NAME_BLOB subject = {sizeof(subjectData), subjectData};
         EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &name, subjectData, &subject.cbData));
         CERT_EXTENSION extension = {const_cast<LPSTR>(szOID_SUBJECT_ALT_NAME2), FALSE,
-                                    {static_cast<DWORD>(altName.size()), Bytes(altName.data())}};
+                                    {static_cast<DWORD>(altName.size()), bytes(altName.data())}};
         CERT_EXTENSIONS extensions = {altName.empty() ? 0u : 1u, &extension};
         HCRYPTPROV provider = 0;
         HCRYPTKEY key = 0;
@@ -87,28 +84,25 @@ protected:
     }
 
     std::vector<std::string> made_;
+    std::string address_;  // the last user@domain made
 };
 
 // Its removal from the list and a second removal refused: vyrsim_tests (cert remove).
 TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesItsKeyAlong)
 {
-    std::string address = Unique("joe", "corp.example.org");
-    std::string id = CreateUser(address);
+    std::string id = CreateUser("joe", "corp.example.org");
     CCertificate certificate;
     std::vector<std::string> names = {"left over"}, ids = {"left over", "too"};
     int count = certificate.EnumerateCertificates(names, ids, "MY");
     ASSERT_EQ(count, static_cast<int>(ids.size()));
     ASSERT_EQ(names.size(), ids.size());
     ASSERT_GE(IndexOf(ids, id), 0) << id;
-    EXPECT_EQ(names[IndexOf(ids, id)], address.substr(0, address.find('@')));
-
     // Taken in either case, given in upper case.
-    std::string lower = id;
+    std::string user = address_.substr(0, address_.find('@')), lower = id;
     std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
     ASSERT_TRUE(certificate.setCertificate(lower, 0));
-    std::string digest, user, domain;
-    EXPECT_TRUE(certificate.getDigest(digest) && certificate.getUser(user) && certificate.getDomain(domain));
-    EXPECT_EQ(digest + " " + user + "@" + domain, id + " " + address);
+    EXPECT_EQ(names[IndexOf(ids, id)] + " | " + Held(certificate),
+              user + " | " + id + " " + user + " corp.example.org");
 
     // Valid now and in a year, with a key exchange key of its own.
     HCERTSTORE my = OpenUserStore("MY");
@@ -117,17 +111,16 @@ TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesIt
     ULARGE_INTEGER inAYear;
     GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&inAYear));
     inAYear.QuadPart += 366ULL * 24 * 3600 * 10000000;
-    EXPECT_EQ(std::to_string(CertVerifyTimeValidity(nullptr, made->pCertInfo)) +
-                  std::to_string(CertVerifyTimeValidity(reinterpret_cast<FILETIME*>(&inAYear), made->pCertInfo)),
-              "00");
     HCRYPTPROV key = 0;
-    DWORD keySpec = 0;
+    DWORD keySpec = 0, size = 256;
     BOOL mustFree = FALSE;
-    ASSERT_TRUE(CryptAcquireCertificatePrivateKey(made, 0, nullptr, &key, &keySpec, &mustFree));
-    EXPECT_EQ(keySpec, static_cast<DWORD>(AT_KEYEXCHANGE));
     char container[256];
-    DWORD size = sizeof(container);
-    EXPECT_TRUE(CryptGetProvParam(key, PP_CONTAINER, reinterpret_cast<BYTE*>(container), &size, 0));
+    ASSERT_TRUE(CryptAcquireCertificatePrivateKey(made, 0, nullptr, &key, &keySpec, &mustFree));
+    EXPECT_EQ(std::to_string(CertVerifyTimeValidity(nullptr, made->pCertInfo)) +
+                  std::to_string(CertVerifyTimeValidity(reinterpret_cast<FILETIME*>(&inAYear), made->pCertInfo)) +
+                  " key=" + std::to_string(keySpec) + " container=" +
+                  std::to_string(CryptGetProvParam(key, PP_CONTAINER, reinterpret_cast<BYTE*>(container), &size, 0)),
+              "00 key=" + std::to_string(AT_KEYEXCHANGE) + " container=1");
     if (mustFree)
         CryptReleaseContext(key, 0);
     CertFreeCertificateContext(made);
@@ -153,9 +146,7 @@ TEST_F(Certificates, OnlyUserAtDomainMakesACertificate)
 
 TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
 {
-    std::string id = CreateUser(Unique("sam", "example.org"));
-    std::string wrongDigit = id;
-    wrongDigit[0] = 'G';
+    std::string id = CreateUser("sam", "example.org"), wrongDigit = "G" + id.substr(1);
     CCertificate certificate;
     const std::pair<std::string, DWORD> rows[] = {{std::string(40, '0'), 0}, {id.substr(1), 0}, {id + "0", 0},
                                                   {wrongDigit, 0},          {"", 0},           {id, 1}};
@@ -163,41 +154,37 @@ TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
         SCOPED_TRACE(refused.first + " flags " + std::to_string(refused.second));
         ASSERT_TRUE(certificate.setCertificate(id, 0));
         bool taken = certificate.setCertificate(refused.first, refused.second);
-        std::string digest = "kept", user = "kept", domain = "kept";
-        bool read = certificate.getDigest(digest) || certificate.getUser(user) || certificate.getDomain(domain);
-        EXPECT_EQ(std::to_string(taken) + std::to_string(read) + " " + digest + user + domain, "00 keptkeptkept");
+        EXPECT_EQ(std::to_string(taken) + " " + Held(certificate), "0 !- !- !-");
     }
 }
 
 TEST_F(Certificates, UserAndDomainComeFromThePrincipalNameThenTheAltEmailThenTheSubjectEmail)
 {
     const wchar_t* third = L"third@subject.example";
-    const std::vector<std::vector<std::string>> cases = {
+    // The certificate, and the user and domain read from it.
+    const std::pair<std::string, std::string> rows[] = {
         {AddToMy(nullptr, third, EncodePrincipalAltName("first@team@upn.example", "second@alt.example")),
-         "first@team", "upn.example"},
-        {AddToMy(nullptr, third, EncodePrincipalAltName("", "second@alt.example")), "second", "alt.example"},
-        {AddToMy(L"Third", third), "third", "subject.example"},
-        {AddToMy(L"No Address", nullptr), "none", "none"},
-        {AddToMy(nullptr, nullptr), "none", "none"},
-        {AddToMy(nullptr, L"nobody@", EncodePrincipalAltName("@upn.example", "")), "none", "none"},
+         "first@team upn.example"},
+        {AddToMy(nullptr, third, EncodePrincipalAltName("", "second@alt.example")), "second alt.example"},
+        {AddToMy(L"Third", third), "third subject.example"},
+        {AddToMy(L"No Address", nullptr), "!- !-"},
+        {AddToMy(nullptr, nullptr), "!- !-"},
+        {AddToMy(nullptr, L"nobody@", EncodePrincipalAltName("@upn.example", "")), "!- !-"},
     };
     CCertificate certificate;
     std::string seen, wanted;
-    for (const std::vector<std::string>& expected : cases) {
-        ASSERT_TRUE(certificate.setCertificate(expected[0], 0));
-        std::string user = "none", domain = "none";
-        bool gotUser = certificate.getUser(user), gotDomain = certificate.getDomain(domain);
-        seen += std::to_string(gotUser) + std::to_string(gotDomain) + " " + user + " " + domain + "\n";
-        wanted += std::to_string(expected[1] != "none") + std::to_string(expected[2] != "none") + " " + expected[1] +
-                  " " + expected[2] + "\n";
+    for (const auto& row : rows) {
+        ASSERT_TRUE(certificate.setCertificate(row.first, 0));
+        seen += Held(certificate) + "\n";
+        wanted += row.first + " " + row.second + "\n";
     }
     EXPECT_EQ(seen, wanted);
 
     // Listed by their common name, or by their identifier when they have no name.
     std::vector<std::string> names, ids;
     CCertificate().EnumerateCertificates(names, ids, "MY");
-    EXPECT_EQ(names[IndexOf(ids, cases[3][0])], "No Address");
-    EXPECT_EQ(names[IndexOf(ids, cases[4][0])], cases[4][0]);
+    EXPECT_EQ(names[IndexOf(ids, rows[3].first)] + " | " + names[IndexOf(ids, rows[4].first)],
+              "No Address | " + rows[4].first);
 }
 
 TEST(CertificateAltName, ReadsNamesAmongOthersAndRefusesBrokenEncodings)
@@ -209,22 +196,17 @@ TEST(CertificateAltName, ReadsNamesAmongOthersAndRefusesBrokenEncodings)
         "\xA0\x1C\x06\x0A\x2B\x06\x01\x04\x01\x82\x37\x14\x02\x03\xA0\x0E\x0C\x0C\xC3\xBC@d.example"
         "\x81\x0Bm@d.example",
         75);
-    auto read = [](const std::string& data, std::string& upn, std::string& email) {
-        return ReadPrincipalAltName(reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()), upn,
-                                    email);
-    };
-    std::string upn, email;
-    ASSERT_TRUE(read(encoded, upn, email));
-    EXPECT_EQ(upn, "\xC3\xBC@d.example");
-    EXPECT_EQ(email, "m@d.example");
-    EXPECT_FALSE(read(encoded.substr(0, 74), upn, email));
-    EXPECT_FALSE(read(encoded + '\0', upn, email));
-
     // Long enough for lengths of two bytes.
-    std::string longName = std::string(300, 'u') + "@example.org";
-    ASSERT_TRUE(read(EncodePrincipalAltName(longName, "x@y"), upn, email));
-    EXPECT_EQ(upn, longName);
-    EXPECT_EQ(email, "x@y");
+    const std::string longName = std::string(300, 'u') + "@example.org";
+    std::string seen;
+    for (const std::string& data : {encoded, encoded.substr(0, 74), encoded + '\0',
+                                    EncodePrincipalAltName(longName, "x@y")}) {
+        std::string upn = "-", email = "-";
+        bool read = ReadPrincipalAltName(reinterpret_cast<const BYTE*>(data.data()),
+                                         static_cast<DWORD>(data.size()), upn, email);
+        seen += read ? upn + " " + email + "\n" : "refused\n";
+    }
+    EXPECT_EQ(seen, "\xC3\xBC@d.example m@d.example\nrefused\nrefused\n" + longName + " x@y\n");
 }
 
 TEST_F(Certificates, StoresThatExistAreListedAndOthersAreNotMade)
@@ -234,7 +216,9 @@ TEST_F(Certificates, StoresThatExistAreListedAndOthersAreNotMade)
     // Wine's root store holds Microsoft's roots besides the host's.
     ASSERT_GT(certificate.EnumerateCertificates(rootNames, rootIds, "ROOT"), 0);
     EXPECT_EQ(rootNames.size(), rootIds.size());
-    EXPECT_TRUE(std::all_of(rootIds.begin(), rootIds.end(), IsIdentifier));
+    EXPECT_TRUE(std::all_of(rootIds.begin(), rootIds.end(), [](const std::string& id) {
+        return id.size() == 40 && id.find_first_not_of("0123456789ABCDEF") == std::string::npos;
+    }));
     EXPECT_GE(certificate.EnumerateCertificates(myNames, myIds, "my"), 0);
     auto rootOnly = std::find_if(rootIds.begin(), rootIds.end(),
                                  [&](const std::string& id) { return IndexOf(myIds, id) < 0; });

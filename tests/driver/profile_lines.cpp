@@ -1,11 +1,10 @@
-#include "profile_lines.h"
-
 #include <algorithm>
 #include <functional>
 #include <sstream>
 #include <type_traits>
-#include <utility>
 #include <vector>
+
+#include "driver_support.h"
 
 namespace {
 
@@ -105,7 +104,7 @@ std::string DescribeProfile(const CAdapterConfig& profile)
 {
     std::string description;
     for (const Setting& setting : Settings())
-        description += std::string(setting.name) + "=" + setting.get(profile) + "\n";
+        description += setting.name + ("=" + setting.get(profile)) + "\n";
     return description;
 }
 
@@ -113,9 +112,9 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings)
 {
     std::istringstream lines(settings);
     std::string refused;
+    const std::vector<Setting>& all = Settings();
     for (std::string line; std::getline(lines, line);) {
         std::string name = line.substr(0, line.find('='));
-        const std::vector<Setting>& all = Settings();
         auto it = std::find_if(all.begin(), all.end(), [&](const Setting& s) { return name == s.name; });
         if (it == all.end() || line.size() == name.size() || !it->set(profile, line.substr(name.size() + 1)))
             refused += (refused.empty() ? "" : " ") + name;

@@ -1,20 +1,14 @@
 // Profiles of the simulated card through the library's public interface:
 // what is stored, what survives a new process, and what bad input cannot
 // break.
-#include <windows.h>
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
 #include "driver/store.h"
+#include "driver_support.h"
 #include "support/adapter_profiles.h"
-#include "support/child.h"
-#include "support/isolated_store.h"
-#include "profile_lines.h"
 
 namespace {
 
@@ -57,9 +51,8 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
     return 0;
 });
 
-class ProfileStore : public testing::Test {
+class ProfileStore : public CardTest {
 protected:
-    IsolatedStore store_;
     CDriverAdapter* adapter_ = TheAdapter();
 
     static ChildResult InNewProcess(const std::string& verb, const std::string& name, bool administrator = true)
@@ -181,19 +174,12 @@ TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
 {
     CAdapterConfig* p = adapter_->GetCurrentConfiguration();
     const std::string before = DescribeProfile(*p);
-    // Not a 64-bit key, not hexadecimal, a length index that says 128-bit, and none at all.
-    const std::string refused[] = {
-        "type=2", "ssid1=" + std::string(33, 'x'), "mode=0", "mode=16", "band=5", "eap=8", "key1=12345/0",
-        "key2=XYZXYZXYZX/0", "key3=0123456789/1", "key4=0123456789/4", "default=5", "default=-1",
-        "pp=hex not hex at all/14", "pp=" + std::string(65, 'a') + "/65", "leappw=short/6", "advpw=short/-1",
-        "txpower=5", "saving=4",
-    };
-    std::string seen, expected;
-    for (const std::string& setting : refused) {
-        seen += setting + (SetProfile(*p, setting).empty() ? " taken\n" : " refused\n");
-        expected += setting + " refused\n";
-    }
-    EXPECT_EQ(seen, expected);
+    // Not a 64-bit key, not hexadecimal, a length index that says 128-bit, and none at all: every one refused.
+    EXPECT_EQ(SetProfile(*p, "type=2\nssid1=" + std::string(33, 'x') + "\nmode=0\nmode=16\nband=5\neap=8\n"
+                             "key1=12345/0\nkey2=XYZXYZXYZX/0\nkey3=0123456789/1\nkey4=0123456789/4\ndefault=5\n"
+                             "default=-1\npp=hex not hex at all/14\npp=" + std::string(65, 'a') + "/65\n"
+                             "leappw=short/6\nadvpw=short/-1\ntxpower=5\nsaving=4"),
+              "type ssid1 mode mode band eap key1 key2 key3 key4 default default pp pp leappw advpw txpower saving");
     EXPECT_EQ(DescribeProfile(*p), before);
     EXPECT_FALSE(p->IsModified());
 

@@ -1,20 +1,15 @@
 // The status singleton through the public interface, against a store of the
 // test's own, changed as vyrsim or another applet would change it.
-#include <gtest/gtest.h>
-
 #include <functional>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/store.h"
-#include "support/isolated_store.h"
-#include "vyrsim.h"
+#include "driver_support.h"
 
 namespace {
 
-class StatusTest : public testing::Test {
+class StatusTest : public CardTest {
 protected:
-    // The singleton outlives the test; its Refresh moves it to this store.
     void SetUp() override { ASSERT_TRUE(status_->Refresh()); }
 
     // The state now, then after each of `refreshes` Refresh calls; then what
@@ -35,12 +30,9 @@ protected:
                " band=" + std::to_string(s->GetBand()) + " cipher=" + std::to_string(s->GetEncryptionType()) +
                " readings=" + (readings ? "some" : "none");
     }
-
-    IsolatedStore store_;
-    CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
 };
 
-TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
+TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCardAndLaterOnesTheCardAsChanged)
 {
     // What the singleton saw of another store does not carry over.
     std::string other = store_.Path() + ".other";
@@ -50,7 +42,6 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, other.c_str());
     status_->Refresh();
-
     EXPECT_EQ(Look(0), "3 present=1 radio=1/1 link=VyrLink channel=6 band=2 cipher=0 readings=some");
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);
     EXPECT_GE(status_->GetTxRate(), 6);
@@ -59,17 +50,17 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCard)
     SimulatedCard card = ReadSimulatedCard(OpenStore());
     card.driverVersion = "6.1.0.3";
     card.macAddress = "00:11:22:33:44:55";
-    card.radioCapabilities = 0x05;
-    card.securityCapabilities = 0x05;  // no WPA
+    card.radioCapabilities = card.securityCapabilities = 0x05;  // no g, no WPA
     card.accessPoints[0].signal = 25;
     ASSERT_TRUE(WriteSimulatedCard(OpenStore(), card));
     EXPECT_NEAR(74, status_->GetSignalStrength(), 5);  // getters keep the last reading
-    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0 readings=some");  // no g: b
+    EXPECT_EQ(Look(1), "33 present=1 radio=1/1 link=VyrLink channel=6 band=1 cipher=0 readings=some");
     EXPECT_NEAR(25, status_->GetSignalStrength(), 5);
     DWORD radio = 0, security = 0;
     EXPECT_TRUE(status_->GetCapabilities(radio, security));
-    EXPECT_EQ(status_->GetDriverVersion() + " " + status_->GetMacAddress() + " wpa=" + std::to_string(
-                  status_->GetWpaSupport()) + " caps=" + std::to_string(radio) + "/" + std::to_string(security),
+    EXPECT_EQ(status_->GetDriverVersion() + " " + status_->GetMacAddress() + " wpa=" +
+                  std::to_string(status_->GetWpaSupport()) + " caps=" + std::to_string(radio) + "/" +
+                  std::to_string(security),
               "6.1.0.3 00:11:22:33:44:55 wpa=0 caps=5/5");
 }
 
@@ -86,7 +77,7 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
     const std::string none = " link= channel=0 band=0 cipher=0 readings=none";
     const std::string own = " link=VyrLink channel=6 band=2 cipher=0 readings=some", up = " present=1 radio=1/1";
     const std::string lab = "3023" + up + " link=Lab channel=40 band=0 cipher=2 readings=some";
-    // What changes, whether it is taken, the refreshes after, and the states and the page then.
+    // What changes (it must be taken), the refreshes after, and the states and the page then.
     const struct {
         const char* name;
         std::function<bool()> change;
@@ -117,8 +108,7 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
         ASSERT_TRUE(row.change());
         EXPECT_EQ(Look(row.refreshes), row.expected);
     }
-    EXPECT_EQ(ReadCardState(OpenStore()).adminProfileName, "admin_Lab");
-
+    // A peer-to-peer network is started, and its join becomes final a refresh later.
     settings.networkType = 0;
     settings.networkName1 = "Party";
     ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Party"));
@@ -127,7 +117,8 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
         status_->Refresh();
         joins += std::to_string(status_->GetState()) + "/" + std::to_string(status_->IsJoinFinal()) + " ";
     }
-    EXPECT_EQ(joins + status_->GetLinkName(), "1/0 1/1 Party");
+    EXPECT_EQ(joins + status_->GetLinkName() + " admin=" + ReadCardState(OpenStore()).adminProfileName,
+              "1/0 1/1 Party admin=admin_Lab");
 }
 
 }  // namespace

@@ -1,28 +1,91 @@
 // vyrsim end to end: the real program runs as a child on the test's own
 // store, and what it changes is read back through the library and the core.
-#include <windows.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <string>
-#include <vector>
+#include <sstream>
 
-#include "driver/80211api.h"
 #include "driver/card_state.h"
 #include "driver/configuration_claim.h"
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
+#include "driver/registry_key.h"
 #include "driver/store.h"
 #include "driver/user_certificate.h"
+#include "driver_support.h"
 #include "support/adapter_profiles.h"
-#include "support/child.h"
-#include "support/isolated_store.h"
-#include "profile_lines.h"
-#include "vyrsim.h"
 
 namespace {
+
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+// The value of the "label   value" line of an output; "<no label>" when none.
+std::string OutputField(const std::string& output, const std::string& label)
+{
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        size_t start = line.find_first_not_of(' ');
+        if (start != std::string::npos && line.compare(start, label.size() + 2, label + "  ") == 0)
+            return line.substr(line.find_first_not_of(' ', start + label.size()));
+    }
+    return "<no " + label + ">";
+}
+
+// The lines `profiles` prints for profile `name`, its heading first.
+std::string ProfileBlock(const std::string& output, const std::string& name)
+{
+    std::istringstream lines(output);
+    std::string block;
+    bool inside = false;
+    for (std::string line; std::getline(lines, line);) {
+        bool heading = line.compare(0, 2, "  ") == 0 && line[2] != ' ';
+        if (heading || line[0] != ' ')
+            inside = heading && line.compare(2, name.size() + 2, name + " (") == 0;
+        block += inside ? line + "\n" : "";
+    }
+    return block;
+}
+
+// The table row that begins with `first`, its cells one blank apart; "(none)".
+std::string OutputRow(const std::string& output, const std::string& first)
+{
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream cells(line);
+        std::string row;
+        for (std::string cell; cells >> cell;)
+            row += (row.empty() ? "" : " ") + cell;
+        if (row.compare(0, first.size() + 1, first + " ") == 0)
+            return row;
+    }
+    return "(none)";
+}
+
+// Every key and value under `path` of the current user's tree, byte for byte:
+// to see that a command left the store as it was.
+std::string DumpStore(const std::string& path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "(no " + path + ")";
+    std::string dump = "[" + path + "]\n";
+    char name[512];
+    BYTE data[8192];
+    DWORD nameSize = sizeof(name), dataSize = sizeof(data), type = 0;
+    for (DWORD i = 0; RegEnumValueA(key, i++, name, &nameSize, nullptr, &type, data, &dataSize) == 0;) {
+        dump += std::string(name) + ":" + std::to_string(type) + "=" +
+                std::string(reinterpret_cast<char*>(data), dataSize) + "\n";
+        nameSize = sizeof(name);
+        dataSize = sizeof(data);
+    }
+    RegCloseKey(key);
+    for (const std::string& child : RegistryKey::Open(path).ChildNames())
+        dump += DumpStore(path + "\\" + child);
+    return dump;
+}
 
 // A command that must succeed, the first line it prints, and what is seen
 // afterwards as "key=value | ..." (see Look).
@@ -30,7 +93,7 @@ struct Step {
     std::string line, says, look;
 };
 
-class VyrsimTest : public testing::Test {
+class VyrsimTest : public CardTest {
 protected:
     std::string Status() { return VyrsimOutput("status"); }
 
@@ -53,56 +116,53 @@ protected:
 
     std::string Read(const std::string& key, const std::string& wanted, const std::string& shown)
     {
-        auto text = [](long long value) { return std::to_string(value); };
-        SimulatedCard card = ReadSimulatedCard(OpenStore());
-        DWORD radio = 0, security = 0;
-        status_->GetCapabilities(radio, security);
-        std::string name;
-        PAvailableAdapters adapters;
+        auto n = [](long long value) { return std::to_string(value); };
         CDriverStatus* st = status_;
-        const std::map<std::string, std::function<long long()>> numbers = {
-            {"lib.present", [&] { return st->IsAdapterPresent(); }},
-            {"lib.radio", [&] { return st->IsRadioEnabled(); }},
-            {"lib.state", [&] { return st->GetState(); }},
-            {"lib.caps", [&] { return radio; }},
-            {"lib.names", [&] { return st->GetNetworkNameCapacity(); }},
-            {"lib.wpa", [&] { return st->GetWpaSupport(); }},
-            {"lib.zeroconfig", [&] { return adapters.IsWirelessZeroConfigEnabled(); }},
-            {"lib.foreign", [&] { return card.foreignClaimSession; }},
-            {"lib.provisioned", [] { return ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size(); }},
-            // Whether this process could take the claim now; it gives it back at once.
-            {"lib.claim", [&] { return adapters.CheckMultipleConfig() && (adapters.ClearMultipleConfig(), true); }},
+        PAvailableAdapters adapters;
+        std::string name;
+        DWORD radio = 0, security = 0;
+        // Read only when asked for: the adapter, once made, holds the profiles it found.
+        const std::map<std::string, std::function<std::string()>> library = {
+            {"present", [&] { return n(st->IsAdapterPresent()); }},
+            {"radio", [&] { return n(st->IsRadioEnabled()); }},
+            {"state", [&] { return n(st->GetState()); }},
+            {"caps", [&] { return n(st->GetCapabilities(radio, security) ? radio : -1); }},
+            {"names", [&] { return n(st->GetNetworkNameCapacity()); }},
+            {"wpa", [&] { return n(st->GetWpaSupport()); }},
+            {"zeroconfig", [&] { return n(adapters.IsWirelessZeroConfigEnabled()); }},
+            {"foreign", [&] { return n(ReadSimulatedCard(OpenStore()).foreignClaimSession); }},
+            {"provisioned", [&] { return n(ReadProfileOrder(OpenStore().OpenChild(kProvisionedKey)).size()); }},
+            {"claim", [&] { return Claim(adapters); }},
+            {"adapters", [&] {  // how many, and whether the first is the one the test began with
+                 CDriverAdapterArray* all = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
+                 CDriverAdapter* first = all->GetAt(0);
+                 return n(all->GetCount()) + (first == adapter_ ? " same" : first ? " other" : " null");
+             }},
+            {"applied", [&] {
+                 AppliedProfile applied;
+                 return ReadAppliedProfile(OpenStore(), applied) ? applied.settings.name : "(none)";
+             }},
+            {"signal", [&] {  // the walk stays within 5 of the configured signal
+                 return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted
+                                                                                   : n(st->GetSignalStrength());
+             }},
+            {"country", [&] { return std::string{char(st->GetCountryCode() >> 8), char(st->GetCountryCode())}; }},
+            {"admin", [&] { return adapters.GetAdminProfileName(name); }},
+            {"multiconfig", [&] {
+                 for (const std::string& set : adapters.GetMultipleConfigNames())
+                     name += (name.empty() ? "" : " ") + set;
+                 return name;
+             }},
         };
-        if (numbers.count(key))
-            return text(numbers.at(key)());
-        if (key == "lib.adapters") {  // how many, and whether the first is the one the test began with
-            CDriverAdapterArray* all = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
-            CDriverAdapter* first = all->GetAt(0);
-            return text(all->GetCount()) + (first == adapter_ ? " same" : first ? " other" : " null");
+        if (key.compare(0, 4, "lib.") == 0)
+            return library.at(key.substr(4))();
+        for (const AccessPoint& p : ReadSimulatedCard(OpenStore()).accessPoints) {
+            if (key == "point." + p.ssid)
+                return std::string(1, p.band) + " " + n(p.channel) + " " + n(p.signal) + " " + p.security + " " +
+                       p.cipher + (p.adHoc ? " ad hoc" : " infrastructure");
         }
-        if (key == "lib.applied") {
-            AppliedProfile applied;
-            return ReadAppliedProfile(OpenStore(), applied) ? applied.settings.name : "(none)";
-        }
-        if (key == "lib.signal")  // the walk stays within 5 of the configured signal
-            return std::abs(st->GetSignalStrength() - std::stoi(wanted)) <= 5 ? wanted : text(st->GetSignalStrength());
-        if (key == "lib.country")
-            return {static_cast<char>(st->GetCountryCode() >> 8), static_cast<char>(st->GetCountryCode())};
-        if (key == "lib.admin")
-            return adapters.GetAdminProfileName(name);
-        if (key == "lib.multiconfig") {
-            for (const std::string& set : adapters.GetMultipleConfigNames())
-                name += (name.empty() ? "" : " ") + set;
-            return name;
-        }
-        if (key.compare(0, 6, "point.") == 0) {
-            for (const AccessPoint& p : card.accessPoints) {
-                if (p.ssid == key.substr(6))
-                    return std::string(1, p.band) + " " + text(p.channel) + " " + text(p.signal) + " " + p.security +
-                           " " + p.cipher + (p.adHoc ? " ad hoc" : " infrastructure");
-            }
+        if (key.compare(0, 6, "point.") == 0)
             return "(none)";
-        }
         if (key.compare(0, 7, "listed.") == 0)
             return OutputRow(VyrsimOutput("ap list"), key.substr(7));
         return OutputField(shown, key);
@@ -119,9 +179,7 @@ protected:
         }
     }
 
-    IsolatedStore store_;
     CDriverAdapter* adapter_ = nullptr;  // the adapter a test began with, when it looks at lib.adapters
-    CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
 };
 
 TEST_F(VyrsimTest, HelpDescribesEveryCommand)
@@ -328,17 +386,16 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 
     // Every field as stored, masked and then with the secrets shown: numbers may add
     // their meaning in parentheses, secrets are masked unless asked for, empty texts say so.
-    const std::string blocks[] = {ProfileBlock(VyrsimOutput("profiles"), "Work"),
-                                  ProfileBlock(VyrsimOutput("profiles --show-secrets"), "Work")};
-    std::string expected, seen;
-    for (const std::string& block : blocks) {
+    std::string blocks[2], expected, seen;
+    for (int shown = 0; shown < 2; ++shown) {
+        blocks[shown] = ProfileBlock(VyrsimOutput(shown ? "profiles --show-secrets" : "profiles"), "Work");
         for (size_t i = 0; i < kSettingFieldCount; ++i) {
             const SettingField& field = kSettingFields[i];
-            bool number = field.kind == SettingKind::Number, masked = &block == blocks;
-            std::string value = SettingText(field, stored), printed = OutputField(block, field.name);
+            bool number = field.kind == SettingKind::Number;
+            std::string value = SettingText(field, stored), printed = OutputField(blocks[shown], field.name);
             seen += std::string(field.name) + "=" + (number ? printed.substr(0, printed.find(" (")) : printed) + "\n";
             std::string visible = value.empty() && !number ? "(none)" : value;
-            bool hidden = masked && field.kind == SettingKind::Secret && !value.empty();
+            bool hidden = !shown && field.kind == SettingKind::Secret && !value.empty();
             expected += std::string(field.name) + "=" + (hidden ? "********" : visible) + "\n";
         }
     }

@@ -1,7 +1,7 @@
 // The framework on a test form, test pages and a resource-only module: what
 // the applet's pages do not already drive through the real sheet, where
-// resources come from, the module state, the application object, the string
-// helpers and the test seams.
+// resources come from, the application object, the string helpers, the test
+// seams, and who ends what when.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "framework/framework.h"
@@ -61,9 +62,8 @@ struct FormDialog : CDialog {
 struct DerivedForm : FormDialog {
     const MessageMapBase* GetMessageMap() const override
     {
-        static const MessageMap<DerivedForm> map(FormDialog::GetMessageMap(), {
-            OnNotify(IDC_FW_LIST, NM_RCLICK, &DerivedForm::OnDerivedRightClick),
-        });
+        static const MessageMap<DerivedForm> map(FormDialog::GetMessageMap(),
+                                                 {OnNotify(IDC_FW_LIST, NM_RCLICK, &DerivedForm::OnDerivedRightClick)});
         return &map;
     }
     LRESULT OnDerivedRightClick(NMHDR*) { return 6; }
@@ -88,6 +88,21 @@ struct TestPage : CPropertyPage {
     }
 };
 
+// Counts its ends; deletes itself with its window, as the applet's sheet
+// does. A sheet gets one page.
+template <class Base>
+struct SelfDeleting : Base {
+    explicit SelfDeleting(UINT id) : Base(id)
+    {
+        if constexpr (std::is_same_v<Base, CPropertySheet>)
+            this->AddPage(&page);
+    }
+    ~SelfDeleting() override { ++ended; }
+    void PostNcDestroy() override { delete this; }
+    CPropertyPage page{IDD_FW_PAGE_FIRST};
+    static inline int ended = 0;
+};
+
 // With the resource-only module standing in for a language DLL loaded; the
 // resources in force are this program's own again afterwards.
 class Framework : public testing::Test {
@@ -95,18 +110,14 @@ protected:
     void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
     void TearDown() override { SetResourceHandle(own_); FreeLibrary(dll_); }
     std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
-    // The picture of an icon, to tell two icons of one ID apart.
-    static std::string IconBits(HICON icon)
+    // The module an icon was loaded from, to tell two icons of one ID apart.
+    std::string IconModule(HICON icon)
     {
-        ICONINFO info = {};
-        BITMAP bitmap = {};
-        if (!icon || !GetIconInfo(icon, &info) || !GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap))
-            return "none";
-        std::string bits(bitmap.bmWidthBytes * bitmap.bmHeight, '\0');
-        GetBitmapBits(info.hbmColor, static_cast<LONG>(bits.size()), &bits[0]);
+        ICONINFOEXA info = {sizeof(info)};
+        bool got = icon && GetIconInfoExA(icon, &info);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
-        return bits;
+        return got ? Which(GetModuleHandleA(info.szModName)) : "none";
     }
     // Runs the form; `step` gets its window once its loop runs, and closes it
     // unless `keepOpen`; the form's result.
@@ -122,10 +133,10 @@ protected:
         return form_.DoModal();
     }
     // Runs a sheet of the three pages; `step` gets it once its loop runs and
-    // closes it, `dialog` what it opens meanwhile. The sheet's window ends
-    // detached; the pages outlive it and no longer point at it.
+    // closes it, `dialogs` what it opens meanwhile, in turn. The sheet's
+    // window ends detached; the pages outlive it and no longer point at it.
     INT_PTR RunSheet(std::function<void(CPropertySheet& sheet, HWND window)> step,
-                     std::function<void(HWND dialog)> dialog = nullptr)
+                     std::vector<std::function<void(HWND dialog)>> dialogs = {})
     {
         HWND window = nullptr;
         INT_PTR result;
@@ -138,7 +149,7 @@ protected:
                 EXPECT_TRUE((window = shown) == sheet.m_hWnd && IsWindowVisible(shown));
                 step(sheet, shown);
             });
-            if (dialog)
+            for (auto& dialog : dialogs)
                 modal.Then(dialog);
             result = sheet.DoModal();
             EXPECT_TRUE(!sheet.m_hWnd && !CWnd::FromHandlePermanent(window) && !IsWindow(window));
@@ -157,6 +168,8 @@ protected:
                            page->leaves, page->oks, page->cancels);
         return seen;
     }
+    // A window of another program, in front when activated.
+    HWND Other() { return CreateWindowA("STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, 0, 0, 0, 0); }
 
     DerivedForm form_;
     TestPage first_{IDD_FW_PAGE_FIRST}, second_{IDD_FW_PAGE_SECOND}, third_{IDD_FW_PAGE_THIRD};
@@ -165,6 +178,7 @@ protected:
     HINSTANCE dll_ = LoadLibraryA("framework_test_lang.dll");
 };
 
+// The controls bound to the form let go of their windows with it.
 TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
 {
     const UINT_PTR kFast = 7, kEnd = 8, kGuard = 9;
@@ -182,8 +196,9 @@ TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
         set = form_.SetTimer(kFast, 10);
         form_.SetTimer(kGuard, 5000);
     }, true);
-    EXPECT_EQ(Format("set %d, ended with %d after %d ticks, window %d", int(set), int(result), fastTicks,
-                     form_.m_hWnd != nullptr), "set 7, ended with 8 after 3 ticks, window 0");
+    EXPECT_EQ(Format("set %d, ended with %d after %d ticks, window %d, bound %d", int(set), int(result), fastTicks,
+                     form_.m_hWnd != nullptr, form_.choices.m_hWnd || form_.list.m_hWnd),
+              "set 7, ended with 8 after 3 ticks, window 0, bound 0");
 }
 
 TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
@@ -268,12 +283,18 @@ TEST_F(Framework, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExcha
                         " | after, text set: name 1 timer 1 | right click 6, of another control 0");
     });
 }
-// Cancel reaches every page with a window; a dialog of a page belongs to the
-// sheet, which waits.
+
+// Cancel reaches every page with a window. A dialog belongs to the sheet,
+// which waits: a page's through its parent; one without a parent, even with
+// another program's window in front, to the innermost modal window.
 TEST_F(Framework, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
 {
     MessageBoxLog boxes;
+    HWND other = Other(), outer = nullptr;
     std::string seen;
+    auto owner = [&](HWND dialog, HWND expected) {
+        seen += Format(" %d%d", GetWindow(dialog, GW_OWNER) == expected, IsWindowEnabled(expected));
+    };
     INT_PTR result = RunSheet([&](CPropertySheet& sheet, HWND window) {
         HWND page = first_.m_hWnd;
         user::Type(page, IDC_FW_PAGE_EDIT, "one!!!");
@@ -298,27 +319,35 @@ TEST_F(Framework, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
         seen += Format("\nrefusing, open %d: ", IsWindowVisible(window)) + Pages(sheet, window);
         first_.refuseToLeave = false;
         user::SwitchPage(window, 1);
-        seen += "\nletting go: " + Pages(sheet, window);
+        seen += "\nletting go: " + Pages(sheet, window) + "\nowned, owner disabled:";
         CDialog(IDD_FW_TRANSLATED, &first_).DoModal();
+        SetActiveWindow(other);
+        CDialog(IDD_FW_TRANSLATED).DoModal();
         user::PressCancel(window);
         seen += "\nCancel: " + Pages(sheet, window);
-    }, [&](HWND dialog) {
-        HWND sheet = first_.GetSheet()->m_hWnd;
-        seen += Format("\ndialog of a page: owner sheet %d, sheet enabled %d", GetWindow(dialog, GW_OWNER) == sheet,
-                       IsWindowEnabled(sheet));
+    }, {[&](HWND dialog) {
+        owner(dialog, first_.GetSheet()->m_hWnd);
         EndDialog(dialog, IDOK);
-    });
+    }, [&](HWND dialog) {
+        owner(outer = dialog, first_.GetSheet()->m_hWnd);
+        SetActiveWindow(other);
+        CDialog(IDD_FW_TRANSLATED).DoModal();
+        EndDialog(dialog, IDOK);
+    }, [&](HWND dialog) {
+        owner(dialog, outer);
+        EndDialog(dialog, IDOK);
+    }});
+    DestroyWindow(other);
     EXPECT_EQ(seen + Format("\nresult %d", int(result)),
               "typed: one!, shown when back: new | too long: later '' focus 1: "
               "First Second Third | active 0 | 0 w 1/2/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
               "refusing, open 1: First Second Third | active 0 | 0 w 1/4/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
               "letting go: First Second Third | active 1 | 0 w 1/5/0/0 | 1 w 1/1/0/0 | 2 - 0/0/0/0\n"
-              "dialog of a page: owner sheet 1, sheet enabled 0\n"
+              "owned, owner disabled: 10 10 10\n"
               "Cancel: First Second Third | active 1 | 0 w 1/5/0/1 | 1 w 1/1/0/1 | 2 - 0/0/0/0\nresult 0");
     EXPECT_EQ(boxes.Text("Framework Sheet"),
               "box: At most 4 characters fit here. [style " + std::to_string(MB_ICONEXCLAMATION) + "] | ");
 }
-
 
 TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
 {
@@ -333,9 +362,8 @@ TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
         }).Then([](HWND window) { EndDialog(window, IDOK); });
         INT_PTR translated = CDialog(IDD_FW_TRANSLATED).DoModal(), form = CDialog(IDD_FW_FORM).DoModal();
         return Which(GetResourceHandle()) + ", instance " + Which(GetInstanceHandle()) + " | " +
-               LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) +
-               " | icon " + Which(IconBits(LoadResourceIcon(IDI_FW_ICON)) == IconBits(LoadIconA(dll_,
-                   MAKEINTRESOURCEA(IDI_FW_ICON))) ? dll_ : own_) + Format(" %d", !!LoadResourceIcon(IDI_FW_ICON + 1)) +
+               LoadResString(IDS_FW_TRANSLATED) + ", " + LoadResString(IDS_FW_OWN_ONLY) + " | icon " +
+               IconModule(LoadResourceIcon(IDI_FW_ICON)) + Format(" %d", !!LoadResourceIcon(IDI_FW_ICON + 1)) +
                " | dialogs " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_TRANSLATED), RT_DIALOG)) + " " +
                Which(FindResourceHandle(MAKEINTRESOURCEA(IDD_FW_FORM), RT_DIALOG)) + " " +
@@ -407,15 +435,15 @@ TEST_F(Framework, StringsLoadAsTheyAreAndTheHelpersFollowTheirRules)
                   "\n" + Trim(" \t Home  Network \r\n") + "|" + Trim(" \t\r\n ") + "|" + Trim("") +
                   Format("\ncontains %d, starts %d%d%d, equal %d%d%d", Contains("abc", ""),
                          StartsWith("Campus", "Campus Lab"), StartsWith("Campus", "campus"), StartsWith("", ""),
-                         EqualsIgnoringCase("", ""), EqualsIgnoringCase("[x]", "{X}"), EqualsIgnoringCase("@", "`")),
+                         EqualsIgnoringCase("", ""), EqualsIgnoringCase("[x]", "{X}"), EqualsIgnoringCase("@", "`")) +
+                  "\n" + LoadResString(IDS_FW_LONG) + "|" + Format("%d of %s", 3, "five") + "|" + Format("%s", "") +
+                  "|" + Format("<%s>", many.c_str()),
               "Framework Sheet|End of block|| 10 Padded   |untouched\nHome  Network||\n"
-              "contains 1, starts 001, equal 100");
-    EXPECT_EQ(LoadResString(IDS_FW_LONG) + "|" + Format("%d of %s", 3, "five") + "|" + Format("%s", "") + "|" +
-                  Format("<%s>", many.c_str()), digits + "|3 of five||<" + many + ">");
+              "contains 1, starts 001, equal 100\n" + digits + "|3 of five||<" + many + ">");
 }
 
 // Without a hook the process really ends: the shell suite's children see it
-// (Sheet.AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns).
+// (Shell.AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns).
 TEST_F(Framework, TheSeamsHandMessageBoxesAndTheProcessEndToTheirHooks)
 {
     HWND window = CreateWindowA("STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -439,6 +467,56 @@ TEST_F(Framework, TheSeamsHandMessageBoxesAndTheProcessEndToTheirHooks)
         seen += Format(" %u", code);
     EXPECT_EQ(seen, Format("owner: Profiles: Delete the profile? %#x -> %d | owner: Profiles: Saved. 0 -> %d"
                            " | hooked 3 0", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
+}
+
+// Pages and sheets forget each other whichever ends first; a sheet runs on
+// without its object; a sheet or dialog whose window cannot be made ends its
+// object as its window would have; a list view that destroys its image lists
+// (no LVS_SHAREIMAGELISTS) takes them over.
+TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
+{
+    CPropertySheet sheet(IDS_FW_SHEET_CAPTION);
+    CPropertyPage* early = new CPropertyPage(IDD_FW_PAGE_FIRST);
+    CPropertyPage late(IDD_FW_PAGE_SECOND);
+    sheet.AddPage(early);
+    sheet.AddPage(&late);
+    delete early;
+    {
+        CPropertySheet shortLived(IDS_FW_SHEET_CAPTION);
+        shortLived.AddPage(&late);
+    }
+    std::string seen = Format("pages %d late's sheet %d", sheet.GetPageCount(), !!late.GetSheet());
+    INT_PTR result = RunSheet([&](CPropertySheet& running, HWND window) {
+        running.Detach();
+        LRESULT page = SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0);
+        seen += Format(" | detached: page %d", page == LRESULT(first_.m_hWnd));
+        SendMessageA(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    {
+        RefusedWindows refused;
+        (new SelfDeleting<CPropertySheet>(IDS_FW_SHEET_CAPTION))->DoModal();
+    }
+    (new SelfDeleting<CDialog>(IDD_FW_MISSING))->DoModal();
+    seen += Format(" result %d | ended %d%d", int(result), SelfDeleting<CPropertySheet>::ended,
+                   SelfDeleting<CDialog>::ended);
+
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    for (DWORD style : {DWORD(0), DWORD(LVS_SHAREIMAGELISTS)}) {
+        CListCtrl list;
+        list.Attach(CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT | style, 0, 0, 100, 100, parent,
+                                    nullptr, nullptr, nullptr));
+        CImageList images;
+        images.Create(16, 16, ILC_COLOR | ILC_MASK, 1, 0);
+        HIMAGELIST handle = images.GetSafeHandle();
+        list.SetImageList(images, LVSIL_SMALL);
+        seen += std::string(" | images ") +
+                (list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL) == LRESULT(handle) ? "in list" : "not in list") +
+                (images.GetSafeHandle() ? ", kept" : ", handed over");
+        DestroyWindow(list.Detach());
+    }
+    DestroyWindow(parent);
+    EXPECT_EQ(seen, "pages 1 late's sheet 0 | detached: page 1 result 0 | ended 11"
+                    " | images in list, handed over | images in list, kept");
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+// What the driver's test programs share: a store of the card per test,
+// profiles as "name=value" lines and vyrsim run on the test's store.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "driver/80211api.h"
+#include "support/child.h"
+#include "support/isolated_store.h"
+
+// The status singleton outlives a test; its next Refresh moves it to the test's store.
+class CardTest : public testing::Test {
+protected:
+    IsolatedStore store_;
+    CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
+};
+
+// "1" when `adapters` gets the configuration claim; given back at once unless `keep`.
+inline std::string Claim(PAvailableAdapters& adapters, bool keep = false)
+{
+    int claimed = adapters.CheckMultipleConfig();
+    if (claimed && !keep)
+        adapters.ClearMultipleConfig();
+    return std::to_string(claimed != 0);
+}
+
+// A profile's settings, read and written through the library's own getters
+// and setters, so a test writes settings as it later reads them. Keys read
+// "<digits>/<length index>", the pass phrase "[hex ]<text>/<length>";
+// passwords read as their text.
+std::string DescribeProfile(const CAdapterConfig& profile);
+// Sets each "name=value" line in turn (a password may add "/<length>"); the
+// names of the settings refused, one blank apart, or "" when all were taken.
+std::string SetProfile(CAdapterConfig& profile, const std::string& settings);
+// The lines of `description` for the names of `names` ("name" or "name=value" lines), in that order.
+std::string PickSettings(const std::string& description, const std::string& names);
+
+// vyrsim with the words of `line`; the child inherits the test's store.
+ProgramResult Vyrsim(const std::string& line);
+// What vyrsim prints for `line`; the test fails when vyrsim does.
+std::string VyrsimOutput(const std::string& line);
