@@ -187,7 +187,7 @@ TEST_F(VyrsimTest, HelpDescribesEveryCommand)
     std::string overview = VyrsimOutput("--help");
     EXPECT_EQ(overview, VyrsimOutput("help"));
     EXPECT_NE(overview.find(store_.Path()), std::string::npos) << "names the store it works on";
-    for (const char* command : {"status", "card", "radio", "zeroconfig", "claim", "ap", "caps", "admin-profile",
+    for (const char* command : {"status", "card", "radio", "link", "zeroconfig", "claim", "ap", "caps", "admin-profile",
                                 "multiconfig", "provision", "unprovision", "cert", "profiles", "reset", "help"}) {
         SCOPED_TRACE(command);
         EXPECT_NE(overview.find(std::string("\n  ") + command + " "), std::string::npos);
@@ -231,6 +231,8 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
         {"unprovision nobody", 1, "\"nobody\""}, {"cert add nobody", 2, "USER@DOMAIN"}, {"cert list CA", 2, "\"CA\""},
         {"cert remove 12", 2, "40"}, {"cert remove " + unknownId, 1, unknownId}, {"profiles --all", 2, "--all"},
         {"status now", 2, "\"now\""}, {"reset now", 2, "\"now\""}, {"help nothing", 2, "\"nothing\""},
+        {"link --quality 1000", 2, "--quality"}, {"link --state +3", 2, "--state"},
+        {"link --clear --tx 5", 2, "--clear"}, {"link --name " + longName, 2, "32"},
     };
     std::string before = DumpStore(store_.Path());
     for (const auto& bad : cases) {
@@ -305,6 +307,11 @@ TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
          "point.Office=b 11 55 wpa-psk aes infrastructure"},
         {"ap set vyrlink --signal 25", "Changed VyrLink: 802.11g channel 6, signal 25, open",
          "lib.state=3 | lib.signal=25 | signal=25%"},
+        {"link --state 7 --name Lab", "Forced readings (the rest is the live link):",
+         "lib.state=7 | forced readings=State, LinkName (vyrsim link) | network=Lab"},
+        {"link --state live", "Forced readings (the rest is the live link):",
+         "lib.state=3 | forced readings=LinkName (vyrsim link)"},
+        {"link --clear", "The library reports the live link.", "lib.state=3 | forced readings=none | network=VyrLink"},
         {"ap remove VyrLink", "Removed VyrLink.", "lib.state=0 | point.VyrLink=(none) | state=0 (Not Joined)"},
     });
     std::string status = Status();

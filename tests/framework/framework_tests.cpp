@@ -113,7 +113,8 @@ protected:
     // The module an icon was loaded from, to tell two icons of one ID apart.
     std::string IconModule(HICON icon)
     {
-        ICONINFOEXA info = {sizeof(info)};
+        ICONINFOEXA info{};
+        info.cbSize = sizeof(info);
         bool got = icon && GetIconInfoExA(icon, &info);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);

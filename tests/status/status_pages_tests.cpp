@@ -191,7 +191,8 @@ TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
          "Associated  Office | 11  B | 54/ 5 | Excellent (100%) 100 | Excellent (100%) 100 | TKIP"},
         {"link --quality 50 --signal 60 --state 1 --join-final 0 --encryption 2",
          "Joined  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | AES"},
-        {"link --join-final 1 --encryption 0", "Joined | 11  B | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
+        {"link --join-final 1 --encryption 0",
+         "Joined | 11  B | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
         {"link --state 2", "Authenticated  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
         {"link --state 7", "  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
         {"link --state 0", "Not Joined  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
@@ -241,7 +242,8 @@ TEST_F(StatusPages, TheRadioButtonSwitchesTheCardAndOnlyWindowsNT4KeepsARecord)
                   "exit 0 | Unknown |  | / |  0 |  0 |  | Enable Radio | no rescan | " +
                       std::string(nt4 ? "claim free" : "claim held") +
                       " || stored 0/0 | in effect 0/0 | radio off, NT 4.0 record " + (nt4 ? "off" : "on") + "\n" +
-                      searching + "Authenticated  VyrLink | Scanning" + on + "Associated  VyrLink | 6  G" + on + searching +
+                      searching + "Authenticated  VyrLink | Scanning" + on + "Associated  VyrLink | 6  G" + on +
+                      searching +
                       "alone: " + (nt4 ? "" : "box: Property Sheet Error | ") + "Status\n")
             << version;
     }
@@ -270,7 +272,8 @@ TEST_F(StatusPages, OnWindowsXPThePagesFollowTheZeroConfigService)
                                        " | warning 0 | claim held\n" + three + " | warning 0 | claim held\n"
                                        "box: Permissions are not correctly set for this user.Please login as "
                                        "Administrator before logging in as this user. | exit 0 | " +
-                                       three + " | warning 1 | claim free\nalone: box: Property Sheet Error | Status\n");
+                                       three + " | warning 1 | claim free\n" +
+                                       "alone: box: Property Sheet Error | Status\n");
     std::string unchanged = five + " | warning 0 | claim free\n";
     EXPECT_EQ(Play("win2k", rows), "exit 0 | " + unchanged + unchanged + unchanged + unchanged + "alone: Status\n");
 }
