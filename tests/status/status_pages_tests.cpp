@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "driver/card_state.h"
+#include "driver/driver_support.h"
 #include "driver/store.h"
 #include "framework/seams.h"
 #include "profiles/current_profile.h"
@@ -26,16 +27,6 @@ namespace {
 
 enum { kStatusPage = 0, kConfigPage = 1, kPowerPage = 3, kAboutPage = 4 };
 const std::string kLabel = "Currently Selected Profile:  ";
-
-void Vyrsim(const std::string& line)
-{
-    std::istringstream words(line);
-    std::vector<std::string> arguments;
-    for (std::string word; words >> word;)
-        arguments.push_back(word);
-    ProgramResult result = RunProgram("vyrsim.exe", arguments);
-    EXPECT_EQ(result.exitCode, 0u) << line << ": " << result.errors;
-}
 
 std::string Bar(HWND page, int id)
 {
@@ -202,7 +193,7 @@ TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
     RunMainSheet(kStatusPage, [&](CWiFiPropSheet&, HWND window) {
         HWND page = user::CurrentPage(window);
         for (const auto& [vyrsim, view] : rows) {
-            Vyrsim(vyrsim);
+            VyrsimOutput(vyrsim);
             Tick(page);
             std::string shown = StatusView(page);
             EXPECT_EQ(shown.substr(0, shown.rfind(" | ", shown.find("Radio"))), view) << vyrsim;
@@ -216,7 +207,7 @@ TEST_F(StatusPages, TheTimerTicksWhileAnotherPageIsShown)
     RunMainSheet(kAboutPage, [&](CWiFiPropSheet&, HWND window) {
         user::SwitchPage(window, kStatusPage);
         user::SwitchPage(window, kAboutPage);
-        Vyrsim("link --state 3 --name Harbour");
+        VyrsimOutput("link --state 3 --name Harbour");
         for (DWORD start = GetTickCount(); GetTickCount() - start < 3500; Sleep(20)) {
             for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
                 DispatchMessageA(&message);
@@ -231,7 +222,7 @@ TEST_F(StatusPages, TheRadioButtonSwitchesTheCardAndOnlyWindowsNT4KeepsARecord)
 {
     // The radio comes back searching, with no network yet; two ticks take the
     // link to its network and Rescan starts the search again.
-    Vyrsim("link --tx 54 --rx 48 --quality 40 --signal 39");
+    VyrsimOutput("link --tx 54 --rx 48 --quality 40 --signal 39");
     for (const char* version : {"nt40", "winxp"}) {
         bool nt4 = version[0] == 'n';
         std::string on = std::string(" | 54/48 | Excellent (40%) 40 | Good (39%) 39 | None | Disable Radio | ") +
@@ -278,24 +269,44 @@ TEST_F(StatusPages, OnWindowsXPThePagesFollowTheZeroConfigService)
     EXPECT_EQ(Play("win2k", rows), "exit 0 | " + unchanged + unchanged + unchanged + unchanged + "alone: Status\n");
 }
 
-TEST_F(StatusPages, OkAndApplyCommitThroughTheConfigurationPageInUse)
+TEST_F(StatusPages, ThePowerPageAndOkAndApplyStoreAndCommitThroughTheConfigurationPageInUse)
 {
-    // Wireless Zero Configuration; the page the sheet opens on; steps: "tx=N"
-    // changes the current profile without storing it (on the Power page:
-    // chooses item N, as does "saving=N"), "five" brings all five pages back
-    // and shows the Power page again, "apply", "ok".
+    // The current profile ("NAME:transmit/saving" as stored first, "-": Default
+    // as it is), the Wireless Zero Configuration answer, the page the sheet
+    // opens on, then steps: "tx=N" changes the current profile without
+    // storing it (on the Power page: chooses item N, as does "saving=N"),
+    // "view" shows the Power page, "leave" leaves it, "five" brings all five
+    // pages back and shows the Power page again, "apply", "ok", "cancel".
     const std::pair<const char*, const char*> rows[] = {
-        {"0 0 tx=2 ok", "2/0 | in effect 2/0"},       {"0 4 tx=3 ok", "3/0 | in effect 3/0"},
-        {"1 0 tx=4 ok", "4/0 | in effect 4/0"},       {"1 2 tx=1 ok", "1/0 | in effect 1/0"},
-        {"1 1 saving=2 ok", "0/1 | in effect 0/1"},   {"1 1 five saving=1 ok", "0/2 | in effect 0/2"},
-        {"0 3 apply tx=4 apply ok", "4/0 | in effect 4/0"},
+        {"- 0 0 tx=2 ok", "2/0 | in effect 2/0"},
+        {"- 0 4 tx=3 ok", "3/0 | in effect 3/0"},
+        {"- 1 0 tx=4 ok", "4/0 | in effect 4/0"},
+        {"- 1 2 tx=1 ok", "1/0 | in effect 1/0"},
+        {"- 1 1 saving=2 view ok", "Default | Full Power | Maximum | apply; 0/1 | in effect 0/1"},
+        {"- 1 1 five saving=1 ok", "0/2 | in effect 0/2"},
+        {"- 0 3 apply tx=4 apply ok", "4/0 | in effect 4/0"},
+        {"Default:0/2 0 3 view saving=2 view leave cancel",
+         "Default | Full Power | Normal; Default | Full Power | Maximum | apply; 0/1 | in effect 0/0"},
+        {"Twenty-characters-ok:4/3 0 3 view leave cancel",
+         "Twenty-characters-ok | Lowest Power | Off; 4/0 | in effect 0/0"},
+        {"Twenty-one-characters:2/1 0 3 view tx=3 leave cancel",
+         "Twenty-one-character... | 25% Power | Maximum; 3/1 | in effect 0/0"},
+        {"Default:1/0 0 3 view saving=1 leave cancel", "Default | 50% Power | Off; 1/2 | in effect 0/0"},
     };
-    for (const auto& [script, stored] : rows) {
+    for (const auto& [script, expected] : rows) {
         IsolatedStore store(script);
         std::istringstream steps(script);
+        std::string profile, views;
         int zeroConfig = 0, startPage = 0;
-        steps >> zeroConfig >> startPage;
+        steps >> profile >> zeroConfig >> startPage;
         store.SetSimulation("WirelessZeroConfig", zeroConfig);
+        if (profile != "-") {
+            std::string name = profile.substr(0, profile.find(':'));
+            CAdapterConfig* chosen = FindProfile(name) ? FindProfile(name) : TheAdapter()->AddConfiguration(name);
+            ASSERT_TRUE(chosen->SetTransmitPower(profile[name.size() + 1] - '0') &&
+                        chosen->SetPowerSaving(profile[name.size() + 3] - '0') && chosen->Save() &&
+                        TheAdapter()->SetCurrentConfiguration(chosen));
+        }
         RunMainSheet(startPage, [&](CWiFiPropSheet& sheet, HWND window) {
             for (std::string step; steps >> step;) {
                 HWND page = user::CurrentPage(window);
@@ -303,8 +314,11 @@ TEST_F(StatusPages, OkAndApplyCommitThroughTheConfigurationPageInUse)
                 if (step == "five") {
                     sheet.SetWirelessZeroConfigMode(FALSE);
                     user::SwitchPage(window, kPowerPage);
-                } else if (step == "apply" || step == "ok") {
-                    step == "ok" ? user::PressOk(window) : user::PressApply(window);
+                } else if (step == "view" || step == "leave") {
+                    step == "view" ? void(views += PowerView(page) + "; ") : user::SwitchPage(window, kStatusPage);
+                } else if (step == "apply" || step == "ok" || step == "cancel") {
+                    step == "ok" ? user::PressOk(window) : step == "apply" ? user::PressApply(window)
+            : user::PressCancel(window);
                 } else if (GetDlgItem(page, IDC_POWER_TRANSMIT)) {
                     user::ChooseItem(page, step[0] == 't' ? IDC_POWER_TRANSMIT : IDC_POWER_SAVING, value);
                 } else {
@@ -312,47 +326,7 @@ TEST_F(StatusPages, OkAndApplyCommitThroughTheConfigurationPageInUse)
                 }
             }
         });
-        EXPECT_EQ(StoredCard(), "stored " + std::string(stored) + " | radio on, NT 4.0 record on") << script;
-    }
-}
-
-TEST_F(StatusPages, ThePowerPageShowsAndStoresBothListsByTheirTables)
-{
-    // The profile and its stored transmit power and power saving; the items
-    // chosen (-1: none); the page before and after; what leaving it stored.
-    const struct {
-        const char* name;
-        DWORD transmit, saving;
-        int chooseTransmit, chooseSaving;
-        const char* views;
-        const char* stored;
-    } rows[] = {
-        {"Default", 0, 2, -1, 2, "Default | Full Power | Normal => Default | Full Power | Maximum | apply", "0/1"},
-        {"Twenty-characters-ok", 4, 3, -1, -1,
-         "Twenty-characters-ok | Lowest Power | Off => Twenty-characters-ok | Lowest Power | Off", "4/0"},
-        {"Twenty-one-characters", 2, 1, 3, -1,
-         "Twenty-one-character... | 25% Power | Maximum => Twenty-one-character... | 12% Power | Maximum | apply",
-         "3/1"},
-        {"Default", 1, 0, -1, 1, "Default | 50% Power | Off => Default | 50% Power | Normal | apply", "1/2"},
-    };
-    for (const auto& row : rows) {
-        CDriverAdapter* adapter = TheAdapter();
-        CAdapterConfig* profile = FindProfile(row.name) ? FindProfile(row.name) : adapter->AddConfiguration(row.name);
-        ASSERT_TRUE(profile->SetTransmitPower(row.transmit) && profile->SetPowerSaving(row.saving) &&
-                    profile->Save() && adapter->SetCurrentConfiguration(profile));
-        std::string views;
-        RunMainSheet(kPowerPage, [&](CWiFiPropSheet&, HWND window) {
-            HWND page = user::CurrentPage(window);
-            views = PowerView(page) + " => ";
-            if (row.chooseTransmit >= 0)
-                user::ChooseItem(page, IDC_POWER_TRANSMIT, row.chooseTransmit);
-            if (row.chooseSaving >= 0)
-                user::ChooseItem(page, IDC_POWER_SAVING, row.chooseSaving);
-            views += PowerView(page);
-            user::SwitchPage(window, kStatusPage);
-            user::PressCancel(window);
-        });
-        EXPECT_EQ(views + " | " + StoredCard().substr(0, 10), std::string(row.views) + " | stored " + row.stored);
+        EXPECT_EQ(views + StoredCard().substr(7), std::string(expected) + " | radio on, NT 4.0 record on") << script;
     }
 }
 
@@ -371,7 +345,7 @@ TEST_F(StatusPages, UsersWhoAreNotAdministratorsCannotChangeAnAdminProfilesPower
 TEST_F(StatusPages, TheAboutPageShowsVersionsAddressAndDomainAndTheStatusPageReadsWpaSupport)
 {
     for (const char* caps : {"--country US --wpa off", "--country NA --wpa on"}) {
-        Vyrsim(std::string("caps ") + caps);
+        VyrsimOutput(std::string("caps ") + caps);
         CVeltoDriverStatus::GetInstance()->Refresh();
         std::string lines;
         RunMainSheet(kAboutPage, [&](CWiFiPropSheet&, HWND window) {
