@@ -1,6 +1,7 @@
 // Profiles of the simulated card through the library's public interface:
 // what is stored, what survives a new process, and what bad input cannot
 // break.
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <set>
@@ -53,14 +54,15 @@ int ReadWhileSaved(CAdapterConfig& profile)
     return 0;
 }
 
-// Adds profiles named <prefix>1, <prefix>2, ... once the parent says go.
+// Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
 const int kAdditions = 60;
-ChildScenario addMany("add-many", [](const std::string& prefix) {
+ChildScenario addMany("add-many", [](const std::string& argument) {
+    std::string prefix = argument.substr(0, argument.find(' '));
     CDriverAdapter* adapter = TheAdapter();
     SetEvent(SharedEvent("ready-" + prefix));
     WaitForSingleObject(SharedEvent("add"), 30000);
     int added = 0;
-    for (int i = 1; i <= kAdditions; ++i)
+    for (int i = 1; i <= std::atoi(argument.c_str() + prefix.size()); ++i)
         added += adapter->AddConfiguration(prefix + std::to_string(i)) != nullptr;
     std::printf("%s added %d\n", prefix.c_str(), added);
     return 0;
@@ -224,8 +226,8 @@ TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
         ResetEvent(SharedEvent(std::string("ready-") + prefix));
     HANDLE go = SharedEvent("add");
     ResetEvent(go);
-    ChildProcess a("add-many", UnderVersion("", "A"));
-    ChildProcess b("add-many", UnderVersion("", "B"));
+    ChildProcess a("add-many", UnderVersion("", "A " + std::to_string(kAdditions)));
+    ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
     HANDLE ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
     SetEvent(go);
@@ -239,34 +241,17 @@ TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
 
 TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
 {
-    // Another process in the middle of changing the list, for longer than an addition waits.
-    struct Holder {
-        std::string name;
-        HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    } holder{ProfileListLockName(OpenStore().OpenChild(kProfilesKey).Path())};
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void* argument) -> DWORD {
-            Holder* h = static_cast<Holder*>(argument);
-            HANDLE mutex = CreateMutexA(nullptr, TRUE, h->name.c_str());
-            SetEvent(h->held);
-            WaitForSingleObject(h->release, 60000);
-            ReleaseMutex(mutex);
-            CloseHandle(mutex);
-            return 0;
-        },
-        &holder, 0, nullptr);
-    ASSERT_EQ(WaitForSingleObject(holder.held, 10000), WAIT_OBJECT_0);
-    std::string seen = "added=" + std::to_string(adapter_->AddConfiguration("Blocked") != nullptr);
-    SetEvent(holder.release);
-    WaitForSingleObject(thread, 10000);
-    for (HANDLE handle : {thread, holder.held, holder.release})
-        CloseHandle(handle);
-    seen += " records:";
+    // This process changing the list, for longer than an addition waits.
+    HANDLE lock = CreateMutexA(nullptr, FALSE, ProfileListLockName(OpenStore().OpenChild(kProfilesKey).Path()).c_str());
+    ASSERT_EQ(WaitForSingleObject(lock, 0), WAIT_OBJECT_0);
+    SetEvent(SharedEvent("add"));
+    std::string seen = Outcome(RunChild("add-many", UnderVersion("", "Blocked 1"))) + "records:";
+    ReleaseMutex(lock);
+    CloseHandle(lock);
     for (const std::string& child : OpenStore().OpenChild(kProfilesKey).ChildNames())
         seen += " " + child;
-    EXPECT_EQ(seen + " | " + Outcome(RunChild("listed")), "added=0 records: P1 | exit 0 | listed 1, 1 names\n");
+    EXPECT_EQ(seen + " | " + Outcome(RunChild("listed")),
+              "exit 0 | Blocked added 0\nrecords: P1 | exit 0 | listed 1, 1 names\n");
 }
 
 TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
