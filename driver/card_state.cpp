@@ -211,11 +211,11 @@ bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied)
 {
     RegistryKey key = store.OpenChild(std::string(kCardKey) + "\\" + kAppliedKey);
     AppliedProfile read;
-    if (!ReadProfileRecord(key, read.settings))
+    if (!ReadProfileRecord(key, read.settings, [&](const RegistryKey& version) {
+            read.location = version.ReadString(kAppliedLocation);
+            read.generation = version.ReadDword(kAppliedGeneration, 0);
+        }))
         return false;
-    RegistryKey version = OpenCommittedVersion(key);
-    read.location = version.ReadString(kAppliedLocation);
-    read.generation = version.ReadDword(kAppliedGeneration, 0);
     applied = read;
     return true;
 }

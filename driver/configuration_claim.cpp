@@ -2,19 +2,12 @@
 
 #include <windows.h>
 
+#include "registry_key.h"
+
 std::string ConfigurationClaimName(const std::string& storeRootPath)
 {
-    DWORD hash = 2166136261u;
-    for (char c : storeRootPath) {
-        // ASCII only: the C runtime's tolower follows the locale under Wine.
-        unsigned char byte = static_cast<unsigned char>(c);
-        if (byte >= 'A' && byte <= 'Z')
-            byte = static_cast<unsigned char>(byte - 'A' + 'a');
-        hash ^= byte;
-        hash *= 16777619u;
-    }
     char name[64];
-    wsprintfA(name, "Global\\Vyr80211ConfigurationClaim.%08lX", hash);
+    wsprintfA(name, "Global\\Vyr80211ConfigurationClaim.%08lX", RegistryPathHash(storeRootPath));
     return name;
 }
 

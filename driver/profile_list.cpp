@@ -3,11 +3,16 @@
 #include <algorithm>
 
 #include "profile_record.h"
+#include "store_lock.h"
 
 namespace {
 
 const char kOrder[] = "Order";
 const char kNextId[] = "NextId";
+// Held while a process reads, changes and writes back the order, so that
+// processes changing it at once neither write back orders that lack each
+// other's changes nor take the same new key.
+const char kListLock[] = "ProfileList";
 
 }  // namespace
 
@@ -20,6 +25,9 @@ std::string AddStoredProfile(const RegistryKey& list, const ProfileSettings& set
 {
     if (!list.IsOpen())
         return std::string();
+    StoreLock lock(kListLock, list);
+    if (!lock.Held())
+        return std::string();
     std::vector<std::string> order = ReadProfileOrder(list);
     DWORD next = list.ReadDword(kNextId, 1);
     std::string id;
@@ -30,13 +38,18 @@ std::string AddStoredProfile(const RegistryKey& list, const ProfileSettings& set
     if (!list.WriteDword(kNextId, next) || !WriteProfileRecord(list.CreateChild(id), settings))
         return std::string();
     order.push_back(id);
-    if (!list.WriteStrings(kOrder, order))
+    if (!list.WriteStrings(kOrder, order)) {
+        list.DeleteChild(id);  // nobody would ever see it
         return std::string();
+    }
     return id;
 }
 
 bool RemoveStoredProfile(const RegistryKey& list, const std::string& id)
 {
+    StoreLock lock(kListLock, list);
+    if (!lock.Held())
+        return false;
     std::vector<std::string> order = ReadProfileOrder(list);
     auto found = std::find(order.begin(), order.end(), id);
     if (found == order.end())
@@ -46,6 +59,11 @@ bool RemoveStoredProfile(const RegistryKey& list, const std::string& id)
         return false;
     list.DeleteChild(id);
     return true;
+}
+
+std::string ProfileListLockName(const std::string& listPath)
+{
+    return StoreLockName(kListLock, listPath);
 }
 
 std::string ProfileLocation(const char* listKey, const std::string& id)

@@ -11,8 +11,12 @@
 #include "registry_key.h"
 
 std::vector<std::string> ReadProfileOrder(const RegistryKey& list);
-// The new profile's key name, or empty on failure.
+// The new profile's key name, or empty when it was not both stored and
+// listed: nothing of it is then left in the store.
 std::string AddStoredProfile(const RegistryKey& list, const ProfileSettings& settings);
 bool RemoveStoredProfile(const RegistryKey& list, const std::string& id);
+// The named mutex that processes hold while they change the list at
+// `listPath`.
+std::string ProfileListLockName(const std::string& listPath);
 // "Profiles\<id>": where a profile lives, as the card's state names it.
 std::string ProfileLocation(const char* listKey, const std::string& id);

@@ -3,10 +3,15 @@
 #include <stdlib.h>
 
 #include "secret.h"
+#include "store_lock.h"
 
 namespace {
 
 const char kCommitted[] = "Committed";
+// Held by a writer while it deletes versions, and by a reader that could
+// not get a whole version without it.
+const char kRecordLock[] = "ProfileRecord";
+const int kQuickAttempts = 3;
 
 // Unique to the writer, so that two processes storing the same profile at
 // once never write into one version: the later commit wins whole.
@@ -62,6 +67,31 @@ void ReadField(const RegistryKey& version, const SettingField& field, ProfileSet
     }
 }
 
+enum class VersionRead { Whole, Torn, None };
+
+// A writer deletes the version it replaced as soon as it has committed its
+// own, and a reader still in it then fails. A version once committed never
+// changes, so a read without a failure is whole.
+VersionRead ReadCommittedVersion(const RegistryKey& key, ProfileSettings& settings,
+                                 const std::function<void(const RegistryKey& version)>& extra)
+{
+    std::string committed = key.ReadString(kCommitted);
+    if (committed.empty())
+        return VersionRead::None;
+    RegistryKey version = key.OpenChild(committed);
+    if (!version.IsOpen())
+        return VersionRead::Torn;
+    ProfileSettings read;
+    for (size_t i = 0; i < kSettingFieldCount; ++i)
+        ReadField(version, kSettingFields[i], read);
+    if (extra)
+        extra(version);
+    if (version.ReadError() != ERROR_SUCCESS)
+        return VersionRead::Torn;
+    settings = read;
+    return VersionRead::Whole;
+}
+
 }  // namespace
 
 RegistryKey OpenCommittedVersion(const RegistryKey& key)
@@ -70,16 +100,25 @@ RegistryKey OpenCommittedVersion(const RegistryKey& key)
     return committed.empty() ? RegistryKey() : key.OpenChild(committed);
 }
 
-bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings)
+bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings,
+                       const std::function<void(const RegistryKey& version)>& extra)
 {
-    RegistryKey version = OpenCommittedVersion(key);
-    if (!version.IsOpen())
-        return false;
-    ProfileSettings read;
-    for (size_t i = 0; i < kSettingFieldCount; ++i)
-        ReadField(version, kSettingFields[i], read);
-    settings = read;
-    return true;
+    // Without the lock first: a writer that saves now and then costs one
+    // more read at most.
+    for (int attempt = 0; attempt < kQuickAttempts; ++attempt) {
+        switch (ReadCommittedVersion(key, settings, extra)) {
+        case VersionRead::Whole:
+            return true;
+        case VersionRead::None:
+            return false;
+        case VersionRead::Torn:
+            break;
+        }
+    }
+    // One saving without pause can outrun this reader for ever; under the
+    // lock no writer deletes the version being read.
+    StoreLock lock(kRecordLock, key);
+    return lock.Held() && ReadCommittedVersion(key, settings, extra) == VersionRead::Whole;
 }
 
 bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
@@ -99,6 +138,9 @@ bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
     }
     if (!key.WriteString(kCommitted, nextName))
         return false;
+    StoreLock lock(kRecordLock, key);
+    if (!lock.Held())
+        return true;  // the versions left are deleted by the next writer
     // Older versions, and any a writer that died left unfinished; a version
     // another running process is still writing stays, or its commit would
     // name nothing.

@@ -9,9 +9,11 @@
 #include "profile_settings.h"
 #include "registry_key.h"
 
-// False when the key holds no committed record; `settings` then keeps what
-// it had.
-bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings);
+// False when the key holds no committed record, or when no whole version
+// could be read while other processes kept replacing it; `settings` then
+// keeps what it had. `extra` reads further values of the same version.
+bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings,
+                       const std::function<void(const RegistryKey& version)>& extra = nullptr);
 // `extra` writes further values into the same version, committed with it.
 bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
                         const std::function<void(const RegistryKey& version)>& extra = nullptr);

@@ -41,7 +41,10 @@ RegistryKey::~RegistryKey()
         RegCloseKey(handle_);
 }
 
-RegistryKey::RegistryKey(RegistryKey&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), path_(std::move(other.path_)), readError_(other.readError_)
+{
+}
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
 {
@@ -49,28 +52,30 @@ RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
         if (handle_)
             RegCloseKey(handle_);
         handle_ = std::exchange(other.handle_, nullptr);
+        path_ = std::move(other.path_);
+        readError_ = other.readError_;
     }
     return *this;
 }
 
 RegistryKey RegistryKey::Open(const std::string& path)
 {
-    return RegistryKey(OpenUnder(HKEY_CURRENT_USER, path, false));
+    return RegistryKey(OpenUnder(HKEY_CURRENT_USER, path, false), path);
 }
 
 RegistryKey RegistryKey::Create(const std::string& path)
 {
-    return RegistryKey(OpenUnder(HKEY_CURRENT_USER, path, true));
+    return RegistryKey(OpenUnder(HKEY_CURRENT_USER, path, true), path);
 }
 
 RegistryKey RegistryKey::OpenChild(const std::string& name) const
 {
-    return RegistryKey(OpenUnder(handle_, name, false));
+    return RegistryKey(OpenUnder(handle_, name, false), path_ + "\\" + name);
 }
 
 RegistryKey RegistryKey::CreateChild(const std::string& name) const
 {
-    return RegistryKey(OpenUnder(handle_, name, true));
+    return RegistryKey(OpenUnder(handle_, name, true), path_ + "\\" + name);
 }
 
 bool RegistryKey::ReadRaw(const char* name, DWORD type, std::string& data) const
@@ -79,15 +84,21 @@ bool RegistryKey::ReadRaw(const char* name, DWORD type, std::string& data) const
         return false;
     DWORD actualType = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(handle_, name, nullptr, &actualType, nullptr, &size) != ERROR_SUCCESS ||
-        actualType != type)
-        return false;
-    data.assign(size, '\0');
-    if (RegQueryValueExA(handle_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]), &size) !=
-        ERROR_SUCCESS)
-        return false;
-    data.resize(size);
-    return true;
+    LONG result = RegQueryValueExA(handle_, name, nullptr, &actualType, nullptr, &size);
+    // Another process may make the value longer between the two calls.
+    while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+        if (actualType != type)
+            return false;
+        data.assign(size, '\0');
+        result = RegQueryValueExA(handle_, name, nullptr, &actualType, reinterpret_cast<BYTE*>(&data[0]), &size);
+        if (result == ERROR_SUCCESS && actualType == type) {
+            data.resize(size);
+            return true;
+        }
+    }
+    if (result != ERROR_FILE_NOT_FOUND && readError_ == ERROR_SUCCESS)
+        readError_ = result;
+    return false;
 }
 
 bool RegistryKey::WriteRaw(const char* name, DWORD type, const void* data, size_t size) const
@@ -190,4 +201,18 @@ std::vector<std::string> RegistryKey::ChildNames() const
 bool DeleteRegistryTree(const std::string& path)
 {
     return DeleteTreeUnder(HKEY_CURRENT_USER, path);
+}
+
+DWORD RegistryPathHash(const std::string& path)
+{
+    DWORD hash = 2166136261u;
+    for (char c : path) {
+        // ASCII only: the C runtime's tolower follows the locale under Wine.
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= 'A' && byte <= 'Z')
+            byte = static_cast<unsigned char>(byte - 'A' + 'a');
+        hash ^= byte;
+        hash *= 16777619u;
+    }
+    return hash;
 }

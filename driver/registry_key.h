@@ -1,6 +1,8 @@
 // A registry key of the card's store, closed with its object. Reads answer
 // a fallback for a missing value or a value of another type, so a damaged
-// store reads as defaults instead of failing.
+// store reads as defaults instead of failing. Any other failure, such as
+// the key being deleted by another process while it is read, is kept in
+// ReadError so that a reader can tell a torn read from a damaged store.
 #pragma once
 
 #include <windows.h>
@@ -25,12 +27,17 @@ public:
     RegistryKey CreateChild(const std::string& name) const;
 
     bool IsOpen() const { return handle_ != nullptr; }
+    // The path it was opened by, under HKEY_CURRENT_USER.
+    const std::string& Path() const { return path_; }
 
     DWORD ReadDword(const char* name, DWORD fallback) const;
     bool HasValue(const char* name) const;
     std::string ReadString(const char* name) const;
     std::string ReadBinary(const char* name) const;
     std::vector<std::string> ReadStrings(const char* name) const;
+    // The first error of a read that was not a missing value or one of
+    // another type; ERROR_SUCCESS when there was none.
+    LONG ReadError() const { return readError_; }
 
     bool WriteDword(const char* name, DWORD value) const;
     bool WriteString(const char* name, const std::string& value) const;
@@ -42,12 +49,18 @@ public:
     std::vector<std::string> ChildNames() const;
 
 private:
-    explicit RegistryKey(HKEY handle) : handle_(handle) {}
+    RegistryKey(HKEY handle, std::string path) : handle_(handle), path_(handle ? std::move(path) : std::string()) {}
     bool ReadRaw(const char* name, DWORD type, std::string& data) const;
     bool WriteRaw(const char* name, DWORD type, const void* data, size_t size) const;
 
     HKEY handle_ = nullptr;
+    std::string path_;
+    mutable LONG readError_ = ERROR_SUCCESS;
 };
+
+// The same for every spelling of one registry path (they ignore case), to
+// name objects shared by the processes using that key.
+DWORD RegistryPathHash(const std::string& path);
 
 // Deletes a key under HKEY_CURRENT_USER with everything below it.
 bool DeleteRegistryTree(const std::string& path);

@@ -1,7 +1,10 @@
 // Profiles of the simulated card through the library's public interface:
 // what is stored, what survives a new process, and what bad input cannot
 // break.
+#include <cstdlib>
 #include <functional>
+#include <memory>
+#include <set>
 
 #include "driver/card_state.h"
 #include "driver/profile_list.h"
@@ -24,6 +27,55 @@ const std::string kEverySetting =
 const std::string kEven = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase/16\ntxpower=2\nsaving=2\n";
 const std::string kOdd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase/15\ntxpower=1\nsaving=1\n";
 
+// Whether the lines of `names` in `description` all come from one of the saves save-forever makes.
+bool FromOneSave(const std::string& description, const std::string& names)
+{
+    std::string picked = PickSettings(description, names);
+    return picked == PickSettings(kEven, names) || picked == PickSettings(kOdd, names);
+}
+
+// Reads a profile that another process keeps saving, as the applet does: all
+// of it when the process starts, then a page's group at a time.
+int ReadWhileSaved(CAdapterConfig& profile)
+{
+    const std::pair<int, const char*> groups[] = {
+        {1, "pp"}, {2, "ssid1\nssid2\nmode"}, {3, "txpower\nsaving"}};
+    std::printf("start=%s", FromOneSave(DescribeProfile(profile), kEven) ? "whole" : "torn");
+    int refused = 0, torn = 0;
+    for (int round = 0; round < 60; ++round) {
+        for (const auto& group : groups) {
+            if (!profile.NotifyLoaded(group.first))
+                ++refused;
+            else if (!FromOneSave(DescribeProfile(profile), group.second))
+                ++torn;
+        }
+    }
+    std::printf(" loads: refused=%d torn=%d\n", refused, torn);
+    return 0;
+}
+
+// Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
+const int kAdditions = 60;
+ChildScenario addMany("add-many", [](const std::string& argument) {
+    std::string prefix = argument.substr(0, argument.find(' '));
+    CDriverAdapter* adapter = TheAdapter();
+    SetEvent(SharedEvent("ready-" + prefix));
+    WaitForSingleObject(SharedEvent("add"), 30000);
+    int added = 0;
+    for (int i = 1; i <= std::atoi(argument.c_str() + prefix.size()); ++i)
+        added += adapter->AddConfiguration(prefix + std::to_string(i)) != nullptr;
+    std::printf("%s added %d\n", prefix.c_str(), added);
+    return 0;
+});
+
+// How many own profiles a new process lists, and under how many names.
+ChildScenario listed("listed", [](const std::string&) {
+    std::vector<std::string> names = Names(TheAdapter()->GetConfigurations());
+    std::set<std::string> distinct(names.begin(), names.end());
+    std::printf("listed %d, %d names\n", static_cast<int>(names.size()), static_cast<int>(distinct.size()));
+    return 0;
+});
+
 // What another process does with a stored profile; the argument is "<verb> <name>".
 // 2 when it finds no such profile.
 ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
@@ -33,6 +85,8 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
         return 2;
     if (verb == "describe")
         std::printf("%s", DescribeProfile(*profile).c_str());
+    if (verb == "read-while-saved")
+        return ReadWhileSaved(*profile);
     if (verb == "delete")
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
     if (verb == "store")  // a second program changes the network name and power
@@ -139,6 +193,65 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
     // The next writer clears away what the killed ones left unfinished.
     ASSERT_TRUE(profile->Save());
     EXPECT_EQ(OpenStore().OpenChild(kProfilesKey).OpenChild("P2").ChildNames().size(), 1u);
+}
+
+TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSaving)
+{
+    CAdapterConfig* profile = adapter_->AddConfiguration("Torn");
+    ASSERT_NE(profile, nullptr);
+    ASSERT_EQ(SetProfile(*profile, kEven), "");
+    ASSERT_TRUE(profile->Save());
+    HANDLE saving = SharedEvent("saving");
+    ResetEvent(saving);
+    ChildProcess writer("elsewhere", UnderVersion("", "save-forever Torn"));
+    ASSERT_TRUE(writer.Started());
+    ASSERT_EQ(WaitForSingleObject(saving, 30000), WAIT_OBJECT_0);
+    // Several readers at once: each start is a read of the whole profile.
+    std::vector<std::unique_ptr<ChildProcess>> readers;
+    for (int i = 0; i < 3; ++i)
+        readers.push_back(std::make_unique<ChildProcess>("elsewhere", UnderVersion("", "read-while-saved Torn")));
+    std::string seen, expected;
+    for (auto& reader : readers) {
+        seen += Outcome(reader->Finish());
+        expected += "exit 0 | start=whole loads: refused=0 torn=0\n";
+    }
+    writer.Kill();
+    writer.Finish();
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
+{
+    for (const char* prefix : {"A", "B"})
+        ResetEvent(SharedEvent(std::string("ready-") + prefix));
+    HANDLE go = SharedEvent("add");
+    ResetEvent(go);
+    ChildProcess a("add-many", UnderVersion("", "A " + std::to_string(kAdditions)));
+    ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
+    HANDLE ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
+    ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
+    SetEvent(go);
+    std::string seen = Outcome(a.Finish());
+    seen += Outcome(b.Finish());
+    seen += Outcome(RunChild("listed"));
+    const std::string each = std::to_string(kAdditions), all = std::to_string(2 * kAdditions + 1);
+    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " + all + ", " +
+                        all + " names\n");
+}
+
+TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
+{
+    // This process changing the list, for longer than an addition waits.
+    HANDLE lock = CreateMutexA(nullptr, FALSE, ProfileListLockName(OpenStore().OpenChild(kProfilesKey).Path()).c_str());
+    ASSERT_EQ(WaitForSingleObject(lock, 0), WAIT_OBJECT_0);
+    SetEvent(SharedEvent("add"));
+    std::string seen = Outcome(RunChild("add-many", UnderVersion("", "Blocked 1"))) + "records:";
+    ReleaseMutex(lock);
+    CloseHandle(lock);
+    for (const std::string& child : OpenStore().OpenChild(kProfilesKey).ChildNames())
+        seen += " " + child;
+    EXPECT_EQ(seen + " | " + Outcome(RunChild("listed")),
+              "exit 0 | Blocked added 0\nrecords: P1 | exit 0 | listed 1, 1 names\n");
 }
 
 TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
