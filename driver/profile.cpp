@@ -2,6 +2,7 @@
 
 #include "adapter.h"
 #include "card_state.h"
+#include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
 #include "store.h"
@@ -11,6 +12,12 @@ namespace {
 const size_t kLongestName = 32;
 const size_t kLongestText = 256;
 const size_t kLongestPassphrase = 64;
+
+// An empty network name stands for any network.
+bool IsNetworkName(const std::string& name)
+{
+    return name.empty() || NameFault(name).empty();
+}
 
 bool IsHex(const std::string& text)
 {
@@ -95,7 +102,7 @@ BOOL Profile::ApplyTemporarily()
 
 BOOL Profile::SaveMultipleConfig(const std::string& name, int rewriteSet)
 {
-    if (name.empty() || name.find('\\') != std::string::npos || !Store())
+    if (!NameFault(name).empty() || !Store())
         return FALSE;
     AppliedProfile applied;
     if (ReadAppliedProfile(adapter_.OpenStore(), applied) && applied.location == Location() &&
@@ -124,8 +131,7 @@ std::string& Profile::GetName(std::string& name) const
 
 BOOL Profile::SetName(const std::string& name)
 {
-    if (deleted_ || name.empty() || name.size() > kLongestName || name.find('\\') != std::string::npos ||
-        adapter_.IsNameTaken(name, this))
+    if (deleted_ || !NameFault(name).empty() || adapter_.IsNameTaken(name, this))
         return FALSE;
     settings_.name = name;
     return TRUE;
@@ -187,9 +193,9 @@ BOOL Profile::SetNetworkType(DWORD type) { return SetNumber(&ProfileSettings::ne
 std::string& Profile::GetNetworkName(std::string& name) const { return name = settings_.networkName1; }
 std::string& Profile::GetNetworkName2(std::string& name) const { return name = settings_.networkName2; }
 std::string& Profile::GetNetworkName3(std::string& name) const { return name = settings_.networkName3; }
-BOOL Profile::SetNetworkName(const std::string& name) { return SetText(&ProfileSettings::networkName1, name, kLongestName); }
-BOOL Profile::SetNetworkName2(const std::string& name) { return SetText(&ProfileSettings::networkName2, name, kLongestName); }
-BOOL Profile::SetNetworkName3(const std::string& name) { return SetText(&ProfileSettings::networkName3, name, kLongestName); }
+BOOL Profile::SetNetworkName(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName1, name, kLongestName); }
+BOOL Profile::SetNetworkName2(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName2, name, kLongestName); }
+BOOL Profile::SetNetworkName3(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName3, name, kLongestName); }
 DWORD Profile::GetWirelessMode() const { return settings_.wirelessMode; }
 
 BOOL Profile::SetWirelessMode(DWORD mode)

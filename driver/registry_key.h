@@ -40,6 +40,8 @@ public:
     bool DeleteChild(const std::string& name) const;
 
     std::vector<std::string> ChildNames() const;
+    // No values and no keys in it; false for a key that is not open.
+    bool IsEmpty() const;
 
 private:
     explicit RegistryKey(HKEY handle) : handle_(handle) {}
