@@ -1,7 +1,9 @@
-// The one rule for every name the card keeps: SSIDs, profile names, the
-// administrator profile's name and multiple configurations' names. Names
-// are registry key names in the store and cells of vyrsim's tables, so
-// they hold no "\" and nothing that would break a line or a column.
+// The one rule for every name the card keeps: access points' SSIDs, profile
+// names, the administrator profile's name and multiple configurations'
+// names, and the SSIDs vyrsim takes. Names are registry key names in the
+// store and cells of vyrsim's tables, so they hold no "\" and nothing that
+// would break a line or a column. The network names a profile looks for
+// are set by the applet under its own rules (it keeps blanks as typed).
 #pragma once
 
 #include <string>

@@ -13,12 +13,6 @@ const size_t kLongestName = 32;
 const size_t kLongestText = 256;
 const size_t kLongestPassphrase = 64;
 
-// An empty network name stands for any network.
-bool IsNetworkName(const std::string& name)
-{
-    return name.empty() || NameFault(name).empty();
-}
-
 bool IsHex(const std::string& text)
 {
     // Explicit ranges: the C runtime's classification accepts bytes above
@@ -193,9 +187,9 @@ BOOL Profile::SetNetworkType(DWORD type) { return SetNumber(&ProfileSettings::ne
 std::string& Profile::GetNetworkName(std::string& name) const { return name = settings_.networkName1; }
 std::string& Profile::GetNetworkName2(std::string& name) const { return name = settings_.networkName2; }
 std::string& Profile::GetNetworkName3(std::string& name) const { return name = settings_.networkName3; }
-BOOL Profile::SetNetworkName(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName1, name, kLongestName); }
-BOOL Profile::SetNetworkName2(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName2, name, kLongestName); }
-BOOL Profile::SetNetworkName3(const std::string& name) { return IsNetworkName(name) && SetText(&ProfileSettings::networkName3, name, kLongestName); }
+BOOL Profile::SetNetworkName(const std::string& name) { return SetText(&ProfileSettings::networkName1, name, kLongestName); }
+BOOL Profile::SetNetworkName2(const std::string& name) { return SetText(&ProfileSettings::networkName2, name, kLongestName); }
+BOOL Profile::SetNetworkName3(const std::string& name) { return SetText(&ProfileSettings::networkName3, name, kLongestName); }
 DWORD Profile::GetWirelessMode() const { return settings_.wirelessMode; }
 
 BOOL Profile::SetWirelessMode(DWORD mode)

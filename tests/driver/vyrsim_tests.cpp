@@ -455,47 +455,42 @@ TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
 // was: vyrsim says which key and why, and the library reports no card.
 TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
 {
-    const std::string base = store_.Path() + "\\Other";
+    const std::string base = store_.Path() + "\\Other", made = "exit 0 |  | adapters 1 | default store";
     std::string longest = base + "\\" + std::string(200, 'k') + "\\" + std::string(200, 'k') + "\\";
     longest += std::string(511 - longest.size(), 'k');
-    auto set = [](const std::string& path, const char* name, DWORD type, const std::string& data) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, path.c_str(), name, type, data.data(), static_cast<DWORD>(data.size()));
-    };
-    auto dword = [](DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof(value)); };
+    const std::string refused = "exit 1 | vyrsim: cannot use the card's store: ", noCard = "; the library reports no card",
+                      foreign = refused + "<key> holds values or keys but no Format value, so it is not a store of "
+                                          "the card" + noCard + " | adapters 0 | left as it was";
+    const std::string beingMade = "Format=" + std::to_string(kStoreBeingMade);
+    // The key as the row fills it: "absent", or "Sub\\Value=number" (a DWORD) and "Sub\\" (a key) items.
     const struct {
-        std::string path, command;
-        std::function<void(const std::string& path)> fill;
-        std::string expected;
+        std::string path, command, fill, expected;
     } cases[] = {
-        {base, "status", [&](const std::string& p) { set(p, "Colour", REG_SZ, "blue"); set(p + "\\Inner", "Size", REG_DWORD, dword(3)); },
-         "exit 1 | vyrsim: cannot use the card's store: <key> holds values or keys but no Format value, so it is not "
-         "a store of the card; the library reports no card | adapters 0 | left as it was"},
-        {base, "reset", [&](const std::string& p) { set(p, "Colour", REG_SZ, "blue"); },
-         "exit 1 | vyrsim: cannot use the card's store: <key> holds values or keys but no Format value, so it is not "
-         "a store of the card; the library reports no card | adapters 0 | left as it was"},
-        {base, "ap list", [](const std::string& p) { RegistryKey::Create(p + "\\Empty"); },
-         "exit 1 | vyrsim: cannot use the card's store: <key> holds values or keys but no Format value, so it is not "
-         "a store of the card; the library reports no card | adapters 0 | left as it was"},
-        {base, "status", [&](const std::string& p) { set(p, "Format", REG_DWORD, dword(7)); },
-         "exit 1 | vyrsim: cannot use the card's store: <key> holds a store of format 7, not 1; the library reports "
-         "no card | adapters 0 | left as it was"},
-        {base, "status", [&](const std::string& p) { RegistryKey::Create(p); }, "exit 0 |  | adapters 1 | default store"},
-        {base, "status", [](const std::string&) {}, "exit 0 |  | adapters 1 | default store"},
-        {base, "status", [&](const std::string& p) { set(p, kFormatValue, REG_DWORD, dword(kStoreBeingMade)); set(p + "\\Profiles\\Junk", "Name", REG_SZ, "junk"); },
-         "exit 0 |  | adapters 1 | default store"},
-        {base, "reset", [&](const std::string& p) { set(p, kFormatValue, REG_DWORD, dword(kStoreBeingMade)); set(p + "\\Card", "Colour", REG_SZ, "blue"); },
-         "exit 0 | The card's store <key> holds the default again. | adapters 1 | default store"},
+        {base, "status", "Junk=3 Inner\\Junk=3", foreign},
+        {base, "reset", "Junk=3", foreign},
+        {base, "ap list", "Inner\\", foreign},
+        {base, "status", "Format=7", refused + "<key> holds a store of format 7, not 1" + noCard + " | adapters 0 | left as it was"},
+        {base, "status", "", made},
+        {base, "status", "absent", made},
+        {base, "status", beingMade + " Profiles\\Junk\\Junk=3", made},
+        {base, "reset", beingMade + " Card\\Junk=3", "exit 0 | The card's store <key> holds the default again. | adapters 1 | default store"},
         // The registry itself takes no path this long; the library leaves it the try.
-        {longest, "status", [](const std::string&) {},
-         "exit 1 | vyrsim: cannot open the card's store <key> | adapters 0 | (no key)"},
-        {longest + "k", "status", [](const std::string&) {},
-         "exit 1 | vyrsim: cannot use the card's store: VYR80211_STORE holds 512 characters, at most 511 name a "
-         "store; the library reports no card | adapters 0 | (no key)"},
+        {longest, "status", "absent", "exit 1 | vyrsim: cannot open the card's store <key> | adapters 0 | (no key)"},
+        {longest + "k", "status", "absent",
+         refused + "VYR80211_STORE holds 512 characters, at most 511 name a store" + noCard + " | adapters 0 | (no key)"},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(row.command + " on " + row.path.substr(store_.Path().size()));
+        SCOPED_TRACE(row.command + " on " + row.fill);
         RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str());
-        row.fill(row.path);
+        std::istringstream items(row.fill == "absent" ? "" : row.fill);
+        if (row.fill != "absent")
+            RegistryKey::Create(row.path);
+        for (std::string item; items >> item;) {
+            size_t slash = item.rfind('\\') == std::string::npos ? 0 : item.rfind('\\') + 1, equals = item.find('=');
+            RegistryKey key = RegistryKey::Create(slash ? row.path + "\\" + item.substr(0, slash - 1) : row.path);
+            if (equals != std::string::npos)
+                key.WriteDword(item.substr(slash, equals - slash).c_str(), std::stoul(item.substr(equals + 1)));
+        }
         std::string before = DumpStore(row.path);
         SetEnvironmentVariableA("VYR80211_STORE", row.path.c_str());
         ProgramResult outcome = Vyrsim(row.command);
@@ -503,17 +498,13 @@ TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
         SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
 
         std::string said = FirstLine(outcome.exitCode == 0 ? (row.command == "reset" ? outcome.output : "") : outcome.errors);
-        std::string key = "HKEY_CURRENT_USER\\" + row.path;
+        std::string key = "HKEY_CURRENT_USER\\" + row.path, after = DumpStore(row.path);
         if (said.find(key) != std::string::npos)
             said.replace(said.find(key), key.size(), "<key>");
-        std::string after = DumpStore(row.path);
         RegistryKey store = RegistryKey::Open(row.path);
-        bool fresh = store.ReadDword(kFormatValue, 0) == kStoreMade && after.find("blue") == std::string::npos &&
-                     after.find("junk") == std::string::npos &&
+        bool fresh = store.ReadDword(kFormatValue, 0) == kStoreMade && after.find("Junk") == std::string::npos &&
                      ReadProfileOrder(store.OpenChild(kProfilesKey)).size() == 1;
-        std::string seen = after == before ? (store.IsOpen() ? "left as it was" : "(no key)")
-                           : fresh         ? "default store"
-                                           : "changed";
+        std::string seen = after == before ? (store.IsOpen() ? "left as it was" : "(no key)") : fresh ? "default store" : "changed";
         EXPECT_EQ("exit " + std::to_string(outcome.exitCode) + " | " + said + " | adapters " + std::to_string(adapters) +
                       " | " + seen,
                   row.expected);
