@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "card_state.h"
+#include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
 #include "store.h"
@@ -99,7 +100,7 @@ BOOL Adapter::SetCurrentConfiguration(CAdapterConfig* config)
 
 CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
 {
-    if (name.empty() || name.size() > 32 || name.find('\\') != std::string::npos || IsNameTaken(name, nullptr))
+    if (!NameFault(name).empty() || IsNameTaken(name, nullptr))
         return nullptr;
     RegistryKey store = OpenStore();
     ProfileSettings settings;

@@ -1,6 +1,7 @@
 #include "80211api.h"
 #include "card_state.h"
 #include "configuration_claim.h"
+#include "names.h"
 #include "store.h"
 #include "store_root.h"
 
@@ -84,7 +85,7 @@ std::string& PAvailableAdapters::GetAdminProfileName(std::string& name) const
 
 BOOL PAvailableAdapters::SetAdminProfileName(const std::string& name)
 {
-    if (name.size() > 32)
+    if (!name.empty() && !NameFault(name).empty())  // empty: none in use
         return FALSE;
     RegistryKey store = OpenStore();
     CardState state = ReadCardState(store);

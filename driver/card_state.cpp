@@ -1,5 +1,6 @@
 #include "card_state.h"
 
+#include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
 #include "store.h"
@@ -152,7 +153,7 @@ bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
 
 bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point)
 {
-    if (point.ssid.empty() || point.ssid.size() > 32 || point.ssid.find('\\') != std::string::npos)
+    if (!NameFault(point.ssid).empty())
         return false;
     RegistryKey key = store.CreateChild(std::string(kSimulationKey) + "\\" + kAccessPointsKey + "\\" + point.ssid);
     return key.WriteString("Band", std::string(1, point.band)) &&
@@ -163,7 +164,7 @@ bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point)
 
 bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid)
 {
-    if (ssid.empty() || ssid.find('\\') != std::string::npos)
+    if (!NameFault(ssid).empty())
         return false;
     return store.OpenChild(std::string(kSimulationKey) + "\\" + kAccessPointsKey).DeleteChild(ssid);
 }

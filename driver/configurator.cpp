@@ -25,7 +25,8 @@ public:
         std::string rootPath = StoreRootPath();
         if (adapter_ && adapter_->RootPath() != rootPath)
             retired_.push_back(std::move(adapter_));
-        present_ = ReadSimulatedCard(OpenStore(rootPath)).present;
+        RegistryKey store = OpenStore(rootPath);
+        present_ = store.IsOpen() && ReadSimulatedCard(store).present;  // a refused store is no card
         if (!adapter_ && present_)
             adapter_ = std::make_unique<Adapter>(rootPath);
     }

@@ -81,6 +81,7 @@ private:
         std::string root = StoreRootPath();
         RegistryKey store = OpenStore(root);
         inputs_.card = ReadSimulatedCard(store);
+        inputs_.card.present = inputs_.card.present && store.IsOpen();  // a refused store is no card
         inputs_.cardState = ReadCardState(store);
         AppliedProfile applied;
         bool hasApplied = ReadAppliedProfile(store, applied);

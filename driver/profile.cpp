@@ -2,6 +2,7 @@
 
 #include "adapter.h"
 #include "card_state.h"
+#include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
 #include "store.h"
@@ -95,7 +96,7 @@ BOOL Profile::ApplyTemporarily()
 
 BOOL Profile::SaveMultipleConfig(const std::string& name, int rewriteSet)
 {
-    if (name.empty() || name.find('\\') != std::string::npos || !Store())
+    if (!NameFault(name).empty() || !Store())
         return FALSE;
     AppliedProfile applied;
     if (ReadAppliedProfile(adapter_.OpenStore(), applied) && applied.location == Location() &&
@@ -124,8 +125,7 @@ std::string& Profile::GetName(std::string& name) const
 
 BOOL Profile::SetName(const std::string& name)
 {
-    if (deleted_ || name.empty() || name.size() > kLongestName || name.find('\\') != std::string::npos ||
-        adapter_.IsNameTaken(name, this))
+    if (deleted_ || !NameFault(name).empty() || adapter_.IsNameTaken(name, this))
         return FALSE;
     settings_.name = name;
     return TRUE;

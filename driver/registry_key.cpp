@@ -185,6 +185,15 @@ bool RegistryKey::DeleteChild(const std::string& name) const
     return handle_ && DeleteTreeUnder(handle_, name);
 }
 
+bool RegistryKey::IsEmpty() const
+{
+    DWORD keys = 0, values = 0;
+    return handle_ &&
+           RegQueryInfoKeyA(handle_, nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &values, nullptr, nullptr,
+                            nullptr, nullptr) == ERROR_SUCCESS &&
+           keys == 0 && values == 0;
+}
+
 std::vector<std::string> RegistryKey::ChildNames() const
 {
     std::vector<std::string> names;

@@ -47,6 +47,8 @@ public:
     bool DeleteChild(const std::string& name) const;
 
     std::vector<std::string> ChildNames() const;
+    // No values and no keys in it; false for a key that is not open.
+    bool IsEmpty() const;
 
 private:
     RegistryKey(HKEY handle, std::string path) : handle_(handle), path_(handle ? std::move(path) : std::string()) {}

@@ -12,12 +12,10 @@ const char kSimulationKey[] = "Simulation";
 const char kAccessPointsKey[] = "AccessPoints";
 const char kMultipleConfigsKey[] = "MultipleConfigs";
 const char kMembersValue[] = "Members";
+const char kFormatValue[] = "Format";
 
 namespace {
 
-// Written last when a store is made: a store without it is made again.
-const char kFormat[] = "Format";
-const DWORD kFormatVersion = 1;
 
 ProfileSettings DefaultProfile()
 {
@@ -44,14 +42,23 @@ bool FillWithDefault(const RegistryKey& root)
     CardState state;
     state.currentConfiguration = ProfileLocation(kProfilesKey, id);
     return WriteSimulatedCard(root, card) && WriteCardState(root, state) &&
-           WriteAppliedProfile(root, profile, state.currentConfiguration) && root.WriteDword(kFormat, kFormatVersion);
+           WriteAppliedProfile(root, profile, state.currentConfiguration);
 }
 
-void Empty(const RegistryKey& root)
+// Marked before it is emptied and after it is filled, so that a process
+// killed in between leaves a store still known as the library's own.
+bool Make(const RegistryKey& root)
 {
+    if (!root.WriteDword(kFormatValue, kStoreBeingMade))
+        return false;
     for (const std::string& child : root.ChildNames())
         root.DeleteChild(child);
-    root.DeleteValue(kFormat);
+    return FillWithDefault(root) && root.WriteDword(kFormatValue, kStoreMade);
+}
+
+std::string KeyName(const std::string& rootPath)
+{
+    return "HKEY_CURRENT_USER\\" + rootPath;
 }
 
 }  // namespace
@@ -61,23 +68,40 @@ RegistryKey OpenStore()
     return OpenStore(StoreRootPath());
 }
 
+std::string StoreRefusal(const std::string& rootPath)
+{
+    if (rootPath.size() > kLongestStoreRootPath)
+        return std::string(kStoreVariable) + " holds " + std::to_string(rootPath.size()) + " characters, at most " +
+               std::to_string(kLongestStoreRootPath) + " name a store";
+    RegistryKey root = RegistryKey::Open(rootPath);
+    if (!root.IsOpen())
+        return "";  // absent: made when first opened
+    if (!root.HasValue(kFormatValue))
+        return root.IsEmpty() ? ""
+                              : KeyName(rootPath) +
+                                    " holds values or keys but no Format value, so it is not a store of the card";
+    DWORD format = root.ReadDword(kFormatValue, 0);
+    if (format != kStoreMade && format != kStoreBeingMade)
+        return KeyName(rootPath) + " holds a store of format " + std::to_string(format) + ", not " +
+               std::to_string(kStoreMade);
+    return "";
+}
+
 RegistryKey OpenStore(const std::string& rootPath)
 {
+    if (!StoreRefusal(rootPath).empty())
+        return RegistryKey();
     RegistryKey root = RegistryKey::Create(rootPath);
-    // Only a store that was never finished is made again: what a store of
-    // another format holds is not ours to throw away.
-    if (root.IsOpen() && !root.HasValue(kFormat)) {
-        Empty(root);
-        FillWithDefault(root);
-    }
+    if (root.IsOpen() && (!root.HasValue(kFormatValue) || root.ReadDword(kFormatValue, 0) == kStoreBeingMade))
+        Make(root);
     return root;
 }
 
 bool ResetStore()
 {
-    RegistryKey root = RegistryKey::Create(StoreRootPath());
-    if (!root.IsOpen())
+    std::string rootPath = StoreRootPath();
+    if (!StoreRefusal(rootPath).empty())
         return false;
-    Empty(root);
-    return FillWithDefault(root);
+    RegistryKey root = RegistryKey::Create(rootPath);
+    return root.IsOpen() && Make(root);
 }

@@ -24,9 +24,25 @@ extern const char kAccessPointsKey[];
 extern const char kMultipleConfigsKey[];
 extern const char kMembersValue[];
 
+// The root's Format value: kStoreMade once the store is filled, and
+// kStoreBeingMade while it is, so that a store left half-made is still known
+// as the library's own. The marker is an unlikely number, so that no other
+// program's Format value passes for it.
+extern const char kFormatValue[];
+const DWORD kStoreMade = 1;
+const DWORD kStoreBeingMade = 0x56790001;
+
+// Why the key at `rootPath` cannot be the card's store, naming the key; ""
+// when it can: it is absent or empty, or a store the library made (or left
+// half-made). The library never empties a key it did not make: a refused
+// store is no card, so the configurator reports no adapter and the applet
+// says the card is missing, the status reports no link and writes fail.
+std::string StoreRefusal(const std::string& rootPath);
+
 // The store's root key, filled with the embedded default first when the
-// store is new (or was left half-made).
+// store is new (or was left half-made); closed when the store is refused.
 RegistryKey OpenStore();
 RegistryKey OpenStore(const std::string& rootPath);
-// Replaces everything in the store with the embedded default.
+// Replaces everything in the store with the embedded default; false when
+// the store is refused.
 bool ResetStore();

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
+const char kStoreVariable[] = "VYR80211_STORE";
+
 namespace {
 
 const char kDefaultRoot[] = "Software\\Vyr\\80211API";
@@ -10,9 +14,13 @@ const char kDefaultRoot[] = "Software\\Vyr\\80211API";
 
 std::string StoreRootPath()
 {
-    char path[512];
-    DWORD length = GetEnvironmentVariableA("VYR80211_STORE", path, sizeof(path));
-    if (length == 0 || length >= sizeof(path))
+    std::vector<char> path(kLongestStoreRootPath + 2);
+    DWORD length = GetEnvironmentVariableA(kStoreVariable, path.data(), static_cast<DWORD>(path.size()));
+    if (length >= path.size()) {  // the size it needs, with its terminator
+        path.resize(length);
+        length = GetEnvironmentVariableA(kStoreVariable, path.data(), static_cast<DWORD>(path.size()));
+    }
+    if (length == 0 || length >= path.size())
         return kDefaultRoot;
-    return std::string(path, length);
+    return std::string(path.data(), length);
 }

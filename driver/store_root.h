@@ -5,5 +5,10 @@
 
 #include <string>
 
+extern const char kStoreVariable[];
+// A longer path is refused (see StoreRefusal), never cut or replaced by the
+// default: a store elsewhere than asked would be a surprise.
+const size_t kLongestStoreRootPath = 511;
+
 // Read afresh each time, so a process can move between stores.
 std::string StoreRootPath();

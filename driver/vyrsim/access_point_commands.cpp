@@ -9,8 +9,6 @@
 
 namespace {
 
-const size_t kLongestSsid = 32;
-
 // The 20 MHz channels of the 5 GHz band that 802.11a used.
 bool IsChannelOfA(int channel)
 {
@@ -106,10 +104,7 @@ void ApplyChanges(const Arguments& args, const PointChanges& changes, AccessPoin
 std::string TakeSsid(Arguments& args)
 {
     std::string ssid = args.Take("SSID");
-    if (ssid.empty() || ssid.size() > kLongestSsid)
-        args.Usage("an SSID holds 1 to 32 characters, not " + std::to_string(ssid.size()));
-    if (ssid.find('\\') != std::string::npos)
-        args.Usage("an SSID holds no \"\\\": " + Quoted(ssid));
+    CheckName(args, ssid, "the SSID");
     return ssid;
 }
 

@@ -1,6 +1,7 @@
 #include "arguments.h"
 
 #include <climits>
+#include <cstdio>
 
 Arguments::Arguments(std::string topic, std::vector<std::string> words)
     : topic_(std::move(topic)), words_(std::move(words)), positional_(words_)
@@ -29,7 +30,7 @@ void Arguments::ParseOptions(std::initializer_list<AcceptedOption> accepted)
                 option = &candidate;
         }
         if (!option)
-            Usage("unknown option " + word + " for " + topic_);
+            Usage("unknown option " + Quoted(word) + " for " + topic_);
         if (options_.count(word))
             Usage("option " + word + " is given twice");
         std::string value;
@@ -95,7 +96,23 @@ bool ParseOnOff(const Arguments& args, const std::string& text, const std::strin
     return ParseChoice(args, text, {"on", "off"}, what) == "on";
 }
 
+void CheckName(const Arguments& args, const std::string& name, const std::string& what, size_t longest)
+{
+    std::string fault = NameFault(name, longest);
+    if (!fault.empty())
+        args.Usage(what + " " + Quoted(name) + " " + fault);
+}
+
 std::string Quoted(const std::string& text)
 {
-    return "\"" + text + "\"";
+    // A message stays one line of a readable length whatever was typed.
+    const size_t kLongestShown = 40;
+    std::string shown;
+    for (size_t i = 0; i < text.size() && i < kLongestShown; ++i) {
+        unsigned char byte = static_cast<unsigned char>(text[i]);
+        char escaped[8];
+        snprintf(escaped, sizeof(escaped), "\\x%02X", byte);
+        shown += byte < 0x20 || byte == 0x7F ? std::string(escaped) : std::string(1, text[i]);
+    }
+    return "\"" + shown + (text.size() > kLongestShown ? "...\"" : "\"");
 }

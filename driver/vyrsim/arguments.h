@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "driver/names.h"
+
 const int kExitFailure = 1;
 const int kExitUsage = 2;
 
@@ -65,5 +67,11 @@ std::string ParseChoice(const Arguments& args, const std::string& text, std::ini
                         const std::string& what);
 bool ParseOnOff(const Arguments& args, const std::string& text, const std::string& what);
 
-// The text in quotes, for messages.
+// A usage error "<what> "<name>" <fault>" unless `name` follows the rule for
+// names (driver/names.h).
+void CheckName(const Arguments& args, const std::string& name, const std::string& what,
+               size_t longest = kLongestCardName);
+
+// The text in quotes, for messages: its first 40 characters followed by
+// "..." when it is longer, control characters as \xNN.
 std::string Quoted(const std::string& text);

@@ -14,9 +14,8 @@
 namespace {
 
 const DWORD kLargestSession = 65535;
-const size_t kLongestProfileName = 32;
 // A set's members are named SET_something within a profile name's limit.
-const size_t kLongestSetName = kLongestProfileName - 1;
+const size_t kLongestSetName = kLongestCardName - 1;
 
 void WriteCard(const RegistryKey& store, const SimulatedCard& card)
 {
@@ -154,10 +153,9 @@ int RunAdminProfile(Arguments& args)
     else if (args.HasMore())
         args.Usage("give NAME or --clear, not both");
     args.ExpectNoMore();
-    if (!clear && name.size() > kLongestProfileName)
-        args.Usage("NAME holds at most 32 characters, not " + std::to_string(name.size()));
-    if (!clear && name.empty())
-        args.Usage("NAME is empty");
+    if (!clear)
+        CheckName(args, name, "the profile's name");
+    RequireUsableStore();
     PAvailableAdapters adapters;
     Require(adapters.SetAdminProfileName(name) != FALSE, "record the administrator profile");
     if (clear)
@@ -178,12 +176,9 @@ int RunMultiConfig(Arguments& args)
         args.Usage("missing NAME (or --clear)");
     for (size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
-        if (name.empty())
-            args.Usage("a multiple configuration's name is empty");
-        if (name.size() > kLongestSetName)
-            args.Usage("multiple configuration " + Quoted(name) + " is longer than 31 characters");
-        if (name.find_first_of("_\\") != std::string::npos)
-            args.Usage("multiple configuration " + Quoted(name) + " holds \"_\" or \"\\\"");
+        CheckName(args, name, "multiple configuration", kLongestSetName);
+        if (name.find('_') != std::string::npos)
+            args.Usage("multiple configuration " + Quoted(name) + " holds \"_\"");
         for (size_t j = 0; j < i; ++j) {
             if (SameNameIgnoringCase(names[j], name))
                 args.Usage("multiple configuration " + Quoted(name) + " is named twice");
@@ -208,6 +203,7 @@ int RunReset(Arguments& args)
 {
     args.ParseOptions({});
     args.ExpectNoMore();
+    RequireUsableStore();
     Require(ResetStore(), "reset the card's store " + StoreDescription());
     printf("The card's store %s holds the default again.\n", StoreDescription().c_str());
     return 0;

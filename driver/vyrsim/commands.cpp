@@ -232,7 +232,13 @@ void PrintOverview()
             printf("  %-*s  %s\n", static_cast<int>(width), form.synopsis, form.summary);
     }
     printf("\nThe card's store: HKEY_CURRENT_USER\\%s (the variable VYR80211_STORE\n"
-           "names another key). A running applet sees a change at its next Refresh.\n"
+           "names another key: an empty or new one, or a store of the card; any\n"
+           "other key is left alone and the library reports no card). A running\n"
+           "applet sees a change at its next Refresh.\n"
+           "Names (SSIDs, profiles, multiple configurations) hold 1 to 32 characters\n"
+           "and no control character or \"\\\", and are not \".\", \"..\" or blanks\n"
+           "only. vyrsim reads and writes them in the ANSI code page, and switches a\n"
+           "console to it while it runs.\n"
            "Exit codes: 0 done, 1 failed, 2 bad arguments.\n"
            "\"vyrsim help COMMAND\" shows a command's options.\n",
            StoreRootPath().c_str());

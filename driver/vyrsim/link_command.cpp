@@ -78,8 +78,8 @@ int RunLink(Arguments& args)
         const std::string& name = args.Value("--name");
         forced.hasLinkName = name != kLive;
         forced.linkName = forced.hasLinkName ? name : std::string();
-        if (name.size() > 32)
-            args.Usage("--name holds at most 32 characters, not " + std::to_string(name.size()));
+        if (!name.empty())  // an empty reading stays possible
+            CheckName(args, name, "--name");
     }
     card.forced = forced;
     Require(WriteSimulatedCard(store, card), "write the forced readings");

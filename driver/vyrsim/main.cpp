@@ -1,4 +1,6 @@
 // vyrsim: the command line that changes and shows the simulated card.
+#include <windows.h>
+
 #include <cstdio>
 #include <exception>
 
@@ -34,6 +36,12 @@ int Run(const std::vector<std::string>& words)
 
 int main(int argc, char** argv)
 {
+    // Names come in and go out as bytes of the ANSI code page, as the library
+    // keeps them. A console shows its own code page (the OEM one), so for
+    // this run it shows the ANSI one; files and pipes get the bytes as they are.
+    UINT consolePage = GetConsoleOutputCP();
+    if (consolePage != 0)
+        SetConsoleOutputCP(GetACP());
     std::vector<std::string> words(argv + 1, argv + argc);
     int code = kExitFailure;
     try {
@@ -53,5 +61,8 @@ int main(int argc, char** argv)
         code = kExitFailure;
     }
     fflush(stdout);
+    fflush(stderr);
+    if (consolePage != 0)
+        SetConsoleOutputCP(consolePage);
     return code;
 }

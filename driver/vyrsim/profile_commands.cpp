@@ -15,7 +15,6 @@
 
 namespace {
 
-const size_t kLongestName = 32;
 const size_t kShortestPassphrase = 8;
 const size_t kLongestPassphrase = 63;
 const size_t kHexPassphrase = 64;
@@ -121,10 +120,7 @@ bool IsPrintableAscii(const std::string& text)
 std::string TakeProfileName(Arguments& args)
 {
     std::string name = args.Take("NAME");
-    if (name.empty() || name.size() > kLongestName)
-        args.Usage("a profile's name holds 1 to 32 characters, not " + std::to_string(name.size()));
-    if (name.find('\\') != std::string::npos)
-        args.Usage("a profile's name holds no \"\\\": " + Quoted(name));
+    CheckName(args, name, "the profile's name");
     return name;
 }
 
@@ -135,8 +131,7 @@ ProfileSettings ProvisionedSettings(const Arguments& args, const std::string& na
     settings.name = name;
     if (args.Has("--ssid")) {
         settings.networkName1 = args.Value("--ssid");
-        if (settings.networkName1.size() > kLongestName)
-            args.Usage("--ssid holds at most 32 characters, not " + std::to_string(settings.networkName1.size()));
+        CheckName(args, settings.networkName1, "--ssid");
     }
     if (args.Has("--adhoc")) {
         if (settings.networkName1.empty())

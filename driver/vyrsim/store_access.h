@@ -6,6 +6,9 @@
 
 #include "driver/registry_key.h"
 
+// Throws a Failure that says which key and why when the library refuses
+// the store (see StoreRefusal).
+void RequireUsableStore();
 // The store the library uses (filled with the default when it is new).
 RegistryKey OpenCardStore();
 // "HKEY_CURRENT_USER\<path>", for messages.

@@ -41,12 +41,13 @@ TEST_F(SharedCardState, TheClaimBelongsToOneProcessOfOneSessionPerStore)
               "held elsewhere=0 other store=1 released=1 second object=1 own session=1");
 }
 
-TEST_F(SharedCardState, TheAdminProfileNameHoldsAtMost32Characters)
+TEST_F(SharedCardState, TheAdminProfileNameFollowsTheRuleForNames)
 {
     PAvailableAdapters adapters;
     std::string name, seen = std::to_string(adapters.SetAdminProfileName(std::string(32, 'a')));
-    seen += std::to_string(adapters.SetAdminProfileName(std::string(33, 'b')));
-    EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10 " + std::string(32, 'a'));
+    for (const std::string& bad : {std::string(33, 'b'), std::string("a\\b"), std::string(".."), std::string(" ")})
+        seen += std::to_string(adapters.SetAdminProfileName(bad));
+    EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10000 " + std::string(32, 'a'));
 }
 
 }  // namespace

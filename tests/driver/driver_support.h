@@ -37,7 +37,8 @@ std::string SetProfile(CAdapterConfig& profile, const std::string& settings);
 // The lines of `description` for the names of `names` ("name" or "name=value" lines), in that order.
 std::string PickSettings(const std::string& description, const std::string& names);
 
-// vyrsim with the words of `line`; the child inherits the test's store.
+// vyrsim with the words of `line` (split at blanks; 'quotes' keep blanks in a
+// word); the child inherits the test's store.
 ProgramResult Vyrsim(const std::string& line);
 // What vyrsim prints for `line`; the test fails when vyrsim does.
 std::string VyrsimOutput(const std::string& line);

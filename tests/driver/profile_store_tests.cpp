@@ -263,6 +263,7 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
         {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false},
         {"=" + std::string(33, 'r'), false}, {"=" + std::string(32, 'r'), true}, {"=Home", true},
         {"=HOME", true},  // its own name in another case
+        {"+..", false}, {"+a\tb", false}, {"+   ", false}, {"=.", false}, {"=x\x7f", false},
     };
     CAdapterConfig* last = nullptr;
     std::string seen, expected;

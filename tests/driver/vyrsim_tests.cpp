@@ -201,7 +201,8 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
 {
     VyrsimOutput("ap add Office --band a --channel 40");
     VyrsimOutput("provision admin_Corp --ssid Office");
-    const std::string longName(33, 'n'), unknownId(40, 'A');
+    const std::string longName(33, 'n'), unknownId(40, 'A'), huge(10000, 'x');
+    auto cut = [](const std::string& word) { return "\"" + word.substr(0, 40) + "...\""; };
     // The line, its exit code (2 for bad usage, 1 for a refusal) and what its message must name.
     const struct {
         std::string line;
@@ -233,6 +234,15 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
         {"status now", 2, "\"now\""}, {"reset now", 2, "\"now\""}, {"help nothing", 2, "\"nothing\""},
         {"link --quality 1000", 2, "--quality"}, {"link --state +3", 2, "--state"},
         {"link --clear --tx 5", 2, "--clear"}, {"link --name " + longName, 2, "32"},
+        // One rule for every name: SSIDs, profile, admin profile and set names.
+        {"ap add La\tb", 2, "control character"}, {"ap add .", 2, "\".\""}, {"ap add ..", 2, "\"..\""},
+        {"ap add ' '", 2, "blanks"}, {"ap set ' ' --signal 5", 2, "blanks"}, {"provision p --ssid a\\b", 2, "\"\\\""},
+        {"provision p --ssid ..", 2, "\"..\""}, {"provision 'x\ny'", 2, "control character"},
+        {"admin-profile a\\b", 2, "\"\\\""}, {"admin-profile .", 2, "\".\""}, {"multiconfig '  '", 2, "blanks"},
+        {"link --name \x7f", 2, "control character"},
+        // A long word is cut in the message.
+        {"card " + huge, 2, cut(huge)}, {"fly" + huge, 2, cut("fly" + huge)},
+        {"radio off --" + huge, 2, cut("--" + huge)}, {"ap remove " + huge, 2, cut(huge)},
     };
     std::string before = DumpStore(store_.Path());
     for (const auto& bad : cases) {
@@ -438,6 +448,67 @@ TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
     EXPECT_NE(VyrsimOutput("reset").find(store_.Path()), std::string::npos);
     EXPECT_EQ(Status(), status);
     EXPECT_EQ(VyrsimOutput("profiles"), profiles);
+}
+
+// VYR80211_STORE may name only an empty or absent key, or a store of the
+// library's own (a half-made one is made again). Anything else is left as it
+// was: vyrsim says which key and why, and the library reports no card.
+TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
+{
+    const std::string base = store_.Path() + "\\Other", made = "exit 0 |  | adapters 1 | default store";
+    std::string longest = base + "\\" + std::string(200, 'k') + "\\" + std::string(200, 'k') + "\\";
+    longest += std::string(511 - longest.size(), 'k');
+    const std::string refused = "exit 1 | vyrsim: cannot use the card's store: ", noCard = "; the library reports no card",
+                      foreign = refused + "<key> holds values or keys but no Format value, so it is not a store of "
+                                          "the card" + noCard + " | adapters 0 | left as it was";
+    const std::string beingMade = "Format=" + std::to_string(kStoreBeingMade);
+    // The key as the row fills it: "absent", or "Sub\\Value=number" (a DWORD) and "Sub\\" (a key) items.
+    const struct {
+        std::string path, command, fill, expected;
+    } cases[] = {
+        {base, "status", "Junk=3 Inner\\Junk=3", foreign},
+        {base, "reset", "Junk=3", foreign},
+        {base, "ap list", "Inner\\", foreign},
+        {base, "status", "Format=7", refused + "<key> holds a store of format 7, not 1" + noCard + " | adapters 0 | left as it was"},
+        {base, "status", "", made},
+        {base, "status", "absent", made},
+        {base, "status", beingMade + " Profiles\\Junk\\Junk=3", made},
+        {base, "reset", beingMade + " Card\\Junk=3", "exit 0 | The card's store <key> holds the default again. | adapters 1 | default store"},
+        // The registry itself takes no path this long; the library leaves it the try.
+        {longest, "status", "absent", "exit 1 | vyrsim: cannot open the card's store <key> | adapters 0 | (no key)"},
+        {longest + "k", "status", "absent",
+         refused + "VYR80211_STORE holds 512 characters, at most 511 name a store" + noCard + " | adapters 0 | (no key)"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.command + " on " + row.fill);
+        RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str());
+        std::istringstream items(row.fill == "absent" ? "" : row.fill);
+        if (row.fill != "absent")
+            RegistryKey::Create(row.path);
+        for (std::string item; items >> item;) {
+            size_t slash = item.rfind('\\') == std::string::npos ? 0 : item.rfind('\\') + 1, equals = item.find('=');
+            RegistryKey key = RegistryKey::Create(slash ? row.path + "\\" + item.substr(0, slash - 1) : row.path);
+            if (equals != std::string::npos)
+                key.WriteDword(item.substr(slash, equals - slash).c_str(), std::stoul(item.substr(equals + 1)));
+        }
+        std::string before = DumpStore(row.path);
+        SetEnvironmentVariableA("VYR80211_STORE", row.path.c_str());
+        ProgramResult outcome = Vyrsim(row.command);
+        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
+        SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+
+        std::string said = FirstLine(outcome.exitCode == 0 ? (row.command == "reset" ? outcome.output : "") : outcome.errors);
+        std::string key = "HKEY_CURRENT_USER\\" + row.path, after = DumpStore(row.path);
+        if (said.find(key) != std::string::npos)
+            said.replace(said.find(key), key.size(), "<key>");
+        RegistryKey store = RegistryKey::Open(row.path);
+        bool fresh = store.ReadDword(kFormatValue, 0) == kStoreMade && after.find("Junk") == std::string::npos &&
+                     ReadProfileOrder(store.OpenChild(kProfilesKey)).size() == 1;
+        std::string seen = after == before ? (store.IsOpen() ? "left as it was" : "(no key)") : fresh ? "default store" : "changed";
+        EXPECT_EQ("exit " + std::to_string(outcome.exitCode) + " | " + said + " | adapters " + std::to_string(adapters) +
+                      " | " + seen,
+                  row.expected);
+    }
 }
 
 TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
