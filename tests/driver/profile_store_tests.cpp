@@ -19,7 +19,7 @@ namespace {
 const std::string kEverySetting =
     "type=0\nssid1=Harbour\nssid2=Harbour-2\nssid3=Harbour-3\nmode=14\nband=3\nsecurity=1\neap=7\nwpa=1\n"
     "dynamic=1\nleap=1\nformat=1\nkey1=3237353134/0\nkey2=00112233445566778899AABBCC/1\n"
-    "key3=0123456789ABCDEF0123456789ABCDEF/2\nkey4=FFEEDDCCBB/3\ndefault=3\npp=correct horse battery/21\n"
+    "key3=0123456789ABCDEF0123456789ABCDEF/2\nkey4=5A6B7C8D9E/3\ndefault=3\npp=correct horse battery/21\n"
     "leapuser=leap.user\nleappw=leap-secret\ncert=A1B2C3D4E5F60718293A4B5C6D7E8F9012345678\n"
     "ca=00FF00FF00FF00FF00FF00FF00FF00FF00FF00FF\ndomain=corp.example\nlogin=alice\nadvuser=alice.peap\n"
     "advpw=peap-secret\nadvcert=99887766554433221100FFEEDDCCBBAA99887766\ntxpower=3\nsaving=2\n";

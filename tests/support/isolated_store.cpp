@@ -28,7 +28,9 @@ IsolatedStore::IsolatedStore(const std::string& second)
 IsolatedStore::~IsolatedStore()
 {
     SetEnvironmentVariableA(kVariable, nullptr);
-    RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+    // The check of the hive files looks for what a test stored.
+    if (!GetEnvironmentVariableA("VYR_TEST_KEEP_STORES", nullptr, 0))
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
 }
 
 void IsolatedStore::SetSimulation(const char* name, DWORD value)
