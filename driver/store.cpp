@@ -2,6 +2,7 @@
 
 #include "card_state.h"
 #include "profile_list.h"
+#include "store_lock.h"
 #include "store_root.h"
 
 const char kProfilesKey[] = "Profiles";
@@ -15,7 +16,6 @@ const char kMembersValue[] = "Members";
 const char kFormatValue[] = "Format";
 
 namespace {
-
 
 ProfileSettings DefaultProfile()
 {
@@ -56,6 +56,11 @@ bool Make(const RegistryKey& root)
     return FillWithDefault(root) && root.WriteDword(kFormatValue, kStoreMade);
 }
 
+bool NeedsMaking(const RegistryKey& root)
+{
+    return !root.HasValue(kFormatValue) || root.ReadDword(kFormatValue, 0) == kStoreBeingMade;
+}
+
 std::string KeyName(const std::string& rootPath)
 {
     return "HKEY_CURRENT_USER\\" + rootPath;
@@ -92,8 +97,15 @@ RegistryKey OpenStore(const std::string& rootPath)
     if (!StoreRefusal(rootPath).empty())
         return RegistryKey();
     RegistryKey root = RegistryKey::Create(rootPath);
-    if (root.IsOpen() && (!root.HasValue(kFormatValue) || root.ReadDword(kFormatValue, 0) == kStoreBeingMade))
-        Make(root);
+    if (root.IsOpen() && NeedsMaking(root)) {
+        // Asked again under the lock: another process may have made it
+        // meanwhile, and making it twice at once leaves two of everything.
+        StoreLock making("Make", root);
+        if (!making.Held())
+            return RegistryKey();
+        if (NeedsMaking(root))
+            Make(root);
+    }
     return root;
 }
 
@@ -103,5 +115,8 @@ bool ResetStore()
     if (!StoreRefusal(rootPath).empty())
         return false;
     RegistryKey root = RegistryKey::Create(rootPath);
-    return root.IsOpen() && Make(root);
+    if (!root.IsOpen())
+        return false;
+    StoreLock making("Make", root);
+    return making.Held() && Make(root);
 }

@@ -154,6 +154,34 @@ TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDiffe
                     "first store: Default OnlyHere provisioned=0 name=OnlyHere\n");
 }
 
+TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
+{
+    // Threads stand for the processes: they meet the registry and the named
+    // lock as processes do, and start in microseconds rather than a second.
+    std::string broken;
+    for (int round = 0; round < 40; ++round) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, store_.Path().c_str());
+        HANDLE makers[3];
+        for (HANDLE& maker : makers)
+            maker = CreateThread(nullptr, 0, [](void*) -> DWORD { return OpenStore().IsOpen() ? 0 : 1; }, nullptr, 0,
+                                 nullptr);
+        WaitForMultipleObjects(3, makers, TRUE, INFINITE);
+        for (HANDLE maker : makers)
+            CloseHandle(maker);
+        RegistryKey root = RegistryKey::Open(store_.Path());
+        RegistryKey profiles = root.OpenChild(kProfilesKey);
+        std::vector<std::string> order = ReadProfileOrder(profiles);
+        std::string seen = "format=" + std::to_string(root.ReadDword(kFormatValue, 0)) +
+                           " profiles=" + std::to_string(order.size()) + "/" +
+                           std::to_string(profiles.ChildNames().size()) + " selection=" +
+                           (order.size() == 1 && ReadCardState(root).currentConfiguration ==
+                                                     ProfileLocation(kProfilesKey, order[0]) ? "listed" : "not listed");
+        if (seen != "format=" + std::to_string(kStoreMade) + " profiles=1/1 selection=listed")
+            broken += " round " + std::to_string(round) + ": " + seen;
+    }
+    EXPECT_EQ(broken, "");
+}
+
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
