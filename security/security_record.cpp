@@ -13,8 +13,9 @@ using KeySetter = BOOL (CAdapterConfig::*)(const std::string&, int);
 
 const KeyGetter kKeyGetters[] = {&CAdapterConfig::GetSharedKey1, &CAdapterConfig::GetSharedKey2,
                                  &CAdapterConfig::GetSharedKey3, &CAdapterConfig::GetSharedKey4};
-const KeyLengthGetter kKeyLengthGetters[] = {&CAdapterConfig::GetSharedKey1Length, &CAdapterConfig::GetSharedKey2Length,
-                                             &CAdapterConfig::GetSharedKey3Length, &CAdapterConfig::GetSharedKey4Length};
+const KeyLengthGetter kKeyLengthGetters[] = {
+    &CAdapterConfig::GetSharedKey1Length, &CAdapterConfig::GetSharedKey2Length,
+    &CAdapterConfig::GetSharedKey3Length, &CAdapterConfig::GetSharedKey4Length};
 const KeySetter kKeySetters[] = {&CAdapterConfig::SetSharedKey1, &CAdapterConfig::SetSharedKey2,
                                  &CAdapterConfig::SetSharedKey3, &CAdapterConfig::SetSharedKey4};
 
