@@ -14,6 +14,8 @@ namespace {
 
 const int kSecuritySettings = 1;
 const DWORD kPeerToPeer = 0;
+// The lists' prefix search starts after the first item and wraps.
+const int kAfterFirst = 0;
 
 // The EAP types that the lists may show, by their selection codes.
 const struct {
@@ -116,8 +118,8 @@ void CPageEncrypt::FillEapLists()
     wpaEapList_.AddString(LoadResString(IDS_EAP_TLS));
     wpaEapList_.AddString(LoadResString(IDS_EAP_PEAP));
 
-    // PEAP(GTC) and TTLS are no items: their prefix search finds nothing or TLS.
-    const int kAfterFirst = 0;
+    // Neither list offers PEAP(GTC) or TTLS: PEAP(GTC) finds no item, TTLS
+    // shows as TLS.
     switch (record_.EapSelection) {
     case kEapLeap:
         eap8021xList_.SelectString(kAfterFirst, LoadResString(IDS_EAP_LEAP));
@@ -140,7 +142,6 @@ void CPageEncrypt::FillEapLists()
 
 void CPageEncrypt::Select8021x(UINT textId)
 {
-    const int kAfterFirst = 0;
     UINT shown = IsLeapOnlyWindows(GetWindowsVersionCode()) ? IDS_EAP_LEAP : textId;
     eap8021xList_.SelectString(kAfterFirst, LoadResString(shown));
 }
