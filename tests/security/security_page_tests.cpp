@@ -66,9 +66,11 @@ std::string Act(HWND window, const std::string& actions, HWND statusPage = nullp
         if (word == "tick")
             Tick(statusPage);
         if (word == "leave") {
+            HWND focus = GetFocus();
             user::SwitchPage(window, kAboutPage);
             bool left = user::CurrentPageIndex(window) == kAboutPage;
-            trace += left ? "left " : "held ";
+            // The controls a refusal names are the credential dialogs': the focus stays.
+            trace += left ? "left " : GetFocus() == focus ? "held " : "held(focus moved) ";
             if (left)
                 user::SwitchPage(window, kSecurityPage);
         }
