@@ -18,7 +18,7 @@ public:
     std::string keyText[4];
     int keyLengthIndex[4] = {0, 0, 0, 0};
     UINT defaultKey = 0;
-    // Keys are shown as handed in, unmasked.
+    // Raised by the caller after it refused the keys.
     BOOL showPlain = FALSE;
 
     void DoDataExchange(CDataExchange* dx) override;
