@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "adapter.h"
+#include "call_log.h"
 #include "card_state.h"
 #include "names.h"
 #include "profile_list.h"
@@ -33,6 +34,24 @@ bool FitsLengthIndex(size_t digits, int lengthIndex)
     if (lengthIndex == 3)
         return digits == kDigits[0] || digits == kDigits[1] || digits == kDigits[2];
     return digits == kDigits[lengthIndex];
+}
+
+const char* NameOf(DWORD ProfileSettings::*number)
+{
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        if (kSettingFields[i].number == number)
+            return kSettingFields[i].name;
+    }
+    return "";
+}
+
+const char* NameOf(std::string ProfileSettings::*text)
+{
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        if (kSettingFields[i].text == text)
+            return kSettingFields[i].name;
+    }
+    return "";
 }
 
 }  // namespace
@@ -86,6 +105,7 @@ BOOL Profile::Apply()
 
 BOOL Profile::Save()
 {
+    CCallLog::Add("Save", "");
     return Store();
 }
 
@@ -133,6 +153,7 @@ BOOL Profile::SetName(const std::string& name)
 
 BOOL Profile::SetNumber(DWORD ProfileSettings::*field, DWORD value, DWORD highest)
 {
+    CCallLog::Add(NameOf(field), std::to_string(value));
     if (value > highest)
         return FALSE;
     settings_.*field = value;
@@ -140,6 +161,12 @@ BOOL Profile::SetNumber(DWORD ProfileSettings::*field, DWORD value, DWORD highes
 }
 
 BOOL Profile::SetText(std::string ProfileSettings::*field, const std::string& text, size_t longest)
+{
+    CCallLog::Add(NameOf(field), text);
+    return PutText(field, text, longest);
+}
+
+BOOL Profile::PutText(std::string ProfileSettings::*field, const std::string& text, size_t longest)
 {
     if (text.size() > longest || text.find('\0') != std::string::npos)
         return FALSE;
@@ -150,6 +177,7 @@ BOOL Profile::SetText(std::string ProfileSettings::*field, const std::string& te
 BOOL Profile::SetKey(std::string ProfileSettings::*key, DWORD ProfileSettings::*length, const std::string& text,
                      int lengthIndex)
 {
+    CCallLog::Add(NameOf(key), text + "," + std::to_string(lengthIndex));
     if (lengthIndex < 0 || lengthIndex > 3 || !IsHex(text) || !FitsLengthIndex(text.size(), lengthIndex))
         return FALSE;
     settings_.*key = text;
@@ -159,9 +187,10 @@ BOOL Profile::SetKey(std::string ProfileSettings::*key, DWORD ProfileSettings::*
 
 BOOL Profile::SetPassword(std::string ProfileSettings::*field, const std::string& password, int length)
 {
+    CCallLog::Add(NameOf(field), password + "," + std::to_string(length));
     if (length < 0 || static_cast<size_t>(length) > password.size())
         return FALSE;
-    return SetText(field, password.substr(0, length), kLongestText);
+    return PutText(field, password.substr(0, length), kLongestText);
 }
 
 BOOL Profile::NotifyLoaded(int group)
@@ -260,8 +289,10 @@ std::string& Profile::GetPassphrase(std::string& key, BOOL hexEntry) const
 
 BOOL Profile::SetPassphrase(const std::string& key, int length, BOOL hexEntry)
 {
+    CCallLog::Add(NameOf(&ProfileSettings::passphrase), key + "," + std::to_string(length) + "," +
+                                                            std::to_string(hexEntry));
     if (length < 0 || static_cast<size_t>(length) > kLongestPassphrase || key.size() > kLongestPassphrase ||
-        (hexEntry && !IsHex(key)) || !SetText(&ProfileSettings::passphrase, key, kLongestPassphrase))
+        (hexEntry && !IsHex(key)) || !PutText(&ProfileSettings::passphrase, key, kLongestPassphrase))
         return FALSE;
     settings_.passphraseLength = static_cast<DWORD>(length);
     settings_.hexEntryPp = hexEntry != FALSE;

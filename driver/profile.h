@@ -107,6 +107,8 @@ private:
     BOOL SetKey(std::string ProfileSettings::*key, DWORD ProfileSettings::*length, const std::string& text,
                 int lengthIndex);
     BOOL SetPassword(std::string ProfileSettings::*field, const std::string& password, int length);
+    // SetText without the call log, for the setters that log their own call.
+    BOOL PutText(std::string ProfileSettings::*field, const std::string& text, size_t longest);
 
     Adapter& adapter_;
     const char* listKey_;

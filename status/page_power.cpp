@@ -2,6 +2,7 @@
 
 #include "driver/80211api.h"
 #include "profiles/current_profile.h"
+#include "profiles/profile_label.h"
 #include "res/resource.h"
 #include "shell/user_admin.h"
 #include "shell/wifi_prop_sheet.h"
@@ -22,7 +23,6 @@ const int kOffItem = 0;
 const int kNormalItem = 1;
 const int kMaximumItem = 2;
 
-const int kLongestShownName = 20;
 const char kAdminMarker[] = "admin_";
 
 DWORD StoredSaving(int item)
@@ -53,15 +53,6 @@ int SavingItem(DWORD stored)
     default:
         return -1;
     }
-}
-
-// The first `count` characters (not bytes) of a name in the ANSI code page.
-std::string FirstCharacters(const std::string& name, int count)
-{
-    const char* end = name.c_str();
-    for (int i = 0; i < count && *end; ++i)
-        end = CharNextA(end);
-    return std::string(name.c_str(), end);
 }
 
 }  // namespace
@@ -107,7 +98,7 @@ BOOL CPagePower::OnInitDialog()
 BOOL CPagePower::OnSetActive()
 {
     CAdapterConfig* profile = GetCurrentProfile();
-    ShowProfileLabel(profile);
+    SetDlgItemText(IDC_POWER_PROFILE_LABEL, ProfileLabel(IDS_POWER_PROFILE_PREFIX, profile));
     if (profile) {
         DWORD power = profile->GetTransmitPower();
         transmitPowerCombo_.SetCurSel(power <= 4 ? static_cast<int>(power) : 0);
@@ -122,18 +113,6 @@ BOOL CPagePower::OnSetActive()
         }
     }
     return CPropertyPage::OnSetActive();
-}
-
-void CPagePower::ShowProfileLabel(const CAdapterConfig* profile)
-{
-    std::string label = LoadResString(IDS_POWER_PROFILE_PREFIX);
-    if (profile) {
-        std::string name;
-        profile->GetName(name);
-        std::string shown = FirstCharacters(name, kLongestShownName);
-        label += shown.size() < name.size() ? shown + "..." : name;
-    }
-    SetDlgItemText(IDC_POWER_PROFILE_LABEL, label);
 }
 
 BOOL CPagePower::OnKillActive()

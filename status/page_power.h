@@ -28,7 +28,6 @@ public:
 private:
     void OnChanged();
     CPageConfig* ConfigPageInUse();
-    void ShowProfileLabel(const CAdapterConfig* profile);
 
     CComboBox transmitPowerCombo_;
     CComboBox powerSavingCombo_;

@@ -1,0 +1,21 @@
+// The LEAP user information dialog: a user name and a password typed twice.
+#pragma once
+
+#include <string>
+
+#include "framework/framework.h"
+
+class CDlgLeapUser : public CDialog {
+public:
+    CDlgLeapUser();
+
+    // Set before DoModal, taken back after IDOK.
+    std::string userName;
+    std::string password;
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+private:
+    std::string confirmation_;
+};
