@@ -9,8 +9,10 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${VYR_MUTANT_DIR:-$top/build/mutants}
 "$top/scripts/setup.sh"
 mkdir -p "$scratch/src"
-# Copies only what changed, so the scratch build stays incremental.
-rsync -a --delete --exclude /build --exclude /.git "$top/" "$scratch/src/"
+# Copies only what changed, so the scratch build stays incremental. A copied
+# file gets the time of the copy, not its own: a source older than the object
+# a mutant's rebuild left would otherwise pass for built.
+rsync -rlpD --checksum --delete --exclude /build --exclude /.git "$top/" "$scratch/src/"
 cmake -S "$scratch/src" -B "$scratch/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$scratch/src/cmake/mingw-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_BUILD_TESTS=ON >/dev/null
