@@ -1,0 +1,20 @@
+// What a process holds, counted without GetGuiResources and
+// GetProcessHandleCount, which answer 0 under Wine 8: kernel handles by
+// probing handle values, GDI objects from the process's GDI handle table
+// (the PEB's GdiSharedHandleTable, which Wine fills), windows by
+// enumerating this thread's, and heap bytes by walking every heap.
+#pragma once
+
+#include <string>
+
+struct UsageCounts {
+    long handles = 0;
+    long gdiObjects = -1;  // -1: the table could not be read
+    long windows = 0;
+    long long heapBytes = 0;
+};
+
+UsageCounts CountUsage();
+// Checks each count against objects made for the purpose: "" when every
+// count saw them, else what did not.
+std::string CheckUsageCounts();
