@@ -25,43 +25,14 @@ long CountHandles()
     return count;
 }
 
-// Wine's layout of a GDI handle table entry (as on Windows).
-struct GdiHandleEntry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type;
-    UCHAR flags;
-    UINT64 userPointer;
-};
-const int kGdiHandles = 16384;
-
-// The PEB's GdiSharedHandleTable, found through the thread's TEB.
-const GdiHandleEntry* GdiTable()
-{
-    typedef const BYTE*(WINAPI * CurrentTeb)();
-    CurrentTeb currentTeb = reinterpret_cast<CurrentTeb>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtCurrentTeb")));
-    if (!currentTeb)
-        return nullptr;
-    const BYTE* teb = currentTeb();
-#ifdef _WIN64
-    const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x60);
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0xF8);
-#else
-    const BYTE* peb = *reinterpret_cast<const BYTE* const*>(teb + 0x30);
-    return *reinterpret_cast<GdiHandleEntry* const*>(peb + 0x94);
-#endif
-}
-
+// Wine takes a GDI handle's index without its upper half, so every object
+// answers one small handle value.
 long CountGdiObjects()
 {
-    const GdiHandleEntry* table = GdiTable();
-    if (!table)
-        return -1;
+    const ULONG_PTR kIndexes = 0x10000;
     long count = 0;
-    for (int i = 0; i < kGdiHandles; ++i) {
-        if (table[i].type != 0)
+    for (ULONG_PTR value = 1; value < kIndexes; ++value) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0)
             ++count;
     }
     return count;
@@ -120,23 +91,29 @@ UsageCounts CountUsage()
 std::string CheckUsageCounts()
 {
     std::string faults;
-    UsageCounts before = CountUsage();
+    long handles = CountHandles();
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    void* block = HeapAlloc(GetProcessHeap(), 0, 100000);
-    UsageCounts during = CountUsage();
-    HeapFree(GetProcessHeap(), 0, block);
-    DestroyWindow(window);
-    DeleteObject(brush);
-    CloseHandle(event);
-    if (during.handles != before.handles + 1)
+    if (CountHandles() != handles + 1)
         faults += " handles";
-    if (before.gdiObjects < 0 || during.gdiObjects != before.gdiObjects + 1)
+    CloseHandle(event);
+
+    long gdiObjects = CountGdiObjects();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    if (CountGdiObjects() != gdiObjects + 1)
         faults += " GDI objects";
-    if (during.windows != before.windows + 1)
+    DeleteObject(brush);
+
+    // The thread's first window may bring others (an input method's).
+    long windows = CountWindows();
+    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (CountWindows() <= windows)
         faults += " windows";
-    if (during.heapBytes < before.heapBytes + 100000)
+    DestroyWindow(window);
+
+    long long heapBytes = CountHeapBytes();
+    void* block = HeapAlloc(GetProcessHeap(), 0, 100000);
+    if (CountHeapBytes() < heapBytes + 100000)
         faults += " heap bytes";
+    HeapFree(GetProcessHeap(), 0, block);
     return faults;
 }

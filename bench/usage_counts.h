@@ -1,15 +1,15 @@
 // What a process holds, counted without GetGuiResources and
 // GetProcessHandleCount, which answer 0 under Wine 8: kernel handles by
-// probing handle values, GDI objects from the process's GDI handle table
-// (the PEB's GdiSharedHandleTable, which Wine fills), windows by
-// enumerating this thread's, and heap bytes by walking every heap.
+// probing handle values with GetHandleInformation, GDI objects by probing
+// handle values with GetObjectType, windows by enumerating this thread's,
+// and heap bytes by walking every heap.
 #pragma once
 
 #include <string>
 
 struct UsageCounts {
     long handles = 0;
-    long gdiObjects = -1;  // -1: the table could not be read
+    long gdiObjects = 0;
     long windows = 0;
     long long heapBytes = 0;
 };

@@ -13,23 +13,51 @@ const char kZeroConfigService[] = "WZCSVC";
 // status page may release it through another object.
 HANDLE claim = nullptr;
 
+// The connection to the service manager and the service's handle are kept
+// for the process: making them costs several times the question itself,
+// which the Status page asks every three seconds. A service not installed
+// is looked for again at every question.
+class ZeroConfigService {
+public:
+    ZeroConfigService() { InitializeCriticalSection(&lock_); }
+
+    int Query()
+    {
+        EnterCriticalSection(&lock_);
+        int answer = QueryLocked();
+        LeaveCriticalSection(&lock_);
+        return answer;
+    }
+
+private:
+    int QueryLocked()
+    {
+        if (!manager_)
+            manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+        if (!manager_)
+            return -1;
+        if (!service_)
+            service_ = OpenServiceA(manager_, kZeroConfigService, SERVICE_QUERY_STATUS);
+        if (!service_)
+            return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? 0 : -1;
+        SERVICE_STATUS status;
+        if (QueryServiceStatus(service_, &status))
+            return status.dwCurrentState == SERVICE_RUNNING ? 1 : 0;
+        // A service deleted since, or a connection lost: asked afresh next time.
+        CloseServiceHandle(service_);
+        service_ = nullptr;
+        return -1;
+    }
+
+    CRITICAL_SECTION lock_;  // the sheet asks on a thread of its own
+    SC_HANDLE manager_ = nullptr;
+    SC_HANDLE service_ = nullptr;
+};
+
 int QueryZeroConfigService()
 {
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (!manager)
-        return -1;
-    int answer = -1;
-    SC_HANDLE service = OpenServiceA(manager, kZeroConfigService, SERVICE_QUERY_STATUS);
-    if (service) {
-        SERVICE_STATUS status;
-        if (QueryServiceStatus(service, &status))
-            answer = status.dwCurrentState == SERVICE_RUNNING ? 1 : 0;
-        CloseServiceHandle(service);
-    } else if (GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST) {
-        answer = 0;
-    }
-    CloseServiceHandle(manager);
-    return answer;
+    static ZeroConfigService service;
+    return service.Query();
 }
 
 }  // namespace
@@ -42,7 +70,7 @@ int PAvailableAdapters::CheckMultipleConfig()
 {
     if (claim)
         return 1;
-    if (IsForeignClaim(ReadSimulatedCard(OpenStore()).foreignClaimSession))
+    if (IsForeignClaim(ReadForeignClaimSession(OpenStore())))
         return 0;
     SetLastError(ERROR_SUCCESS);
     HANDLE mutex = CreateMutexA(nullptr, FALSE, ConfigurationClaimName(StoreRootPath()).c_str());
@@ -66,7 +94,7 @@ void PAvailableAdapters::ClearMultipleConfig()
 
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
-    int forced = ReadSimulatedCard(OpenStore()).zeroConfig;
+    int forced = ReadZeroConfigAnswer(OpenStore());
     return forced == kZeroConfigAskService ? QueryZeroConfigService() : forced;
 }
 

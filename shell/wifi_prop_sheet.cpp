@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "windows_version.h"
+#include "zero_config_question.h"
 
 namespace {
 
@@ -35,9 +36,8 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
         return;
     }
 
-    if (adapters_.IsWirelessZeroConfigEnabled() != 0)
-        zeroConfig_ = TRUE;
-
+    // Asked while the pages are built; the page set waits for the answer.
+    ZeroConfigQuestion zeroConfigQuestion(adapters_);
     SetIcon(LoadResourceIcon(IDI_APPLET));
     AddPage(&pageStatus_);
     AddPage(&pageConfig_);
@@ -50,6 +50,7 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
 
     multipleConfigNames_ = adapters_.GetMultipleConfigNames();
 
+    zeroConfig_ = zeroConfigQuestion.Answer() != 0;
     if (zeroConfig_) {
         pagePower_.EnterWirelessZeroConfigMode(TRUE);
         RemovePage(&pageConfig_);

@@ -236,10 +236,8 @@ TEST_F(Framework, AListAsksForRowTextByItemDataSoTheTextFollowsItsRow)
         CListCtrl& list = form_.list;
         list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
         list.InsertColumn(1, "Security", LVCFMT_LEFT, 80);
-        for (int row = 0; row < 3; ++row) {
-            list.InsertCallbackItem(row);
-            list.SetItemData(row, row);
-        }
+        for (int row = 0; row < 3; ++row)
+            list.InsertCallbackItem(row, row);
         auto rows = [&](std::string text) {
             for (int row = 0; row < list.GetItemCount(); ++row)
                 text += Format(" %d:", int(list.GetItemData(row))) + list.GetItemText(row, 0) + "/" +
