@@ -14,17 +14,25 @@ const char kZeroConfigService[] = "WZCSVC";
 HANDLE claim = nullptr;
 
 // The connection to the service manager and the service's handle are kept
-// for the process: making them costs several times the question itself,
-// which the Status page asks every three seconds. A service not installed
-// is looked for again at every question.
+// for the process: making them costs several times the question itself. A
+// service not installed is looked for again at every question. An answer
+// younger than two seconds serves again (the applet asks ahead when it is
+// loaded, then as its sheet opens): the Status page asks every three, so
+// each of its ticks still asks the service.
 class ZeroConfigService {
 public:
     ZeroConfigService() { InitializeCriticalSection(&lock_); }
 
     int Query()
     {
+        const DWORD kFreshMs = 2000;
         EnterCriticalSection(&lock_);
-        int answer = QueryLocked();
+        if (!answered_ || GetTickCount() - answeredAt_ >= kFreshMs) {
+            answer_ = QueryLocked();
+            answeredAt_ = GetTickCount();
+            answered_ = true;
+        }
+        int answer = answer_;
         LeaveCriticalSection(&lock_);
         return answer;
     }
@@ -49,7 +57,10 @@ private:
         return -1;
     }
 
-    CRITICAL_SECTION lock_;  // the sheet asks on a thread of its own
+    CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
+    bool answered_ = false;
+    int answer_ = 0;
+    DWORD answeredAt_ = 0;
     SC_HANDLE manager_ = nullptr;
     SC_HANDLE service_ = nullptr;
 };

@@ -86,7 +86,7 @@ public:
     }
 
 private:
-    CRITICAL_SECTION lock_;  // the sheet asks the service on a thread of its own
+    CRITICAL_SECTION lock_;  // the applet asks the service on a thread of its own
     RegistryKey root_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "res/resource.h"
 #include "windows_version.h"
-#include "zero_config_question.h"
 
 namespace {
 
@@ -36,8 +35,6 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
         return;
     }
 
-    // Asked while the pages are built; the page set waits for the answer.
-    ZeroConfigQuestion zeroConfigQuestion(adapters_);
     SetIcon(LoadResourceIcon(IDI_APPLET));
     AddPage(&pageStatus_);
     AddPage(&pageConfig_);
@@ -50,7 +47,10 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
 
     multipleConfigNames_ = adapters_.GetMultipleConfigNames();
 
-    zeroConfig_ = zeroConfigQuestion.Answer() != 0;
+    // Asked last: the applet asked the service ahead, and the answer may
+    // still be on its way.
+    if (adapters_.IsWirelessZeroConfigEnabled() != 0)
+        zeroConfig_ = TRUE;
     if (zeroConfig_) {
         pagePower_.EnterWirelessZeroConfigMode(TRUE);
         RemovePage(&pageConfig_);
