@@ -55,7 +55,8 @@ int ReadWhileSaved(CAdapterConfig& profile)
 }
 
 // Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
-const int kAdditions = 60;
+// Enough that the order outgrows the buffer of a value's first read.
+const int kAdditions = 64;
 ChildScenario addMany("add-many", [](const std::string& argument) {
     std::string prefix = argument.substr(0, argument.find(' '));
     CDriverAdapter* adapter = TheAdapter();
@@ -91,6 +92,12 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
     if (verb == "store")  // a second program changes the network name and power
         return SetProfile(*profile, "ssid1=FromElsewhere\ntxpower=4").empty() && profile->Save() ? 0 : 1;
+    if (verb == "rekey") {  // a second program changes the pass phrase, first to second
+        bool first = PickSettings(DescribeProfile(*profile), "pp") == "pp=/0\n";
+        return SetProfile(*profile, first ? "pp=first phrase/12" : "pp=second phrase/13").empty() && profile->Save()
+                   ? 0
+                   : 1;
+    }
     if (verb == "use") {  // as a user without administrator rights may
         profile->SetTransmitPower(4);
         std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
@@ -451,6 +458,28 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
     seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
     EXPECT_EQ(seen, "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
                     "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
+}
+
+// A profile read from the store keeps its keys and passwords sealed until
+// they are asked for; loading the security group takes what another process
+// stored since, sealed or not.
+TEST_F(ProfileStore, SealedSecretsAreOpenedWhenAskedForAndLoadedAfresh)
+{
+    std::string seen;
+    {
+        IsolatedStore other("sealed");
+        other.StoreProfiles({"Default", "Home"});
+        CAdapterConfig* home = FindProfile("Home");
+        ASSERT_NE(home, nullptr);
+        for (int round = 1; round <= 2; ++round) {
+            seen += std::to_string(InNewProcess("rekey", "Home").exitCode);
+            seen += " loaded " + std::to_string(home->NotifyLoaded(1));
+            seen += " " + PickSettings(DescribeProfile(*home), "pp");
+            seen += "modified " + std::to_string(home->IsModified()) + "\n";
+        }
+    }
+    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
