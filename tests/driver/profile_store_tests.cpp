@@ -54,9 +54,9 @@ int ReadWhileSaved(CAdapterConfig& profile)
     return 0;
 }
 
-// Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
 // Enough that the order outgrows the buffer of a value's first read.
 const int kAdditions = 64;
+// Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
 ChildScenario addMany("add-many", [](const std::string& argument) {
     std::string prefix = argument.substr(0, argument.find(' '));
     CDriverAdapter* adapter = TheAdapter();
