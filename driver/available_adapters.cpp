@@ -16,25 +16,30 @@ HANDLE claim = nullptr;
 // The connection to the service manager and the service's handle are kept
 // for the process: making them costs several times the question itself. A
 // service not installed is looked for again at every question. An answer
-// younger than two seconds serves again (the applet asks ahead when it is
-// loaded, then as its sheet opens): the Status page asks every three, so
-// each of its ticks still asks the service.
+// asked ahead serves the one question that follows within two seconds;
+// every other question, the Status page's at each tick among them, asks.
 class ZeroConfigService {
 public:
     ZeroConfigService() { InitializeCriticalSection(&lock_); }
 
     int Query()
     {
-        const DWORD kFreshMs = 2000;
+        const DWORD kAheadServesMs = 2000;
         EnterCriticalSection(&lock_);
-        if (!answered_ || GetTickCount() - answeredAt_ >= kFreshMs) {
-            answer_ = QueryLocked();
-            answeredAt_ = GetTickCount();
-            answered_ = true;
-        }
-        int answer = answer_;
+        bool ahead = askedAhead_ && GetTickCount() - askedAheadAt_ < kAheadServesMs;
+        int answer = ahead ? aheadAnswer_ : QueryLocked();
+        askedAhead_ = false;
         LeaveCriticalSection(&lock_);
         return answer;
+    }
+
+    void AskAhead()
+    {
+        EnterCriticalSection(&lock_);
+        aheadAnswer_ = QueryLocked();
+        askedAheadAt_ = GetTickCount();
+        askedAhead_ = true;
+        LeaveCriticalSection(&lock_);
     }
 
 private:
@@ -58,17 +63,17 @@ private:
     }
 
     CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
-    bool answered_ = false;
-    int answer_ = 0;
-    DWORD answeredAt_ = 0;
+    bool askedAhead_ = false;
+    int aheadAnswer_ = 0;
+    DWORD askedAheadAt_ = 0;
     SC_HANDLE manager_ = nullptr;
     SC_HANDLE service_ = nullptr;
 };
 
-int QueryZeroConfigService()
+ZeroConfigService& TheZeroConfigService()
 {
     static ZeroConfigService service;
-    return service.Query();
+    return service;
 }
 
 }  // namespace
@@ -106,7 +111,13 @@ void PAvailableAdapters::ClearMultipleConfig()
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
     int forced = ReadZeroConfigAnswer(OpenStore());
-    return forced == kZeroConfigAskService ? QueryZeroConfigService() : forced;
+    return forced == kZeroConfigAskService ? TheZeroConfigService().Query() : forced;
+}
+
+void PAvailableAdapters::AskWirelessZeroConfigAhead()
+{
+    if (ReadZeroConfigAnswer(OpenStore()) == kZeroConfigAskService)
+        TheZeroConfigService().AskAhead();
 }
 
 BOOL PAvailableAdapters::SetRadioEnable(BOOL switchedOff)

@@ -8,7 +8,7 @@ namespace {
 
 DWORD WINAPI Ask(void* module)
 {
-    PAvailableAdapters().IsWirelessZeroConfigEnabled();
+    PAvailableAdapters().AskWirelessZeroConfigAhead();
     FreeLibraryAndExitThread(static_cast<HMODULE>(module), 0);
 }
 
