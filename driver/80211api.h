@@ -281,6 +281,10 @@ public:
     // 1 when Windows' Wireless Zero Configuration service manages the card,
     // 0 when it does not, -1 when the service cannot be queried.
     int IsWirelessZeroConfigEnabled();
+    // Asks the service now, so that the next IsWirelessZeroConfigEnabled of
+    // this process within two seconds takes this answer instead of asking
+    // again: the applet asks ahead when the Control Panel loads it.
+    void AskWirelessZeroConfigAhead();
     // Windows NT 4.0 keeps no radio state of its own: records that the user
     // switched the radio off (nonzero) or on, so that the card starts that
     // way.

@@ -12,9 +12,16 @@ namespace {
 
 const char kDefaultName[] = "Default";
 
-bool SameIgnoringCase(const std::string& a, const std::string& b)
+// A sort key ignoring case: two names have equal keys exactly when
+// CompareString ignoring case finds them equal.
+std::string NameKey(const std::string& name)
 {
-    return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+    const DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int size = LCMapStringA(LOCALE_SYSTEM_DEFAULT, kFlags, name.c_str(), -1, nullptr, 0);
+    std::string key(size > 0 ? size : 0, '\0');
+    if (size > 0)
+        LCMapStringA(LOCALE_SYSTEM_DEFAULT, kFlags, name.c_str(), -1, &key[0], size);
+    return key;
 }
 
 }  // namespace
@@ -59,11 +66,19 @@ void Adapter::Load(const char* listKey, ProfileArray& array)
     RegistryKey list = OpenStore().OpenChild(listKey);
     for (const std::string& id : ReadProfileOrder(list)) {
         ProfileSettings settings;
-        if (!ReadProfileRecord(list.OpenChild(id), settings))
+        // Keys and passwords are opened when a caller first asks for them.
+        if (!ReadProfileRecord(list.OpenChild(id), settings, nullptr, Secrets::Sealed))
             continue;  // listed but unreadable: damaged by hand, not by us
-        profiles_.push_back(std::make_unique<Profile>(*this, listKey, id, settings));
-        array.Add(profiles_.back().get());
+        Keep(std::make_unique<Profile>(*this, listKey, id, settings, Secrets::Sealed), array);
     }
+}
+
+Profile* Adapter::Keep(std::unique_ptr<Profile> profile, ProfileArray& array)
+{
+    ++names_[NameKey(profile->Name())];
+    profiles_.push_back(std::move(profile));
+    array.Add(profiles_.back().get());
+    return profiles_.back().get();
 }
 
 Profile* Adapter::Find(CAdapterConfig* config) const
@@ -109,9 +124,7 @@ CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
     std::string id = AddStoredProfile(store.OpenChild(kProfilesKey), settings);
     if (id.empty())
         return nullptr;
-    profiles_.push_back(std::make_unique<Profile>(*this, kProfilesKey, id, settings));
-    own_.Add(profiles_.back().get());
-    return profiles_.back().get();
+    return Keep(std::make_unique<Profile>(*this, kProfilesKey, id, settings, Secrets::Opened), own_);
 }
 
 BOOL Adapter::Delete(Profile* profile)
@@ -126,6 +139,7 @@ BOOL Adapter::Delete(Profile* profile)
     if (!RemoveStoredProfile(store.OpenChild(listKey), id))
         return FALSE;
     profile->MarkDeleted();
+    NameChanged(profile->Name(), std::string());
     (provisioned ? provisioned_ : own_).Remove(profile);
     CardState state = ReadCardState(store);
     if (state.currentConfiguration == location) {
@@ -160,11 +174,21 @@ BOOL Adapter::DeleteMultipleConfig(CAdapterConfig* config)
 
 bool Adapter::IsNameTaken(const std::string& name, const Profile* except) const
 {
-    for (const std::unique_ptr<Profile>& profile : profiles_) {
-        if (profile.get() != except && !profile->IsDeleted() && SameIgnoringCase(profile->Name(), name))
-            return true;
-    }
-    return false;
+    std::string key = NameKey(name);
+    auto found = names_.find(key);
+    int holders = found == names_.end() ? 0 : found->second;
+    if (except && !except->IsDeleted() && NameKey(except->Name()) == key)
+        --holders;
+    return holders > 0;
+}
+
+void Adapter::NameChanged(const std::string& before, const std::string& after)
+{
+    auto found = names_.find(NameKey(before));
+    if (found != names_.end() && --found->second == 0)
+        names_.erase(found);
+    if (!after.empty())
+        ++names_[NameKey(after)];
 }
 
 bool Adapter::RecordMultipleConfig(const std::string& set) const

@@ -2,6 +2,7 @@
 // when the configurator is made, and the stored selection.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
 
     // For the profiles: names are unique across both arrays, ignoring case.
     bool IsNameTaken(const std::string& name, const Profile* except) const;
+    // A live profile's name changed from `before` to `after`; an empty
+    // `after`: the profile is gone.
+    void NameChanged(const std::string& before, const std::string& after);
     // Writes the member list of multiple configuration `set` from the
     // profiles that belong to it now.
     bool RecordMultipleConfig(const std::string& set) const;
@@ -52,7 +56,11 @@ private:
     Profile* Find(CAdapterConfig* config) const;
     BOOL Delete(Profile* profile);
     void Load(const char* listKey, ProfileArray& array);
+    Profile* Keep(std::unique_ptr<Profile> profile, ProfileArray& array);
 
+    // How many live profiles have each name, by a key that compares as the
+    // names do ignoring case; looked up in logarithmic time.
+    std::map<std::string, int> names_;
     std::string rootPath_;
     std::vector<std::unique_ptr<Profile>> profiles_;  // deleted ones too
     ProfileArray own_;

@@ -13,23 +13,67 @@ const char kZeroConfigService[] = "WZCSVC";
 // status page may release it through another object.
 HANDLE claim = nullptr;
 
-int QueryZeroConfigService()
-{
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (!manager)
-        return -1;
-    int answer = -1;
-    SC_HANDLE service = OpenServiceA(manager, kZeroConfigService, SERVICE_QUERY_STATUS);
-    if (service) {
-        SERVICE_STATUS status;
-        if (QueryServiceStatus(service, &status))
-            answer = status.dwCurrentState == SERVICE_RUNNING ? 1 : 0;
-        CloseServiceHandle(service);
-    } else if (GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST) {
-        answer = 0;
+// The connection to the service manager and the service's handle are kept
+// for the process: making them costs several times the question itself. A
+// service not installed is looked for again at every question. An answer
+// asked ahead serves the one question that follows within two seconds;
+// every other question, the Status page's at each tick among them, asks.
+class ZeroConfigService {
+public:
+    ZeroConfigService() { InitializeCriticalSection(&lock_); }
+
+    int Query()
+    {
+        const DWORD kAheadServesMs = 2000;
+        EnterCriticalSection(&lock_);
+        bool ahead = askedAhead_ && GetTickCount() - askedAheadAt_ < kAheadServesMs;
+        int answer = ahead ? aheadAnswer_ : QueryLocked();
+        askedAhead_ = false;
+        LeaveCriticalSection(&lock_);
+        return answer;
     }
-    CloseServiceHandle(manager);
-    return answer;
+
+    void AskAhead()
+    {
+        EnterCriticalSection(&lock_);
+        aheadAnswer_ = QueryLocked();
+        askedAheadAt_ = GetTickCount();
+        askedAhead_ = true;
+        LeaveCriticalSection(&lock_);
+    }
+
+private:
+    int QueryLocked()
+    {
+        if (!manager_)
+            manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+        if (!manager_)
+            return -1;
+        if (!service_)
+            service_ = OpenServiceA(manager_, kZeroConfigService, SERVICE_QUERY_STATUS);
+        if (!service_)
+            return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? 0 : -1;
+        SERVICE_STATUS status;
+        if (QueryServiceStatus(service_, &status))
+            return status.dwCurrentState == SERVICE_RUNNING ? 1 : 0;
+        // A service deleted since, or a connection lost: asked afresh next time.
+        CloseServiceHandle(service_);
+        service_ = nullptr;
+        return -1;
+    }
+
+    CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
+    bool askedAhead_ = false;
+    int aheadAnswer_ = 0;
+    DWORD askedAheadAt_ = 0;
+    SC_HANDLE manager_ = nullptr;
+    SC_HANDLE service_ = nullptr;
+};
+
+ZeroConfigService& TheZeroConfigService()
+{
+    static ZeroConfigService service;
+    return service;
 }
 
 }  // namespace
@@ -42,7 +86,7 @@ int PAvailableAdapters::CheckMultipleConfig()
 {
     if (claim)
         return 1;
-    if (IsForeignClaim(ReadSimulatedCard(OpenStore()).foreignClaimSession))
+    if (IsForeignClaim(ReadForeignClaimSession(OpenStore())))
         return 0;
     SetLastError(ERROR_SUCCESS);
     HANDLE mutex = CreateMutexA(nullptr, FALSE, ConfigurationClaimName(StoreRootPath()).c_str());
@@ -66,8 +110,14 @@ void PAvailableAdapters::ClearMultipleConfig()
 
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
-    int forced = ReadSimulatedCard(OpenStore()).zeroConfig;
-    return forced == kZeroConfigAskService ? QueryZeroConfigService() : forced;
+    int forced = ReadZeroConfigAnswer(OpenStore());
+    return forced == kZeroConfigAskService ? TheZeroConfigService().Query() : forced;
+}
+
+void PAvailableAdapters::AskWirelessZeroConfigAhead()
+{
+    if (ReadZeroConfigAnswer(OpenStore()) == kZeroConfigAskService)
+        TheZeroConfigService().AskAhead();
 }
 
 BOOL PAvailableAdapters::SetRadioEnable(BOOL switchedOff)

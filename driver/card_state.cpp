@@ -121,6 +121,22 @@ SimulatedCard ReadSimulatedCard(const RegistryKey& store)
     return card;
 }
 
+bool ReadCardPresent(const RegistryKey& store)
+{
+    return store.OpenChild(kSimulationKey).ReadDword(kPresent, SimulatedCard().present) != 0;
+}
+
+int ReadZeroConfigAnswer(const RegistryKey& store)
+{
+    return static_cast<int>(
+        store.OpenChild(kSimulationKey).ReadDword(kZeroConfig, static_cast<DWORD>(SimulatedCard().zeroConfig)));
+}
+
+DWORD ReadForeignClaimSession(const RegistryKey& store)
+{
+    return store.OpenChild(kSimulationKey).ReadDword(kForeignClaim, SimulatedCard().foreignClaimSession);
+}
+
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)
 {
     RegistryKey key = store.CreateChild(kSimulationKey);
@@ -208,14 +224,14 @@ bool RestartCard(const RegistryKey& store)
     return WriteCardState(store, state) && WriteAppliedProfile(store, selection, location);
 }
 
-bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied)
+bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets)
 {
     RegistryKey key = store.OpenChild(std::string(kCardKey) + "\\" + kAppliedKey);
     AppliedProfile read;
     if (!ReadProfileRecord(key, read.settings, [&](const RegistryKey& version) {
             read.location = version.ReadString(kAppliedLocation);
             read.generation = version.ReadDword(kAppliedGeneration, 0);
-        }))
+        }, secrets))
         return false;
     applied = read;
     return true;

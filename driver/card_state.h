@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "profile_record.h"
 #include "profile_settings.h"
 #include "registry_key.h"
 
@@ -82,6 +83,10 @@ inline bool SupportsWpa(const SimulatedCard& card)
 DWORD AutoWirelessMode(const SimulatedCard& card);
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store);
+// Single answers of the simulated card, for callers that need no more.
+bool ReadCardPresent(const RegistryKey& store);
+int ReadZeroConfigAnswer(const RegistryKey& store);
+DWORD ReadForeignClaimSession(const RegistryKey& store);
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);
 bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point);
 bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid);
@@ -93,6 +98,6 @@ bool WriteCardState(const RegistryKey& store, const CardState& state);
 // selection goes into effect, and the radio comes up as the user left it.
 bool RestartCard(const RegistryKey& store);
 
-bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied);
+bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets = Secrets::Opened);
 // Puts `settings` into effect; raises the generation.
 bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location);

@@ -26,7 +26,7 @@ public:
         if (adapter_ && adapter_->RootPath() != rootPath)
             retired_.push_back(std::move(adapter_));
         RegistryKey store = OpenStore(rootPath);
-        present_ = store.IsOpen() && ReadSimulatedCard(store).present;  // a refused store is no card
+        present_ = store.IsOpen() && ReadCardPresent(store);  // a refused store is no card
         if (!adapter_ && present_)
             adapter_ = std::make_unique<Adapter>(rootPath);
     }

@@ -5,6 +5,7 @@
 #include "link_model.h"
 #include "store.h"
 #include "store_root.h"
+#include "store_watch.h"
 
 namespace {
 
@@ -79,12 +80,18 @@ private:
     bool Reload()
     {
         std::string root = StoreRootPath();
+        // Nothing written since the last read: the card, the radio and the
+        // settings in effect are as they were read.
+        if (root == root_ && watch_.Unchanged(root))
+            return false;
         RegistryKey store = OpenStore(root);
+        watch_.Arm(store);
         inputs_.card = ReadSimulatedCard(store);
         inputs_.card.present = inputs_.card.present && store.IsOpen();  // a refused store is no card
         inputs_.cardState = ReadCardState(store);
         AppliedProfile applied;
-        bool hasApplied = ReadAppliedProfile(store, applied);
+        // The link needs no key or password: they stay sealed.
+        bool hasApplied = ReadAppliedProfile(store, applied, Secrets::Sealed);
         if (!hasApplied)
             applied = AppliedProfile();  // the driver's own defaults
 
@@ -119,6 +126,7 @@ private:
 
     LinkInputs inputs_;
     LinkModel model_;
+    StoreWatch watch_;
     std::string root_ = StoreRootPath();
     bool hasApplied_ = false;
     DWORD generation_ = 0;

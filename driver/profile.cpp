@@ -6,6 +6,7 @@
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
+#include "secret.h"
 #include "store.h"
 
 namespace {
@@ -56,9 +57,25 @@ const char* NameOf(std::string ProfileSettings::*text)
 
 }  // namespace
 
-Profile::Profile(Adapter& adapter, const char* listKey, std::string id, const ProfileSettings& stored)
-    : adapter_(adapter), listKey_(listKey), id_(std::move(id)), settings_(stored), stored_(stored)
+Profile::Profile(Adapter& adapter, const char* listKey, std::string id, const ProfileSettings& stored,
+                 Secrets secrets)
+    : adapter_(adapter), listKey_(listKey), id_(std::move(id)), settings_(stored), stored_(stored),
+      sealed_(secrets == Secrets::Sealed)
 {
+}
+
+void Profile::OpenSecrets() const
+{
+    if (!sealed_)
+        return;
+    // No setter has touched a secret while they were sealed, so the opened
+    // stored value is the edited one too.
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField& field = kSettingFields[i];
+        if (field.kind == SettingKind::Secret)
+            settings_.*field.text = stored_.*field.text = OpenSecret(stored_.*field.text);
+    }
+    sealed_ = false;
 }
 
 std::string Profile::Location() const
@@ -86,6 +103,7 @@ bool Profile::Store()
 {
     if (!MayStore())
         return false;
+    OpenSecrets();
     RegistryKey record = adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_);
     if (!record.IsOpen() || !WriteProfileRecord(record, settings_))
         return false;
@@ -95,6 +113,7 @@ bool Profile::Store()
 
 bool Profile::PutIntoEffect()
 {
+    OpenSecrets();
     return !deleted_ && WriteAppliedProfile(adapter_.OpenStore(), settings_, Location());
 }
 
@@ -131,6 +150,7 @@ BOOL Profile::IsModified()
 {
     if (deleted_)
         return FALSE;
+    OpenSecrets();
     if (!SameSettings(settings_, stored_))
         return TRUE;
     AppliedProfile applied;
@@ -147,6 +167,7 @@ BOOL Profile::SetName(const std::string& name)
 {
     if (deleted_ || !NameFault(name).empty() || adapter_.IsNameTaken(name, this))
         return FALSE;
+    adapter_.NameChanged(settings_.name, name);
     settings_.name = name;
     return TRUE;
 }
@@ -180,6 +201,7 @@ BOOL Profile::SetKey(std::string ProfileSettings::*key, DWORD ProfileSettings::*
     CCallLog::Add(NameOf(key), text + "," + std::to_string(lengthIndex));
     if (lengthIndex < 0 || lengthIndex > 3 || !IsHex(text) || !FitsLengthIndex(text.size(), lengthIndex))
         return FALSE;
+    OpenSecrets();
     settings_.*key = text;
     settings_.*length = static_cast<DWORD>(lengthIndex);
     return TRUE;
@@ -190,6 +212,7 @@ BOOL Profile::SetPassword(std::string ProfileSettings::*field, const std::string
     CCallLog::Add(NameOf(field), password + "," + std::to_string(length));
     if (length < 0 || static_cast<size_t>(length) > password.size())
         return FALSE;
+    OpenSecrets();
     return PutText(field, password.substr(0, length), kLongestText);
 }
 
@@ -199,6 +222,7 @@ BOOL Profile::NotifyLoaded(int group)
     if (group < 1 || group > 3 || deleted_)
         return FALSE;
     SettingGroup loaded = kGroups[group - 1];
+    OpenSecrets();
     ProfileSettings fresh;
     if (!ReadProfileRecord(adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_), fresh))
         return FALSE;
@@ -242,10 +266,10 @@ BOOL Profile::SetLeapEnabled(BOOL enabled) { return SetNumber(&ProfileSettings::
 DWORD Profile::GetWepEncryptType() const { return settings_.wepEncryptType; }
 BOOL Profile::SetWepEncryptType(DWORD format) { return SetNumber(&ProfileSettings::wepEncryptType, format, MAXDWORD); }
 
-std::string& Profile::GetSharedKey1(std::string& key) const { return key = settings_.sharedKey1; }
-std::string& Profile::GetSharedKey2(std::string& key) const { return key = settings_.sharedKey2; }
-std::string& Profile::GetSharedKey3(std::string& key) const { return key = settings_.sharedKey3; }
-std::string& Profile::GetSharedKey4(std::string& key) const { return key = settings_.sharedKey4; }
+std::string& Profile::GetSharedKey1(std::string& key) const { OpenSecrets(); return key = settings_.sharedKey1; }
+std::string& Profile::GetSharedKey2(std::string& key) const { OpenSecrets(); return key = settings_.sharedKey2; }
+std::string& Profile::GetSharedKey3(std::string& key) const { OpenSecrets(); return key = settings_.sharedKey3; }
+std::string& Profile::GetSharedKey4(std::string& key) const { OpenSecrets(); return key = settings_.sharedKey4; }
 
 BOOL Profile::SetSharedKey1(const std::string& key, int lengthIndex)
 {
@@ -283,6 +307,7 @@ BOOL Profile::SetHexEntryPp(BOOL hexEntry) { return SetNumber(&ProfileSettings::
 
 std::string& Profile::GetPassphrase(std::string& key, BOOL hexEntry) const
 {
+    OpenSecrets();
     bool asEntered = (hexEntry != FALSE) == (settings_.hexEntryPp != 0);
     return key = asEntered ? settings_.passphrase : std::string();
 }
@@ -292,7 +317,10 @@ BOOL Profile::SetPassphrase(const std::string& key, int length, BOOL hexEntry)
     CCallLog::Add(NameOf(&ProfileSettings::passphrase), key + "," + std::to_string(length) + "," +
                                                             std::to_string(hexEntry));
     if (length < 0 || static_cast<size_t>(length) > kLongestPassphrase || key.size() > kLongestPassphrase ||
-        (hexEntry && !IsHex(key)) || !PutText(&ProfileSettings::passphrase, key, kLongestPassphrase))
+        (hexEntry && !IsHex(key)))
+        return FALSE;
+    OpenSecrets();
+    if (!PutText(&ProfileSettings::passphrase, key, kLongestPassphrase))
         return FALSE;
     settings_.passphraseLength = static_cast<DWORD>(length);
     settings_.hexEntryPp = hexEntry != FALSE;
@@ -303,7 +331,11 @@ int Profile::GetPassphraseLength() const { return static_cast<int>(settings_.pas
 
 std::string& Profile::GetLeapUserName(std::string& name) const { return name = settings_.leapUserName; }
 BOOL Profile::SetLeapUserName(const std::string& name) { return SetText(&ProfileSettings::leapUserName, name, kLongestText); }
-std::string& Profile::GetLeapUserPasswd(std::string& password) const { return password = settings_.leapUserPasswd; }
+std::string& Profile::GetLeapUserPasswd(std::string& password) const
+{
+    OpenSecrets();
+    return password = settings_.leapUserPasswd;
+}
 
 BOOL Profile::SetLeapUserPasswd(const std::string& password, int length)
 {
@@ -325,7 +357,11 @@ BOOL Profile::SetAdvancedUserName(const std::string& name)
     return SetText(&ProfileSettings::advancedUserName, name, kLongestText);
 }
 
-std::string& Profile::GetAdvancedPassword(std::string& password) const { return password = settings_.advancedPassword; }
+std::string& Profile::GetAdvancedPassword(std::string& password) const
+{
+    OpenSecrets();
+    return password = settings_.advancedPassword;
+}
 
 BOOL Profile::SetAdvancedPassword(const std::string& password, int length)
 {

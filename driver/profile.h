@@ -3,6 +3,7 @@
 #pragma once
 
 #include "80211api.h"
+#include "profile_record.h"
 #include "profile_settings.h"
 
 class Adapter;
@@ -10,7 +11,8 @@ class Adapter;
 class Profile : public CAdapterConfig {
 public:
     // `listKey` is kProfilesKey or kProvisionedKey; `id` the profile's key.
-    Profile(Adapter& adapter, const char* listKey, std::string id, const ProfileSettings& stored);
+    // Secrets read still sealed are opened when first needed.
+    Profile(Adapter& adapter, const char* listKey, std::string id, const ProfileSettings& stored, Secrets secrets);
     ~Profile() override = default;
 
     std::string Location() const;
@@ -99,6 +101,9 @@ public:
     BOOL SetPowerSaving(DWORD saving) override;
 
 private:
+    // Opens the secrets read sealed; every use of a key or password, and of
+    // the whole record, comes after it.
+    void OpenSecrets() const;
     bool MayStore() const;
     bool Store();
     bool PutIntoEffect();
@@ -113,7 +118,9 @@ private:
     Adapter& adapter_;
     const char* listKey_;
     std::string id_;
-    ProfileSettings settings_;
-    ProfileSettings stored_;
+    // Mutable for OpenSecrets only: opening changes no setting.
+    mutable ProfileSettings settings_;
+    mutable ProfileSettings stored_;
+    mutable bool sealed_;
     bool deleted_ = false;
 };

@@ -1,6 +1,7 @@
 #include "profile_list.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "profile_record.h"
 #include "store_lock.h"
@@ -29,11 +30,13 @@ std::string AddStoredProfile(const RegistryKey& list, const ProfileSettings& set
     if (!lock.Held())
         return std::string();
     std::vector<std::string> order = ReadProfileOrder(list);
+    // Each key the order holds is looked up in constant time.
+    std::unordered_set<std::string> listed(order.begin(), order.end());
     DWORD next = list.ReadDword(kNextId, 1);
     std::string id;
     do {
         id = "P" + std::to_string(next++);
-    } while (std::find(order.begin(), order.end(), id) != order.end());
+    } while (listed.count(id) != 0);
     list.DeleteChild(id);  // an unlisted leftover of a writer that died
     if (!list.WriteDword(kNextId, next) || !WriteProfileRecord(list.CreateChild(id), settings))
         return std::string();

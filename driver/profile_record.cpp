@@ -52,7 +52,7 @@ void WriteField(const RegistryKey& version, const SettingField& field, const Pro
     }
 }
 
-void ReadField(const RegistryKey& version, const SettingField& field, ProfileSettings& settings)
+void ReadField(const RegistryKey& version, const SettingField& field, ProfileSettings& settings, Secrets secrets)
 {
     switch (field.kind) {
     case SettingKind::Number:
@@ -62,7 +62,8 @@ void ReadField(const RegistryKey& version, const SettingField& field, ProfileSet
         settings.*field.text = version.ReadString(field.name);
         break;
     case SettingKind::Secret:
-        settings.*field.text = OpenSecret(version.ReadBinary(field.name));
+        settings.*field.text = secrets == Secrets::Opened ? OpenSecret(version.ReadBinary(field.name))
+                                                          : version.ReadBinary(field.name);
         break;
     }
 }
@@ -73,7 +74,7 @@ enum class VersionRead { Whole, Torn, None };
 // own, and a reader still in it then fails. A version once committed never
 // changes, so a read without a failure is whole.
 VersionRead ReadCommittedVersion(const RegistryKey& key, ProfileSettings& settings,
-                                 const std::function<void(const RegistryKey& version)>& extra)
+                                 const std::function<void(const RegistryKey& version)>& extra, Secrets secrets)
 {
     std::string committed = key.ReadString(kCommitted);
     if (committed.empty())
@@ -83,7 +84,7 @@ VersionRead ReadCommittedVersion(const RegistryKey& key, ProfileSettings& settin
         return VersionRead::Torn;
     ProfileSettings read;
     for (size_t i = 0; i < kSettingFieldCount; ++i)
-        ReadField(version, kSettingFields[i], read);
+        ReadField(version, kSettingFields[i], read, secrets);
     if (extra)
         extra(version);
     if (version.ReadError() != ERROR_SUCCESS)
@@ -101,12 +102,12 @@ RegistryKey OpenCommittedVersion(const RegistryKey& key)
 }
 
 bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings,
-                       const std::function<void(const RegistryKey& version)>& extra)
+                       const std::function<void(const RegistryKey& version)>& extra, Secrets secrets)
 {
     // Without the lock first: a writer that saves now and then costs one
     // more read at most.
     for (int attempt = 0; attempt < kQuickAttempts; ++attempt) {
-        switch (ReadCommittedVersion(key, settings, extra)) {
+        switch (ReadCommittedVersion(key, settings, extra, secrets)) {
         case VersionRead::Whole:
             return true;
         case VersionRead::None:
@@ -118,7 +119,7 @@ bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings,
     // One saving without pause can outrun this reader for ever; under the
     // lock no writer deletes the version being read.
     StoreLock lock(kRecordLock, key);
-    return lock.Held() && ReadCommittedVersion(key, settings, extra) == VersionRead::Whole;
+    return lock.Held() && ReadCommittedVersion(key, settings, extra, secrets) == VersionRead::Whole;
 }
 
 bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,

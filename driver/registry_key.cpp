@@ -73,6 +73,14 @@ RegistryKey RegistryKey::OpenChild(const std::string& name) const
     return RegistryKey(OpenUnder(handle_, name, false), path_ + "\\" + name);
 }
 
+RegistryKey RegistryKey::Duplicate() const
+{
+    HKEY handle = nullptr;
+    if (!handle_ || RegOpenKeyExA(handle_, nullptr, 0, KEY_ALL_ACCESS, &handle) != ERROR_SUCCESS)
+        handle = nullptr;
+    return RegistryKey(handle, path_);
+}
+
 RegistryKey RegistryKey::CreateChild(const std::string& name) const
 {
     return RegistryKey(OpenUnder(handle_, name, true), path_ + "\\" + name);
@@ -82,16 +90,27 @@ bool RegistryKey::ReadRaw(const char* name, DWORD type, std::string& data) const
 {
     if (!handle_)
         return false;
+    // Nearly every value of the store fits: one call instead of asking for
+    // the size first.
+    char buffer[512];
     DWORD actualType = 0;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(handle_, name, nullptr, &actualType, nullptr, &size);
-    // Another process may make the value longer between the two calls.
-    while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+    DWORD size = sizeof(buffer);
+    LONG result = RegQueryValueExA(handle_, name, nullptr, &actualType, reinterpret_cast<BYTE*>(buffer), &size);
+    if (result == ERROR_SUCCESS) {
+        if (actualType != type)
+            return false;
+        data.assign(buffer, size);
+        return true;
+    }
+    // Another process may make the value longer between two calls.
+    while (result == ERROR_MORE_DATA) {
         if (actualType != type)
             return false;
         data.assign(size, '\0');
         result = RegQueryValueExA(handle_, name, nullptr, &actualType, reinterpret_cast<BYTE*>(&data[0]), &size);
-        if (result == ERROR_SUCCESS && actualType == type) {
+        if (result == ERROR_SUCCESS) {
+            if (actualType != type)
+                return false;
             data.resize(size);
             return true;
         }
@@ -205,6 +224,11 @@ std::vector<std::string> RegistryKey::ChildNames() const
         names.emplace_back(name, length);
     }
     return names;
+}
+
+bool RegistryKey::NotifyChange(DWORD filter, HANDLE event) const
+{
+    return handle_ && RegNotifyChangeKeyValue(handle_, TRUE, filter, event, TRUE) == ERROR_SUCCESS;
 }
 
 bool DeleteRegistryTree(const std::string& path)

@@ -24,6 +24,8 @@ public:
     static RegistryKey Open(const std::string& path);
     static RegistryKey Create(const std::string& path);
     RegistryKey OpenChild(const std::string& name) const;
+    // Another handle to the same key, closed with its own object.
+    RegistryKey Duplicate() const;
     RegistryKey CreateChild(const std::string& name) const;
 
     bool IsOpen() const { return handle_ != nullptr; }
@@ -47,6 +49,9 @@ public:
     bool DeleteChild(const std::string& name) const;
 
     std::vector<std::string> ChildNames() const;
+    // Signals `event` at the next change of `filter` (REG_NOTIFY_CHANGE_...)
+    // to this key or any below it.
+    bool NotifyChange(DWORD filter, HANDLE event) const;
     // No values and no keys in it; false for a key that is not open.
     bool IsEmpty() const;
 

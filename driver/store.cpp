@@ -66,6 +66,41 @@ std::string KeyName(const std::string& rootPath)
     return "HKEY_CURRENT_USER\\" + rootPath;
 }
 
+// The root this process opened last. While it still holds the mark of a
+// made store it needs no other check: a key deleted, emptied by hand or
+// given another format since fails the mark and is checked in full.
+class KnownRoot {
+public:
+    KnownRoot() { InitializeCriticalSection(&lock_); }
+
+    RegistryKey Reopen(const std::string& rootPath)
+    {
+        EnterCriticalSection(&lock_);
+        RegistryKey root;
+        if (root_.IsOpen() && root_.Path() == rootPath && root_.ReadDword(kFormatValue, 0) == kStoreMade)
+            root = root_.Duplicate();
+        LeaveCriticalSection(&lock_);
+        return root;
+    }
+
+    void Remember(const RegistryKey& root)
+    {
+        EnterCriticalSection(&lock_);
+        root_ = root.Duplicate();
+        LeaveCriticalSection(&lock_);
+    }
+
+private:
+    CRITICAL_SECTION lock_;  // the applet asks the service on a thread of its own
+    RegistryKey root_;
+};
+
+KnownRoot& Known()
+{
+    static KnownRoot known;
+    return known;
+}
+
 }  // namespace
 
 RegistryKey OpenStore()
@@ -94,6 +129,9 @@ std::string StoreRefusal(const std::string& rootPath)
 
 RegistryKey OpenStore(const std::string& rootPath)
 {
+    RegistryKey known = Known().Reopen(rootPath);
+    if (known.IsOpen())
+        return known;
     if (!StoreRefusal(rootPath).empty())
         return RegistryKey();
     RegistryKey root = RegistryKey::Create(rootPath);
@@ -106,6 +144,8 @@ RegistryKey OpenStore(const std::string& rootPath)
         if (NeedsMaking(root))
             Make(root);
     }
+    if (root.ReadDword(kFormatValue, 0) == kStoreMade)
+        Known().Remember(root);
     return root;
 }
 

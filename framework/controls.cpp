@@ -143,13 +143,14 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&info)));
 }
 
-int CListCtrl::InsertCallbackItem(int row)
+int CListCtrl::InsertCallbackItem(int row, LPARAM data)
 {
     LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = row;
     item.pszText = LPSTR_TEXTCALLBACKA;
     item.iImage = I_IMAGECALLBACK;
+    item.lParam = data;
     return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
@@ -166,15 +167,6 @@ BOOL CListCtrl::DeleteItem(int row)
 BOOL CListCtrl::DeleteAllItems()
 {
     return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS));
-}
-
-BOOL CListCtrl::SetItemData(int row, LPARAM data)
-{
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = data;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 LPARAM CListCtrl::GetItemData(int row) const

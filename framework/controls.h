@@ -70,12 +70,12 @@ private:
 class CListCtrl : public CWnd {
 public:
     int InsertColumn(int column, const std::string& heading, int format, int width);
-    // A row whose text and image the list asks for when it draws.
-    int InsertCallbackItem(int row);
+    // A row whose text and image the list asks for when it draws, with its
+    // item data.
+    int InsertCallbackItem(int row, LPARAM data);
     int GetItemCount() const;
     BOOL DeleteItem(int row);
     BOOL DeleteAllItems();
-    BOOL SetItemData(int row, LPARAM data);
     LPARAM GetItemData(int row) const;
     BOOL SetItemState(int row, UINT state, UINT mask);
     UINT GetItemState(int row, UINT mask) const;

@@ -45,6 +45,17 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value)
         control.SetWindowText(value);
 }
 
+void DDX_DisplayText(CDataExchange* dx, int id, std::string& value)
+{
+    if (dx->Failed())
+        return;
+    CWnd control(dx->PrepareCtrl(id));
+    if (dx->m_bSaveAndValidate)
+        value = control.GetWindowText();
+    else if (control.GetWindowText() != value)
+        control.SetWindowText(value);
+}
+
 void DDV_MaxChars(CDataExchange* dx, const std::string& value, int maxChars)
 {
     if (dx->Failed())

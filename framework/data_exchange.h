@@ -31,6 +31,11 @@ private:
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 // Exchanges a control's text with a string.
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
+// DDX_Text for a field that only shows what the program reads and is
+// shown anew again and again (the Status page's readings): a text the
+// control already shows is not set again, which spares the control's
+// redraw and its change notifications.
+void DDX_DisplayText(CDataExchange* dx, int id, std::string& value);
 // After a DDX_Text: limits the control to maxChars characters when the
 // members are shown, and refuses a longer text when they are taken back.
 void DDV_MaxChars(CDataExchange* dx, const std::string& value, int maxChars);

@@ -25,13 +25,13 @@ CWnd::CWnd(HWND window) : m_hWnd(window) {}
 
 CWnd::~CWnd()
 {
-    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
-        RemovePropA(m_hWnd, kObjectProperty);
+    Detach();
 }
 
 void CWnd::Attach(HWND window)
 {
     m_hWnd = window;
+    attached_ = window != nullptr;
     if (window)
         SetPropA(window, kObjectProperty, this);
 }
@@ -39,9 +39,12 @@ void CWnd::Attach(HWND window)
 HWND CWnd::Detach()
 {
     HWND window = m_hWnd;
-    if (window && FromHandlePermanent(window) == this)
+    // Only an attached object can be the window's; asking the window costs
+    // a round trip that a passing object need not make.
+    if (window && attached_ && FromHandlePermanent(window) == this)
         RemovePropA(window, kObjectProperty);
     m_hWnd = nullptr;
+    attached_ = false;
     return window;
 }
 

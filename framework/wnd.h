@@ -68,6 +68,7 @@ protected:
 private:
     friend class CWndLifeline;
 
+    bool attached_ = false;  // by Attach, so the window may point to it
     bool notificationsLocked_ = false;
     std::vector<CWnd*> boundControls_;
     // Ends with the object; lifelines watch it.

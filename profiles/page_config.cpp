@@ -15,6 +15,24 @@ namespace {
 
 const UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
 
+// The marker's image list, made once for the process and shared by every
+// opening (the list view's template shares image lists rather than owning
+// them). The marker always comes from this DLL, whichever language is in use.
+CImageList& MarkerImages(int& markerIndex)
+{
+    static int index = -1;
+    static CImageList images;
+    if (!images.GetSafeHandle()) {
+        images.Create(16, 16, ILC_COLOR | ILC_MASK, 1, 0);
+        HICON marker = static_cast<HICON>(LoadImageA(GetInstanceHandle(), MAKEINTRESOURCEA(IDI_ACTIVE_PROFILE),
+                                                     IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        index = images.Add(marker);
+        DestroyIcon(marker);
+    }
+    markerIndex = index;
+    return images;
+}
+
 }  // namespace
 
 CPageConfig::CPageConfig() : CPropertyPage(IDD_PAGE_CONFIG) {}
@@ -60,13 +78,7 @@ BOOL CPageConfig::OnInitDialog()
     caption_ = LoadResString(IDS_APP_TITLE);
     mainSheet_ = CWiFiPropSheet::OfPage(*this);
 
-    // The marker always comes from this DLL, whichever language is in use.
-    imageList_.Create(16, 16, ILC_COLOR | ILC_MASK, 1, 0);
-    HICON marker = static_cast<HICON>(
-        LoadImageA(GetInstanceHandle(), MAKEINTRESOURCEA(IDI_ACTIVE_PROFILE), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    activeIconIndex_ = imageList_.Add(marker);
-    DestroyIcon(marker);
-    profileList_.SetImageList(imageList_, LVSIL_SMALL);
+    profileList_.SetImageList(MarkerImages(activeIconIndex_), LVSIL_SMALL);
 
     RECT client = profileList_.GetClientRect();
     profileList_.InsertColumn(0, std::string(), LVCFMT_LEFT, 9 * ((client.right - client.left) / 10));
@@ -186,6 +198,9 @@ void CPageConfig::FillProfileList()
     // A temporarily activated administrator profile is marked again for the
     // user who activated it.
     bool markAdminProfile = !admin && StartsWith(adminProfileName, kAdminProfileMarker) && version != kWindows98;
+    // Drawn once when all rows are in, not scrolled and redrawn at every one.
+    profileList_.SendMessage(WM_SETREDRAW, FALSE);
+    profileList_.SendMessage(LVM_SETITEMCOUNT, total);
     for (int row = 0; row < total; ++row) {
         CAdapterConfig* profile = ProfileOfRow(row);
         std::string name;
@@ -193,9 +208,9 @@ void CPageConfig::FillProfileList()
             activeRow_ = row;
         if (row >= first && markAdminProfile && profile->GetName(name) == adminProfileName)
             activeRow_ = row;
-        profileList_.InsertCallbackItem(row);
-        profileList_.SetItemData(row, reinterpret_cast<LPARAM>(profile));
+        profileList_.InsertCallbackItem(row, reinterpret_cast<LPARAM>(profile));
     }
+    profileList_.SendMessage(WM_SETREDRAW, TRUE);
     SelectRow(activeRow_);
 }
 

@@ -85,7 +85,6 @@ private:
     CWiFiPropSheet* mainSheet_ = nullptr;
     CAdapterConfigArray* firstArray_ = nullptr;
     CAdapterConfigArray* secondArray_ = nullptr;
-    CImageList imageList_;
     int activeIconIndex_ = -1;
     int activeRow_ = -1;
 };

@@ -6,6 +6,7 @@
 #include "language_dll.h"
 #include "res/resource.h"
 #include "wifi_prop_sheet.h"
+#include "zero_config_ahead.h"
 
 BOOL CWiFiMarlo::InitInstance()
 {
@@ -18,5 +19,7 @@ BOOL CWiFiMarlo::OnInit()
     CCPApplet* applet = new (std::nothrow) CCPApplet(IDI_APPLET, &CWiFiPropSheet::runtimeClass, TRUE);
     if (applet)
         AddApplet(applet);
+    // Answered by the time the user opens the applet, or while it opens.
+    AskZeroConfigAhead();
     return CControlPanelApp::OnInit();
 }

@@ -35,9 +35,6 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
         return;
     }
 
-    if (adapters_.IsWirelessZeroConfigEnabled() != 0)
-        zeroConfig_ = TRUE;
-
     SetIcon(LoadResourceIcon(IDI_APPLET));
     AddPage(&pageStatus_);
     AddPage(&pageConfig_);
@@ -50,6 +47,10 @@ CWiFiPropSheet::CWiFiPropSheet() : CPropertySheet(IDS_SHEET_CAPTION, nullptr, 0)
 
     multipleConfigNames_ = adapters_.GetMultipleConfigNames();
 
+    // Asked last: the applet asked the service ahead, and the answer may
+    // still be on its way.
+    if (adapters_.IsWirelessZeroConfigEnabled() != 0)
+        zeroConfig_ = TRUE;
     if (zeroConfig_) {
         pagePower_.EnterWirelessZeroConfigMode(TRUE);
         RemovePage(&pageConfig_);

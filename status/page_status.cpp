@@ -32,6 +32,13 @@ std::string SecurityWord(DWORD encryption)
     return LoadResString(encryption < 6 ? words[encryption] : IDS_STATE_UNKNOWN);
 }
 
+// Set at every tick: a text already shown is left, sparing its redraw.
+void ShowText(CWnd& control, const std::string& text)
+{
+    if (control.GetWindowText() != text)
+        control.SetWindowText(text);
+}
+
 // "Weak", "Good" or "Excellent" and the percentage, right-aligned in two places.
 std::string Rating(int percent, UINT weak, UINT good, UINT excellent)
 {
@@ -61,13 +68,13 @@ void CPageStatus::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_STATUS_RADIO, radioButton_);
     DDX_Control(dx, IDC_STATUS_LINK_QUALITY_BAR, linkQualityBar_);
     DDX_Control(dx, IDC_STATUS_SIGNAL_STRENGTH_BAR, signalStrengthBar_);
-    DDX_Text(dx, IDC_STATUS_CHANNEL, channel_);
-    DDX_Text(dx, IDC_STATUS_TX_RATE, txRate_);
-    DDX_Text(dx, IDC_STATUS_STATE, state_);
-    DDX_Text(dx, IDC_STATUS_LINK_QUALITY, linkQuality_);
-    DDX_Text(dx, IDC_STATUS_SIGNAL_STRENGTH, signalStrength_);
-    DDX_Text(dx, IDC_STATUS_RX_RATE, rxRate_);
-    DDX_Text(dx, IDC_STATUS_SECURITY, security_);
+    DDX_DisplayText(dx, IDC_STATUS_CHANNEL, channel_);
+    DDX_DisplayText(dx, IDC_STATUS_TX_RATE, txRate_);
+    DDX_DisplayText(dx, IDC_STATUS_STATE, state_);
+    DDX_DisplayText(dx, IDC_STATUS_LINK_QUALITY, linkQuality_);
+    DDX_DisplayText(dx, IDC_STATUS_SIGNAL_STRENGTH, signalStrength_);
+    DDX_DisplayText(dx, IDC_STATUS_RX_RATE, rxRate_);
+    DDX_DisplayText(dx, IDC_STATUS_SECURITY, security_);
 }
 
 BOOL CPageStatus::OnInitDialog()
@@ -163,13 +170,13 @@ void CPageStatus::Update()
 
     radioOn_ = status_->IsRadioEnabled();
     if (!radioOn_) {
-        radioButton_.SetWindowText(LoadResString(IDS_ENABLE_RADIO));
+        ShowText(radioButton_, LoadResString(IDS_ENABLE_RADIO));
         rescanButton_.EnableWindow(FALSE);
         ClearLink();
         return;
     }
     ShowLink();
-    radioButton_.SetWindowText(LoadResString(IDS_DISABLE_RADIO));
+    ShowText(radioButton_, LoadResString(IDS_DISABLE_RADIO));
     rescanButton_.EnableWindow(TRUE);
 }
 

@@ -54,8 +54,9 @@ int ReadWhileSaved(CAdapterConfig& profile)
     return 0;
 }
 
+// Enough that the order outgrows the buffer of a value's first read.
+const int kAdditions = 64;
 // Adds profiles named <prefix>1, <prefix>2, ... once the parent says go; the argument is "<prefix> <count>".
-const int kAdditions = 60;
 ChildScenario addMany("add-many", [](const std::string& argument) {
     std::string prefix = argument.substr(0, argument.find(' '));
     CDriverAdapter* adapter = TheAdapter();
@@ -91,6 +92,12 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
     if (verb == "store")  // a second program changes the network name and power
         return SetProfile(*profile, "ssid1=FromElsewhere\ntxpower=4").empty() && profile->Save() ? 0 : 1;
+    if (verb == "rekey") {  // a second program changes the pass phrase, first to second
+        bool first = PickSettings(DescribeProfile(*profile), "pp") == "pp=/0\n";
+        return SetProfile(*profile, first ? "pp=first phrase/12" : "pp=second phrase/13").empty() && profile->Save()
+                   ? 0
+                   : 1;
+    }
     if (verb == "use") {  // as a user without administrator rights may
         profile->SetTransmitPower(4);
         std::printf("save=%d select=%d delete=%d temporary=%d\n", profile->Save(),
@@ -189,6 +196,13 @@ TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClea
     ASSERT_EQ(SetProfile(*profile, kEverySetting), "");
     ASSERT_TRUE(profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
+    // A process that saves it without ever reading its keys and passwords
+    // keeps them.
+    ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
+    std::string changed = kEverySetting;
+    changed.replace(changed.find("ssid1=Harbour"), 13, "ssid1=FromElsewhere");
+    changed.replace(changed.find("txpower=3"), 9, "txpower=4");
+    EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + changed);
 
     RegistryKey record = OpenCommittedVersion(OpenStore().OpenChild(kProfilesKey).OpenChild("P2"));
     ASSERT_TRUE(record.IsOpen());
@@ -271,6 +285,17 @@ TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
                         all + " names\n");
 }
 
+// A store whose next key lags behind its order (an older library, a hand
+// edit): a new profile takes the first key the order does not hold.
+TEST_F(ProfileStore, ANewProfileNeverTakesTheKeyOfAListedOne)
+{
+    ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
+    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
+    ASSERT_NE(adapter_->AddConfiguration("Third"), nullptr);
+    EXPECT_EQ(RunChild("listed").output, "listed 3, 3 names\n");
+    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)), (std::vector<std::string>{"P1", "P2", "P3"}));
+}
+
 TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
 {
     // This process changing the list, for longer than an addition waits.
@@ -295,6 +320,7 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
         {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false},
         {"=" + std::string(33, 'r'), false}, {"=" + std::string(32, 'r'), true}, {"=Home", true},
         {"=HOME", true},  // its own name in another case
+        {"=" + home, true},  // its first name, free again since it was renamed
         {"+..", false}, {"+a\tb", false}, {"+   ", false}, {"=.", false}, {"=x\x7f", false},
     };
     CAdapterConfig* last = nullptr;
@@ -311,9 +337,32 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
         expected += row.first + (row.second ? " taken\n" : " refused\n");
     }
     EXPECT_EQ(seen, expected);
-    EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", "HOME"}));
+    EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", home}));
     // A new profile is stored at once, with its default settings.
     EXPECT_EQ(PickSettings(DescribeInNewProcess(home), "name\nmode"), "name=" + home + "\nmode=13\n");
+}
+
+// A process keeps the store it opened, but a change another program makes to
+// the key in place is still checked at the next call.
+TEST_F(ProfileStore, AStoreChangedInPlaceUnderARunningProcessIsCheckedAgain)
+{
+    // The root's Format value as the row leaves it (none: deleted).
+    const std::pair<std::string, DWORD> rows[] = {
+        {"7", 7}, {"1", kStoreMade}, {"none", 0}, {"being made", kStoreBeingMade}};
+    RegistryKey root = RegistryKey::Open(store_.Path());
+    root.WriteDword("Junk", 3);
+    std::string seen = "adapters " + std::to_string(TheAdapter() != nullptr);
+    for (const auto& row : rows) {
+        if (row.second)
+            root.WriteDword(kFormatValue, row.second);
+        else
+            root.DeleteValue(kFormatValue);
+        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
+        seen += " | " + row.first + ": adapters " + std::to_string(adapters) + " format " +
+                std::to_string(root.ReadDword(kFormatValue, 0)) + (root.HasValue("Junk") ? " junk" : "");
+    }
+    EXPECT_EQ(seen, "adapters 1 | 7: adapters 0 format 7 junk | 1: adapters 1 format 1 junk"
+                    " | none: adapters 0 format 0 junk | being made: adapters 1 format 1 junk");
 }
 
 TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
@@ -437,6 +486,28 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
     seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
     EXPECT_EQ(seen, "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
                     "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
+}
+
+// A profile read from the store keeps its keys and passwords sealed until
+// they are asked for; loading the security group takes what another process
+// stored since, sealed or not.
+TEST_F(ProfileStore, SealedSecretsAreOpenedWhenAskedForAndLoadedAfresh)
+{
+    std::string seen;
+    {
+        IsolatedStore other("sealed");
+        other.StoreProfiles({"Default", "Home"});
+        CAdapterConfig* home = FindProfile("Home");
+        ASSERT_NE(home, nullptr);
+        for (int round = 1; round <= 2; ++round) {
+            seen += std::to_string(InNewProcess("rekey", "Home").exitCode);
+            seen += " loaded " + std::to_string(home->NotifyLoaded(1));
+            seen += " " + PickSettings(DescribeProfile(*home), "pp");
+            seen += "modified " + std::to_string(home->IsModified()) + "\n";
+        }
+    }
+    SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
+    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)

@@ -236,10 +236,8 @@ TEST_F(Framework, AListAsksForRowTextByItemDataSoTheTextFollowsItsRow)
         CListCtrl& list = form_.list;
         list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
         list.InsertColumn(1, "Security", LVCFMT_LEFT, 80);
-        for (int row = 0; row < 3; ++row) {
-            list.InsertCallbackItem(row);
-            list.SetItemData(row, row);
-        }
+        for (int row = 0; row < 3; ++row)
+            list.InsertCallbackItem(row, row);
         auto rows = [&](std::string text) {
             for (int row = 0; row < list.GetItemCount(); ++row)
                 text += Format(" %d:", int(list.GetItemData(row))) + list.GetItemText(row, 0) + "/" +
@@ -515,9 +513,19 @@ TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
                 (images.GetSafeHandle() ? ", kept" : ", handed over");
         DestroyWindow(list.Detach());
     }
+    // An object made for a window in passing leaves it to its owner; the
+    // owner, once ended, leaves it to nobody.
+    {
+        CWnd owner;
+        owner.Attach(parent);
+        { CWnd passing(parent); }
+        seen += std::string(" | passing object gone: ") + (CWnd::FromHandlePermanent(parent) == &owner ? "owner's" : "lost");
+    }
+    seen += std::string(", owner gone: ") + (CWnd::FromHandlePermanent(parent) ? "still named" : "nobody's");
     DestroyWindow(parent);
     EXPECT_EQ(seen, "pages 1 late's sheet 0 | detached: page 1 result 0 | ended 11"
-                    " | images in list, handed over | images in list, kept");
+                    " | images in list, handed over | images in list, kept | passing object gone: owner's, owner gone:"
+                    " nobody's");
 }
 
 }  // namespace

@@ -366,6 +366,31 @@ TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSel
              {"-:", "row=-1 Guest | off: apply | focus=list"}});
 }
 
+// More profiles than the list has room for: the list scrolls, and New
+// brings the new profile's row into view.
+TEST_F(ConfigPage, AListLongerThanItsWindowScrollsToTheNewProfile)
+{
+    std::vector<std::string> names = {"Default"};
+    for (char site = 'A'; site <= 'L'; ++site)
+        names.push_back(std::string("Site") + site);
+    store_.StoreProfiles(names);
+    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
+        HWND list = GetDlgItem(page, kList);
+        auto view = [&] {
+            bool scrolls = GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL;
+            return std::string(scrolls ? "scrolls" : "no scroll bar") + ", top row " +
+                   std::to_string(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+        };
+        std::string seen = view() + " | ";
+        seen += Play(page, ": new Extra") + " | ";
+        seen += view();
+        EXPECT_EQ(seen, "scrolls, top row 0 | " + kNewDialog + "'NewProfile' | rows: *Default SiteA SiteB SiteC"
+                        " SiteD SiteE SiteF SiteG SiteH SiteI SiteJ SiteK SiteL Extra | row=13 Extra | off: none"
+                        " | focus=list | scrolls, top row 8");
+        user::PressCancel(window);
+    });
+}
+
 TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
 {
     store_.StoreProfiles({"Default", "Office"}, {"Guest"});

@@ -170,13 +170,17 @@ std::string RowText(HWND dialog, int id, int row)
 
 std::string Rows(HWND dialog, int id)
 {
+    // A row's image counts only when the list's image list holds it.
+    HIMAGELIST images = reinterpret_cast<HIMAGELIST>(Send(dialog, id, LVM_GETIMAGELIST, LVSIL_SMALL));
+    int imageCount = images ? ImageList_GetImageCount(images) : 0;
     std::string rows;
     for (int row = 0; row < RowCount(dialog, id); ++row) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
         item.iItem = row;
         Send(dialog, id, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        rows += std::string(row ? " " : "") + (item.iImage >= 0 ? "*" : "") + RowText(dialog, id, row);
+        bool marked = item.iImage >= 0 && item.iImage < imageCount;
+        rows += std::string(row ? " " : "") + (marked ? "*" : "") + RowText(dialog, id, row);
     }
     return rows;
 }

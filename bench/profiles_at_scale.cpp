@@ -1,0 +1,154 @@
+// Stores of 10 to 10,000 profiles: the library's first read in a new
+// process and its adding of a profile, the first opening on the
+// Configuration page, its FillProfileList and its New.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <vector>
+
+#include "applet_host.h"
+#include "bench_stores.h"
+#include "child_run.h"
+#include "clocks.h"
+#include "driver/80211api.h"
+#include "res/resource.h"
+#include "result_table.h"
+#include "sections.h"
+
+namespace {
+
+const int kSizes[] = {10, 100, 1000, 10000};
+const int kNews = 3;
+
+// FillProfileList as the list sees it: from emptying the list to giving
+// the active row its selection. Watched by subclassing the list, which
+// costs a call per message; a message hook would cost round trips to the
+// wineserver at every message and swell what it measures.
+WNDPROC listProc = nullptr;
+double fillStart = 0, fillEnd = 0;
+
+LRESULT CALLBACK WatchList(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == LVM_DELETEALLITEMS && fillStart == 0)
+        fillStart = NowMs();
+    else if (message == LVM_SETITEMSTATE && fillStart != 0 && fillEnd == 0)
+        fillEnd = NowMs();
+    return CallWindowProcA(listProc, window, message, wParam, lParam);
+}
+
+CDriverAdapter* TheAdapter()
+{
+    CDriverAdapterArray* adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters();
+    return adapters && adapters->GetCount() > 0 ? adapters->GetAt(0) : nullptr;
+}
+
+// What the bench added, so that the kept stores stay as made.
+void DeleteBenchProfiles(CDriverAdapter* adapter)
+{
+    CAdapterConfigArray* profiles = adapter->GetConfigurations();
+    for (int i = profiles->GetCount() - 1; i >= 0; --i) {
+        std::string name;
+        if (profiles->GetAt(i)->GetName(name).compare(0, 8, "BenchNew") == 0)
+            adapter->DeleteConfiguration(profiles->GetAt(i));
+    }
+}
+
+}  // namespace
+
+int ProfilesReadChild()
+{
+    double start = NowMs();
+    CDriverAdapter* adapter = TheAdapter();
+    double read = NowMs() - start;
+    if (!adapter)
+        return 1;
+    Report("read", read);
+    std::vector<double> adds;
+    for (int i = 1; i <= kNews; ++i) {
+        start = NowMs();
+        if (!adapter->AddConfiguration(BenchNewName(i)))
+            return 1;
+        adds.push_back(NowMs() - start);
+    }
+    DeleteBenchProfiles(adapter);
+    Report("add", Median(adds));
+    return 0;
+}
+
+int ProfilesOpenChild()
+{
+    AppletHost applet(ProgramFolder() + "\\VyrWLan.cpl");
+    std::vector<double> fills, news;
+    double shown = applet.Open("1", [&](HWND sheet) {
+        HWND page = CurrentPage(sheet);
+        HWND list = GetDlgItem(page, IDC_CONFIG_PROFILE_LIST);
+        listProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchList)));
+        for (int i = 1; i <= kNews; ++i) {
+            double okAt = 0;
+            OnNextWindows([&](HWND dialog) {
+                SetDlgItemTextA(dialog, IDC_PROFILE_NAME_EDIT, BenchNewName(i).c_str());
+                okAt = NowMs();
+                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            });
+            fillStart = fillEnd = 0;
+            SendMessageA(GetDlgItem(page, IDC_CONFIG_NEW), BM_CLICK, 0, 0);
+            news.push_back(NowMs() - okAt);
+            fills.push_back(fillEnd - fillStart);
+        }
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc));
+    });
+    CDriverAdapter* adapter = TheAdapter();
+    if (adapter)
+        DeleteBenchProfiles(adapter);
+    if (shown < 0 || !adapter)
+        return 1;
+    Report("shown", shown);
+    Report("fill", Median(fills));
+    Report("new", Median(news));
+    return 0;
+}
+
+void MeasureProfilesAtScale()
+{
+    std::map<int, std::map<std::string, double>> figures;
+    for (int size : kSizes) {
+        if (!UseProfileStore(size)) {
+            AddRow("profiles", "store of " + std::to_string(size), "could not be made", "made", false);
+            continue;
+        }
+        std::map<std::string, std::vector<double>> rounds;
+        int count = size >= 10000 ? 1 : 3;
+        for (int round = 0; round < count; ++round) {
+            for (auto& figure : RunChild("--profiles-read"))
+                rounds[figure.first].push_back(figure.second);
+            for (auto& figure : RunChild("--profiles-open"))
+                rounds[figure.first].push_back(figure.second);
+        }
+        for (auto& figure : rounds)
+            figures[size][figure.first] = Median(figure.second);
+    }
+
+    for (int size : kSizes) {
+        std::map<std::string, double>& at = figures[size];
+        std::string n = std::to_string(size);
+        bool goals = size == 1000;
+        AddRow("profiles", n + ": first read", Figure(at["read"], 1, "ms"));
+        AddRow("profiles", n + ": first opening on Configuration", Figure(at["shown"], 1, "ms"),
+               goals ? "< 250 ms" : "", at["shown"] < 250);
+        AddRow("profiles", n + ": FillProfileList", Figure(at["fill"], 2, "ms"), goals ? "< 10 ms" : "",
+               at["fill"] < 10);
+        AddRow("profiles", n + ": New", Figure(at["new"], 2, "ms"), goals ? "< 20 ms" : "", at["new"] < 20);
+        AddRow("profiles", n + ": adding one (library)", Figure(at["add"], 2, "ms"));
+    }
+    // Flat: what one profile costs among 10,000 against among 100.
+    const char* const kPerProfile[][2] = {
+        {"read", "first read"}, {"shown", "first opening"}, {"fill", "FillProfileList"}};
+    for (const auto& measure : kPerProfile) {
+        double low = figures[100][measure[0]] / 100, high = figures[10000][measure[0]] / 10000;
+        AddRow("profiles", std::string(measure[1]) + " per profile, 10,000 / 100",
+               Figure(high, 4, "ms") + " / " + Figure(low, 4, "ms") + " = " + Figure(high / low, 2), "<= 1.25",
+               high / low <= 1.25);
+    }
+}
