@@ -114,15 +114,22 @@ void ChildProcess::Start(const std::string& program, std::string commandLine, HA
     startup.hStdError = apartErrors ? errorsEnd : outputEnd;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
-    BOOL started = token ? CreateProcessAsUserA(token, program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                                nullptr, nullptr, &startup, &process)
-                         : CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                          &startup, &process);
+    BOOL started = FALSE;
+    // Wine now and then refuses a start amid many starts and kills (once in
+    // over a thousand in the kill test); a try a moment later succeeds.
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt)
+            Sleep(250);
+        started = token ? CreateProcessAsUserA(token, program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                               nullptr, nullptr, &startup, &process)
+                        : CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                         &startup, &process);
+    }
     if (started) {
         process_ = process.hProcess;
         CloseHandle(process.hThread);
     } else {
-        ADD_FAILURE() << "cannot start " << program;
+        ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
     }
     for (HANDLE end : {outputEnd, errorsEnd, token}) {
         if (end)
