@@ -12,12 +12,7 @@ namespace {
 
 void RunWepKeys(SecurityRecord& record, CDlgWepKeys& dialog, BOOL& showPlain, const CWndLifeline& page)
 {
-    dialog.keyFormat = static_cast<UINT>(record.WEPEncryptType);
-    for (int i = 0; i < 4; ++i) {
-        dialog.keyText[i] = record.SharedKey[i];
-        dialog.keyLengthIndex[i] = record.SharedKeyLength[i];
-    }
-    dialog.defaultKey = static_cast<UINT>(record.DefaultKey);
+    HandWepKeys(record, dialog);
     dialog.showPlain = showPlain;
     if (dialog.DoModal() != IDOK || !page.Holds())
         return;
@@ -96,6 +91,16 @@ void RunUserWithAuthority(SecurityRecord& record, const CWndLifeline& page)
 }
 
 }  // namespace
+
+void HandWepKeys(const SecurityRecord& record, CDlgWepKeys& dialog)
+{
+    dialog.keyFormat = static_cast<UINT>(record.WEPEncryptType);
+    for (int i = 0; i < 4; ++i) {
+        dialog.keyText[i] = record.SharedKey[i];
+        dialog.keyLengthIndex[i] = record.SharedKeyLength[i];
+    }
+    dialog.defaultKey = static_cast<UINT>(record.DefaultKey);
+}
 
 void ConfigureCredentials(SecurityRecord& record, CDlgWepKeys& wepKeys, BOOL& showPlain, const CWndLifeline& page)
 {

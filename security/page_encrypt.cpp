@@ -100,7 +100,7 @@ BOOL CPageEncrypt::OnSetActive()
         if (!IsUserAdministrator())
             RestrictForOtherUsers(*profile);
     }
-    CopyWepKeysToDialog();
+    HandWepKeys(record_, wepKeysDialog_);
     UpdateData(FALSE);
     return CPropertyPage::OnSetActive();
 }
@@ -252,16 +252,6 @@ void CPageEncrypt::RestrictForOtherUsers(const CAdapterConfig& profile)
     if (profile.GetNetworkType() == kPeerToPeer)
         EnableDynamicChoices(FALSE);
     DisableWhatWindowsDoesNotOffer();
-}
-
-void CPageEncrypt::CopyWepKeysToDialog()
-{
-    wepKeysDialog_.keyFormat = static_cast<UINT>(record_.WEPEncryptType);
-    for (int i = 0; i < 4; ++i) {
-        wepKeysDialog_.keyText[i] = record_.SharedKey[i];
-        wepKeysDialog_.keyLengthIndex[i] = record_.SharedKeyLength[i];
-    }
-    wepKeysDialog_.defaultKey = static_cast<UINT>(record_.DefaultKey);
 }
 
 void CPageEncrypt::OnRadio(const CButton& radio, BOOL enableSecurity, BOOL dynamicSecurity)

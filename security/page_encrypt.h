@@ -40,7 +40,6 @@ private:
     // WPA, WPA Pre-Shared Keys, 802.1x and the two list labels.
     void EnableDynamicChoices(BOOL enable);
     void DisableWhatWindowsDoesNotOffer();
-    void CopyWepKeysToDialog();
     void MarkChanged();
 
     CStatic wpaEapLabel_;
