@@ -53,12 +53,17 @@ BOOL CDlgWpaKey::OnInitDialog()
     return TRUE;
 }
 
-// White space at either end goes as it is typed. The first edit of a masked
-// key that leaves an asterisk empties the field.
+// White space at either end goes as it is typed, and the caret stays by the
+// text it was in: set anew, the edit would put it before the first
+// character. The first edit of a masked key that leaves an asterisk empties
+// the field.
 void CDlgWpaKey::OnKeyUpdate()
 {
     UpdateData(TRUE);
+    std::string typed = keyText;
+    int caret = LOWORD(keyEdit_.SendMessage(EM_GETSEL));
     keyText = Trim(keyText);
+    caret -= static_cast<int>(keyText.empty() ? 0 : typed.find(keyText));
     if (!untouched_ && maskArmed_) {
         keyEdit_.Clear();
         keyEdit_.SetFocus();
@@ -69,6 +74,10 @@ void CDlgWpaKey::OnKeyUpdate()
         maskArmed_ = FALSE;
     }
     UpdateData(FALSE);
+    if (keyText != typed) {
+        caret = std::clamp(caret, 0, static_cast<int>(keyText.size()));
+        keyEdit_.SetSel(caret, caret);
+    }
 }
 
 void CDlgWpaKey::OnOK()

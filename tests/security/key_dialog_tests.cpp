@@ -226,4 +226,63 @@ TEST_F(KeyDialogs, OkRefusesTheFirstKeyAtFaultThenHandsBackMasksAndHexadecimalDi
     });
 }
 
+// Steps: "=text" types over the whole text, "@P" puts the caret at P, "ok"
+// clicks OK, anything else is typed at the caret. The result is as for
+// PlayWepKeys, then the hex-key flag.
+std::string PlayWpaKey(const std::string& stored, const std::vector<std::string>& steps)
+{
+    CDlgWpaKey dialog;
+    dialog.keyText = stored;
+    dialog.storedKeyLength = static_cast<int>(stored.size());
+    std::string shown;
+    ModalWindows modal;
+    modal.Then([&](HWND window) {
+        MessageBoxLog boxes;
+        for (const std::string& step : steps) {
+            if (step == "ok")
+                user::Click(window, IDOK);
+            else if (step[0] == '@')
+                SendDlgItemMessageA(window, IDC_WPA_KEY, EM_SETSEL, std::stoi(step.substr(1)), std::stoi(step.substr(1)));
+            else if (step[0] == '=')
+                user::Retype(window, IDC_WPA_KEY, step.substr(1));
+            else
+                user::Type(window, IDC_WPA_KEY, step);
+        }
+        shown = boxes.Text(kTitle);
+        if (IsWindowVisible(window)) {
+            bool focused = user::HasFocus(window, IDC_WPA_KEY);
+            shown = "'" + user::Text(window, IDC_WPA_KEY) + "' " + (focused ? "@key " : "") +
+                    user::EditSelection(window, IDC_WPA_KEY) + " | " + shown;
+            CloseModal(window);
+        }
+    });
+    if (dialog.DoModal() != IDOK)
+        return shown + "open";
+    return shown + dialog.keyText + " hex=" + std::to_string(dialog.hexKey);
+}
+
+TEST_F(KeyDialogs, TheWpaKeyTakesEightToSixtyThreeCharactersOrSixtyFourHexDigitsAndKeepsAnUntouchedMask)
+{
+    const std::string hex64 = "00112233445566778899aabbccddeeff00112233445566778899AABBCCDDEEFF";
+    const std::string phrase63 = hex64.substr(0, 62) + "x", nonHex64 = hex64.substr(0, 63) + "g";
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"", {}}, {"twenty-character-key", {}}, {"twenty-character-key", {"ok"}}, {hex64, {"ok"}},
+        {"old-phrase", {"@10", "x", "new"}}, {"old-phrase", {"x", "new"}}, {"old-phrase", {"=n", "ew"}},
+        {"old-phrase", {"@10", "\b", "new"}}, {"", {"ok"}}, {"", {"1234567", "ok"}}, {"", {"12345678", "ok"}},
+        {"", {phrase63, "ok"}}, {"", {hex64.substr(0, 63), "ok"}}, {"", {hex64, "5", "ok"}}, {"", {nonHex64, "ok"}},
+        {"", {"  my phrase  "}}, {"", {"ab*cdefgh", "ok"}},
+    };
+    const std::string opened = "'" + Stars(20) + "' @key 0-20 | open";
+    const std::string expected[] = {
+        "'' @key 0-0 | open", opened, Stars(20) + " hex=0", Stars(64) + " hex=0",
+        "'new' @key 3-3 | open", "'xnew' @key 4-4 | open", "'new' @key 3-3 | open",
+        "'new' @key 3-3 | open", "'' @key 0-0 | box: The password is Empty. Please enter a password. | open",
+        "'1234567' @key 7-7 | " + kPhraseLength + "open", "12345678 hex=0", phrase63 + " hex=0",
+        hex64.substr(0, 63) + " hex=0", hex64 + " hex=1", "'" + nonHex64 + "' @key 64-64 | " + kPhraseLength + "open",
+        "'myphrase' @key 8-8 | open", "ab*cdefgh hex=0",
+    };
+    for (size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(PlayWpaKey(rows[i].first, rows[i].second), expected[i]) << i;
+}
+
 }  // namespace
