@@ -117,6 +117,16 @@ void CDlgWepKeys::SetUpperCase()
         edit.SetUpperCase(IsHexFormat(keyFormat));
 }
 
+void CDlgWepKeys::OnHexadecimal()
+{
+    ChangeFormat(kHexFormat);
+}
+
+void CDlgWepKeys::OnAlphanumeric()
+{
+    ChangeFormat(kCharacterFormat);
+}
+
 // Also when the radio was already checked: the lengths start again.
 void CDlgWepKeys::ChangeFormat(UINT format)
 {

@@ -35,8 +35,8 @@ private:
     void OnKeyChange() { FirstChange(Key); }
     template <int Key>
     void OnLengthChange() { ChangeLength(Key); }
-    void OnHexadecimal() { ChangeFormat(0); }
-    void OnAlphanumeric() { ChangeFormat(1); }
+    void OnHexadecimal();
+    void OnAlphanumeric();
 
     void FillLengthLists();
     void SetUpperCase();

@@ -311,13 +311,9 @@ TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasC
 {
     const std::string hex = "00112233445566778899AABBCCDDEEFF00112233445566778899aabbccddeeff",
                       left = " left | warning=0 apply", keys = " [0] '' [1] '' [1] '' [1] [0] plain=";
-    const std::string key26 = "00112233445566778899AABBCC";
     PlayRows({{"Wep", "eap=7 key2=0123456789/0 default=2", "cfg leave",
                "(&Hexadecimal) '' [0] '**********' [0] '' [1] '' [1] [1] plain=0 |" + left,
                "key1=ABCDEF0123/0 key2=0123456789/0 default=2", {"1009=ABCDEF0123 ok"}},
-              {"Characters", "eap=7 format=1 key2=" + key26 + "/1 default=2", "cfg leave",
-               "(Al&phanumeric) '' [0] '*************' [1] '' [1] '' [1] [1] plain=0 |" + left,
-               "format=1 key1=6162637E21/0 key2=" + key26 + "/1", {"1009=abc~! ok"}},
               {"Masked", "eap=7 wpa=1 pp=old-phrase", "cfg leave", "'**********' |" + left, "pp=old-phrase/10 key1=/0",
                {"ok"}},
               {"Hex", "eap=7 wpa=1", "cfg leave", "'' |" + left, "pp=hex " + hex + "/64 key1=3237353134/0",
