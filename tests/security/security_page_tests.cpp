@@ -310,7 +310,7 @@ TEST_F(SecurityPage, LeavingRefusesWhatIsMissingHoldsTheUserAndStoresOnlyWhatPas
 TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasConfirmed)
 {
     const std::string hex = "00112233445566778899AABBCCDDEEFF00112233445566778899aabbccddeeff",
-                      left = " left | warning=0 apply", keys = " [0] '' [1] '' [1] '' [1] [0] plain=";
+                      left = " left | warning=0 apply", keys = " [0] '' [1] ";
     PlayRows({{"Wep", "eap=7 key2=0123456789/0 default=2", "cfg leave",
                "(&Hexadecimal) '' [0] '**********' [0] '' [1] '' [1] [1] plain=0 |" + left,
                "key1=ABCDEF0123/0 key2=0123456789/0 default=2", {"1009=ABCDEF0123 ok"}},
@@ -326,10 +326,10 @@ TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasC
                "eap=4 domain=d", {"cancel"}},
               {"Peap", "eap=3 wpa=1 advuser=bob advpw=pw1 domain=d", "cfg leave", "[-1] 'bob' 'pw1' 'pw1' |" + left,
                "advuser=carol advpw=pw1 domain=d", {"1145=carol ok"}},
-              {"Plain", "eap=7", "leave cfg cfg leave",
-               "box: Please specify at least one Pre-Shared key, or disable security. | (&Hexadecimal) ''" + keys +
-                   "1 | (&Hexadecimal) '**********'" + keys + "0 | held left | warning=0 apply",
-               "key1=0123456789/0", {"1009=0123456789 ok", "ok"}}});
+              {"Plain", "eap=7 key3=0A1B2C3D4E/0", "leave cfg cfg leave", "box: \"Default Key to Use\" specifies a key "
+               "that is empty. | (&Hexadecimal) ''" + keys + "'0A1B2C3D4E' [0] '' [1] [0] plain=1 | (&Hexadecimal) "
+               "'**********'" + keys + "'**********' [0] '' [1] [0] plain=0 | held left | warning=0 apply",
+               "key1=0123456789/0 key3=0A1B2C3D4E/0", {"1009=0123456789 ok", "ok"}}});
 }
 
 TEST_F(SecurityPage, LeavingStoresEverySettingInOrderOnceUntilTheNextChange)
