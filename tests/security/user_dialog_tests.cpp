@@ -21,19 +21,10 @@
 
 namespace {
 
-const std::string kLong = "abcdefghijklmnopqrstuvwxyz0123456";  // 33 characters
+const std::string kLong = "abcdefghijklmnopqrstuvwxyz0123456", k32 = kLong.substr(0, 32);
 
-std::string Ansi(const std::wstring& text)
-{
-    std::string bytes(text.size() * 4 + 1, '\0');
-    bytes.resize(WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &bytes[0], static_cast<int>(bytes.size()),
-                                     nullptr, nullptr) - 1);
-    return bytes;
-}
-
-// Each edit's text in quotes, each list's selected item in brackets, each
-// radio or check box as "*" (checked) or "o", "-" after a disabled control,
-// then "@" and the ID of the control with the focus.
+// Edits 'text', lists [selected item], radios and check boxes "*" or "o",
+// "-" after a disabled edit or list; then "@" and the focused control's ID.
 std::string View(HWND dialog)
 {
     std::string view;
@@ -41,47 +32,21 @@ std::string View(HWND dialog)
         char kind[16] = "";
         GetClassNameA(child, kind, sizeof(kind));
         LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
-        if (lstrcmpiA(kind, "Edit") == 0)
-            view += "'" + user::WindowText(child) + "'";
-        else if (lstrcmpiA(kind, "ComboBox") == 0)
-            view += "[" + user::SelectedText(dialog, GetDlgCtrlID(child)) + "]";
-        else if (lstrcmpiA(kind, "Button") == 0 && (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX))
-            view += SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "*" : "o";
-        else
-            continue;
-        view += IsWindowEnabled(child) ? " " : "- ";
+        std::string off = IsWindowEnabled(child) ? " " : "- ";
+        if (!lstrcmpiA(kind, "Edit"))
+            view += "'" + user::WindowText(child) + "'" + off;
+        else if (!lstrcmpiA(kind, "ComboBox"))
+            view += "[" + user::SelectedText(dialog, GetDlgCtrlID(child)) + "]" + off;
+        else if (type == BS_AUTORADIOBUTTON || type == BS_AUTOCHECKBOX)
+            view += SendMessageA(child, BM_GETCHECK, 0, 0) ? "* " : "o ";
     }
     return view + "@" + std::to_string(GetDlgCtrlID(GetFocus())) + " | ";
 }
 
-// The values a dialog hands back.
-std::string Out(const CDlgLeapUser& d) { return " " + d.userName + " " + d.password; }
-
-std::string Out(const CDlgTlsUser& d)
-{
-    return " cert=" + d.certificate + " ca=" + d.authority + " " + d.domainName + "/" + d.loginName;
-}
-
-std::string Out(const CDlgPeapUser& d)
-{
-    return " ca=" + d.authority + " " + d.domainName + "/" + d.loginName + " " + d.userName + " " + d.password;
-}
-
-std::string Out(const CDlgAdvancedConfig& d) { return " " + d.domainName + "/" + d.loginName; }
-
-std::string Out(const CDlgTtlsUser& d)
-{
-    return " ca=" + d.authority + " " + d.domainName + "/" + d.loginName + " " + d.userName + " " + d.password;
-}
-
-// Opens the dialog and plays the script, one " | "-separated part for each
-// modal window in the order they come up: "ID=text" types over an edit
-// ("ID=" empties it), "ID:text" chooses that item of a list, "ID" clicks,
-// "?" notes the view. Message boxes by their string ID (with "!" when not
-// the application's title and OK alone), views, how the dialog ended and
-// the values it hands back.
-template <class Dialog>
-std::string Play(Dialog& dialog, const std::string& script)
+// Plays each "|"-separated part of the script on the next modal window: "ID=text" types over an edit ("_" a
+// blank, "ID=" empties it), "ID:text" chooses a list's item, "ID" clicks, "?" notes the view. A box shows as its
+// string's ID ("!" unless captioned with the title, OK alone). Then how the dialog ended.
+std::string Play(CDialog& dialog, const std::string& script)
 {
     std::string trace;
     MessageBoxLog boxes({}, [&] {
@@ -96,260 +61,196 @@ std::string Play(Dialog& dialog, const std::string& script)
         modal.Then([&trace, part](HWND window) {
             std::istringstream words(part);
             for (std::string word; words >> word;) {
-                size_t mark = word.find_first_of("=:");
-                int id = std::atoi(word.c_str());
-                std::string text = mark == std::string::npos ? "" : word.substr(mark + 1);
+                size_t mark = std::min(word.find_first_of("=:"), word.size()), id = std::atoi(word.c_str());
+                std::string text = word.substr(std::min(mark + 1, word.size()));
                 std::replace(text.begin(), text.end(), '_', ' ');
                 if (word == "?")
                     trace += View(window);
-                else if (mark == std::string::npos)
+                else if (mark == word.size())
                     user::Click(window, id);
                 else if (word[mark] == '=')
                     user::Retype(window, id, text.empty() ? "\b" : text);
                 else
-                    user::ChooseItem(window, id, static_cast<int>(SendDlgItemMessageA(
-                        window, id, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str()))));
+                    user::ChooseItem(window, id, SendDlgItemMessageA(window, id, CB_FINDSTRINGEXACT, -1,
+                                                                     reinterpret_cast<LPARAM>(text.c_str())));
             }
-            // Ends what the script left open, so that a refused OK fails the
-            // row instead of waiting for a user; an ended dialog never reads it.
+            // A refused OK fails the row instead of waiting; an ended dialog never reads it.
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });
     }
-    trace += dialog.DoModal() == IDOK ? "ok" : "cancel";
-    return trace + Out(dialog);
+    return trace + (dialog.DoModal() == IDOK ? "ok" : "cancel");
 }
+
+// Each dialog's values, in order; TTLS and PEAP share theirs.
+using Fields = std::vector<std::string*>;
+Fields Of(CDlgLeapUser& d) { return {&d.userName, &d.password}; }
+Fields Of(CDlgAdvancedConfig& d) { return {&d.domainName, &d.loginName}; }
+Fields Of(CDlgTlsUser& d) { return {&d.certificate, &d.authority, &d.domainName, &d.loginName}; }
+template <class D>
+Fields Of(D& d) { return {&d.authority, &d.domainName, &d.loginName, &d.userName, &d.password}; }
 
 class UserDialogs : public testing::Test {
 protected:
+    // "#root" is the identifier of a root with a name of its own, "#root0" the first root's.
     void SetUp() override
     {
-        roots_.Enumerate("ROOT");
-        // A root of its own name, to be chosen by it.
-        const std::vector<std::string>& names = roots_.displayNames;
-        for (root_ = 1; root_ < names.size() && std::count(names.begin(), names.end(), names[root_]) > 1;)
-            ++root_;
-        ASSERT_LT(root_, names.size());
+        CertificateList roots;
+        roots.Enumerate("ROOT");
+        std::vector<std::string>& names = roots.displayNames;
+        size_t i = 1;
+        while (i + 1 < names.size() && std::count(names.begin(), names.end(), names[i]) > 1)
+            ++i;
+        labels_ = {{roots.identifiers[i], "#root"}, {roots.identifiers[0], "#root0"}, {names[i], "root"},
+                   {names[0], "root0"}};
+        std::replace_copy(names[i].begin(), names[i].end(), std::back_inserter(root_), ' ', '_');
     }
 
-    std::string Add(const std::string& name, const std::string& upn = "", const std::string& email = "")
+    // Its identifier shows as "#" and the label.
+    void Add(const std::wstring& name, const std::string& label, const std::string& upn = "",
+             const std::string& mail = "")
     {
-        return AddNamed(std::wstring(name.begin(), name.end()), name, upn, email);
+        labels_.insert(labels_.begin(), {made_.Add(name, upn, mail), "#" + label});
     }
 
-    // Its identifier shows as "#" and `label`.
-    std::string AddNamed(const std::wstring& name, const std::string& label, const std::string& upn = "",
-                         const std::string& email = "")
+    // Opens the dialog with the "|"-separated values (a label for an identifier, "_" a blank), plays the script,
+    // and adds the values it hands back.
+    template <class D>
+    std::string Run(std::string in, const std::string& script)
     {
-        ids_.push_back({made_.Add(name, upn, email), "#" + label});
-        return ids_.back().first;
+        D dialog;
+        std::replace(in.begin(), in.end(), '_', ' ');
+        std::istringstream values(in + "|");
+        for (std::string* field : Of(dialog)) {
+            std::getline(values, *field, '|');
+            for (const auto& [text, label] : labels_)
+                *field = label == *field && label[0] == '#' ? text : *field;
+        }
+        std::string seen = Play(dialog, script) + " ";
+        for (std::string* field : Of(dialog))
+            seen += *field + (field == Of(dialog).back() ? "" : "|");
+        for (const auto& [text, label] : labels_)
+            for (size_t at; (at = seen.find(text)) != std::string::npos;)
+                seen.replace(at, text.size(), label);
+        return seen;
     }
 
-    // Identifiers by "#" and the name, the roots by "root0" and "root".
-    std::string Named(std::string text) const
-    {
-        auto replace = [&](const std::string& from, const std::string& to) {
-            for (size_t at; !from.empty() && (at = text.find(from)) != std::string::npos;)
-                text.replace(at, from.size(), to);
-        };
-        for (const auto& [id, name] : ids_)
-            replace(id, name);
-        replace(roots_.identifiers[root_], "#root");
-        replace(roots_.identifiers[0], "#root0");
-        replace(roots_.displayNames[root_], "root");
-        replace(roots_.displayNames[0], "root0");
-        return text;
-    }
-
-    // The script word that chooses the root in list `id`.
-    std::string ChooseRoot(int id) const
-    {
-        std::string name = roots_.displayNames[root_];
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return " " + std::to_string(id) + ":" + name + " ";
-    }
-
-    std::string Cut(std::string text, std::initializer_list<std::string> parts) const
-    {
-        for (const std::string& part : parts)
-            for (size_t at; (at = text.find(part)) != std::string::npos;)
-                text.erase(at, part.size());
-        return Named(text);
-    }
-
-    CertificateList roots_;
-    size_t root_ = 0;
     TestCertificates made_;
-    std::vector<std::pair<std::string, std::string>> ids_;
+    std::vector<std::pair<std::string, std::string>> labels_;
+    std::string root_;  // its name as a script word
 };
 
-
-
-TEST_F(UserDialogs, LeapChecksTheNameThenThePasswordThenTheConfirmationComparedExactly)
+// Values go in and come back as "|"-separated lists: LEAP user|password, TLS certificate|authority|domain|login,
+// TTLS and PEAP authority|domain|login|user|password, the advanced dialog domain|login.
+TEST_F(UserDialogs, LeapAndPeapCheckTheNameThenThePasswordThenTheConfirmationComparedExactly)
 {
-    const std::string name = kLong.substr(0, 32), in = "'" + name + "' 'Secret-987' ";
-    const std::string rows[][3] = {
-        {"ann pw", "? 1", "'ann' 'pw' 'pw' @1014 | ok ann pw"},
-        {"ann pw", "1014=bob 2", "cancel ann pw"},
-        {"", "1 ? 1014=" + kLong + " 1 ? 1072=Secret-98765 1 ? 1073=secret-987 1 ? 1073=Secret-987 1",
-         "57368 '' '' '' @1014 | 57365 '" + name + "' '' '' @1072 | 57365 " + in + "'' @1073 | 57369 " + in +
-             "'secret-987' @1073 | ok " + name + " Secret-987"}};
-    for (const auto& row : rows) {
-        CDlgLeapUser dialog;
-        std::istringstream(row[0]) >> dialog.userName >> dialog.password;
-        EXPECT_EQ(Play(dialog, row[1]), row[2]) << row[0];
-    }
+    auto typing = [](const std::string& user, const std::string& password, const std::string& confirmation) {
+        return user + "= " + password + "= " + confirmation + "= 1 ? " + user + "=" + kLong + " 1 ? " + password +
+               "=Secret-98765 1 ? " + confirmation + "=secret-987 1 ? " + confirmation + "=Secret-987 1";
+    };
+    const std::string typed = "'" + k32 + "' 'Secret-987' ", end = k32 + "|Secret-987";
+    EXPECT_EQ(Run<CDlgLeapUser>("ann|pw", "? 1"), "'ann' 'pw' 'pw' @1014 | ok ann|pw");
+    EXPECT_EQ(Run<CDlgLeapUser>("ann|pw", typing("1014", "1072", "1073")),
+              "57368 '' '' '' @1014 | 57365 '" + k32 + "' '' '' @1072 | 57365 " + typed + "'' @1073 | 57369 " + typed +
+                  "'secret-987' @1073 | ok " + end);
+    // The PEAP dialog blames a mismatch on the password.
+    EXPECT_EQ(Run<CDlgPeapUser>("", typing("1145", "1148", "1150")),
+              "57368 [<Any>] '' '' '' @1145 | 57365 [<Any>] '" + k32 + "' '' '' @1148 | 57365 [<Any>] " + typed +
+                  "'' @1150 | 57369 [<Any>] " + typed + "'secret-987' @1148 | ok |||" + end);
 }
 
 TEST_F(UserDialogs, TlsWithoutUserCertificatesSaysSoAndClosesKeepingTheCertificateHandedIn)
 {
     ASSERT_LE(CertificateList().Enumerate("MY"), 0) << "the test prefix's MY store is not empty";
-    CDlgTlsUser dialog;
-    dialog.certificate = "kept";
-    EXPECT_EQ(Play(dialog, ""), "57370 cancel cert=kept ca= /");
+    EXPECT_EQ(Run<CDlgTlsUser>("kept", ""), "57370 cancel kept|||");
 }
 
-TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesItsNamesWhenNoneAreSet)
+TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesTheNamesItHolds)
 {
-    Add("Ann", "ann@corp.example");
-    const std::string rows[][4] = {
-        {"nope", "", "? 1", "[Ann] * o [root0]- 'corp.example' 'ann' @1104 | ok cert=#Ann ca= corp.example/ann"},
-        {"", "kept", "? 2", "[Ann] * o [root0]- 'kept' '' @1104 | cancel cert=#Ann ca= kept/"}};
-    for (const auto& row : rows) {
-        CDlgTlsUser dialog;
-        dialog.certificate = row[0];
-        dialog.domainName = row[1];
-        EXPECT_EQ(Named(Play(dialog, row[2])), row[3]);
-    }
-    // Each choice proposes again what the certificate holds, from its
-    // principal name or its e-mail address.
-    CDlgTlsUser dialog;
-    dialog.certificate = Add("Bob", "", "bob@mail.example");
-    Add("Cid");
-    dialog.domainName = "kept";
-    EXPECT_EQ(Named(Play(dialog, "? 1104:Cid ? 1104:Ann ? 1104:Bob ? 1104:Cid 1")),
-              "[Bob] * o [root0]- 'kept' '' @1104 | [Cid] * o [root0]- 'kept' '' @1104 | "
-              "[Ann] * o [root0]- 'corp.example' 'ann' @1104 | [Bob] * o [root0]- 'mail.example' 'bob' @1104 | "
-              "ok cert=#Cid ca= mail.example/bob");
+    Add(L"Ann", "Ann", "ann@corp.example");
+    const std::string tls = " * o [root0]- ";
+    EXPECT_EQ(Run<CDlgTlsUser>("nope", "? 1"),
+              "[Ann]" + tls + "'corp.example' 'ann' @1104 | ok #Ann||corp.example|ann");
+    Add(L"Bob", "Bob", "", "bob@mail.example");
+    Add(L"Cid", "Cid");
+    // Names handed in stay until another certificate is chosen; its principal name or e-mail address gives them.
+    EXPECT_EQ(Run<CDlgTlsUser>("#Bob||kept", "? 1104:Cid ? 1104:Ann ? 1104:Bob ? 1104:Cid 2"),
+              "[Bob]" + tls + "'kept' '' @1104 | [Cid]" + tls + "'kept' '' @1104 | [Ann]" + tls +
+                  "'corp.example' 'ann' @1104 | [Bob]" + tls +
+                  "'mail.example' 'bob' @1104 | cancel #Cid||mail.example|bob");
 }
 
 TEST_F(UserDialogs, TlsAsksForTheDomainFirstAndTtlsForTheLoginFirstThenForTheUser)
 {
-    CDlgTlsUser tls;
-    tls.certificate = Add("Ann", "ann@corp.example");
-    EXPECT_EQ(Named(Play(tls, "1079= 1132= 1 ? 1079=d 1 ? 1132=__ 1")),
-              "57378 [Ann] * o [root0]- '' '' @1079 | 57374 [Ann] * o [root0]- 'd' '' @1132 | ok cert=#Ann ca= d/");
-    CDlgTtlsUser ttls;
-    const std::string user = "| 1014=ann 1072=pw 1073=pw 1";
-    EXPECT_EQ(Named(Play(ttls, "1 ? 1132=" + kLong + " 1 ? 1079=_dom_ 1 ? 1135 1 " + user)),
-              "57374 * o [root0]- '' '' @1132 | 57378 * o [root0]- '' 'abcdefghijklmnopqrstuvwxyz012345' @1079 | "
-              "57380 * o [root0]- ' dom ' 'abcdefghijklmnopqrstuvwxyz012345' @1135 | "
-              "ok ca= dom/abcdefghijklmnopqrstuvwxyz012345 ann pw");
+    Add(L"Ann", "Ann", "ann@corp.example");
+    EXPECT_EQ(Run<CDlgTlsUser>("", "1079= 1132= 1 ? 1079=d 1 ? 1132=__ 1"),
+              "57378 [Ann] * o [root0]- '' '' @1079 | 57374 [Ann] * o [root0]- 'd' '' @1132 | ok #Ann||d|");
+    EXPECT_EQ(Run<CDlgTtlsUser>("", "1 ? 1132=" + kLong + " 1 ? 1079=_dom_ 1 ? 1135 1 | 1014=ann 1072=pw 1073=pw 1"),
+              "57374 * o [root0]- '' '' @1132 | 57378 * o [root0]- '' '" + k32 + "' @1079 | " +
+                  "57380 * o [root0]- ' dom ' '" + k32 + "' @1135 | ok |dom|" + k32 + "|ann|pw");
 }
 
 TEST_F(UserDialogs, TheAuthorityRadiosEnableTheListAndOnlyAChosenAuthorityIsHandedBack)
 {
-    Add("Ann", "ann@corp.example");
-    // The TLS dialog hands back no authority for no selection, and after a
-    // chosen authority the certificate's displayed name.
-    const std::string rows[][3] = {
-        {"#root", "? 1129 ? 1130 ? 1", "o * [root] @1104 | * o [root]- @1129 | o * [root] @1130 | ok cert=#Ann ca=#root"},
-        {"#root", "1129 1", "ok cert=#Ann ca="},
-        {"nope", "? 1", "o * [root0] @1104 | ok cert=#Ann ca=#root0"},
-        {"", "1130" + ChooseRoot(1137) + "2", "cancel cert=Ann ca="},
-        {"", "1130" + ChooseRoot(1137) + "1", "ok cert=#Ann ca=#root"},
-        {"nope", "1137:none 1", "ok cert=#Ann ca="}};
-    for (const auto& row : rows) {
-        CDlgTlsUser dialog;
-        dialog.authority = row[0] == "#root" ? roots_.identifiers[root_] : row[0];
-        dialog.domainName = "d";
-        dialog.loginName = "l";
-        EXPECT_EQ(Cut(Play(dialog, row[1]), {"[Ann] ", " 'd' 'l'"}), row[2] + " d/l") << row[1];
-    }
-    const std::string ttlsRows[][3] = {
-        {"#root", "? 1129 ? 1138 ? 1", "o * [root] @1138 | * o [root]- @1129 | o * [root] @1138 | ok ca=#root"},
-        {"", "1138" + ChooseRoot(1137) + "1", "ok ca=#root"},
-        {"nope", "1137:none 1", "ok ca=nope"},
-        {"nope", "1129 2", "cancel ca=nope"}};
-    for (const auto& row : ttlsRows) {
-        CDlgTtlsUser dialog;
-        dialog.authority = row[0] == "#root" ? roots_.identifiers[root_] : row[0];
-        dialog.domainName = "d";
-        dialog.loginName = "l";
-        dialog.userName = "u";
-        dialog.password = "p";
-        EXPECT_EQ(Cut(Play(dialog, row[1]), {" 'd' 'l'"}), row[2] + " d/l u p") << row[1];
-    }
+    Add(L"Ann", "Ann");
+    const std::string tls[][3] = {
+        {"#root", "? 1129 ? 1", "[Ann] o * [root] 'd' 'l' @1104 | [Ann] * o [root]- 'd' 'l' @1129 | ok #Ann|"},
+        {"nope", "1130 1137:none 1", "ok #Ann|"},
+        {"nope", "1", "ok #Ann|#root0"},
+        // Choosing an authority puts the certificate's displayed name in its place.
+        {"", "1130 1137:" + root_ + " 2", "cancel Ann|"},
+        {"", "1130 1137:" + root_ + " 1", "ok #Ann|#root"}};
+    for (const auto& row : tls)
+        EXPECT_EQ(Run<CDlgTlsUser>("|" + row[0] + "|d|l", row[1]), row[2] + "|d|l") << row[1];
+    const std::string ttls[][3] = {
+        {"#root", "1129 ? 1138 ? 1", "* o [root]- 'd' 'l' @1129 | o * [root] 'd' 'l' @1138 | ok #root"},
+        {"nope", "1137:none 1", "ok nope"},
+        {"", "1138 1137:" + root_ + " 1", "ok #root"}};
+    for (const auto& row : ttls)
+        EXPECT_EQ(Run<CDlgTtlsUser>(row[0] + "|d|l|u|p", row[1]), row[2] + "|d|l|u|p") << row[1];
 }
 
-TEST_F(UserDialogs, PeapOffersAnyAuthorityFirstAndBlamesAMismatchOnThePassword)
+TEST_F(UserDialogs, PeapOffersAnyAuthorityFirstThenTheRootsAndTakesTheAdvancedNamesOnOk)
 {
-    const std::string name = kLong.substr(0, 32), typed = "'" + name + "' 'Secret-987' ";
-    // Authority, user and password handed in; the script; what is seen.
-    const std::string rows[][3] = {
-        {"#root bob pw", "? 1", "[root] 'bob' 'pw' 'pw' @1144 | ok ca=#root d/l bob pw"},
-        {"nope bob pw", "? 1", "[<Any>] 'bob' 'pw' 'pw' @1144 | ok ca= d/l bob pw"},
-        {"#root bob pw", "1144:<Any> 1", "ok ca= d/l bob pw"},
-        {"- bob pw", ChooseRoot(1144) + "1", "ok ca=#root d/l bob pw"},
-        {"- bob pw", "1143 1 | 1153 1079=_srv_ 1", "ok ca= srv/ bob pw"},
-        {"- - -", "1145= 1148= 1150= 1 ? 1145=" + kLong + " 1 ? 1148=Secret-98765 1 ? 1150=secret-987 1 ? 1150=Secret-987 1",
-         "57368 [<Any>] '' '' '' @1145 | 57365 [<Any>] " + typed.substr(0, 35) + "'' '' @1148 | 57365 [<Any>] " + typed +
-             "'' @1150 | 57369 [<Any>] " + typed + "'secret-987' @1148 | ok ca= d/l " + name + " Secret-987"}};
-    for (const auto& row : rows) {
-        CDlgPeapUser dialog;
-        std::istringstream(row[0]) >> dialog.authority >> dialog.userName >> dialog.password;
-        if (dialog.authority == "#root")
-            dialog.authority = roots_.identifiers[root_];
-        dialog.domainName = "d";
-        dialog.loginName = " l ";
-        EXPECT_EQ(Named(Play(dialog, row[1])), row[2]) << row[1];
-    }
+    const std::string rows[][3] = {{"#root||", "? 1", "[root] 'u' 'p' 'p' @1144 | ok #root||"},
+                                   {"nope||", "? 1", "[<Any>] 'u' 'p' 'p' @1144 | ok ||"},
+                                   {"#root||", "1144:<Any> 1", "ok ||"},
+                                   {"||", "1144:" + root_ + " 1", "ok #root||"},
+                                   {"||_al_", "1143 1 | 1152 1079=_srv_ 1", "ok |srv|al"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(Run<CDlgPeapUser>(row[0] + "|u|p", row[1]), row[2] + "|u|p") << row[1];
 }
 
 TEST_F(UserDialogs, AdvancedChecksABoxForEachValueAndTheCheckedBoxesEditTakesTheFocus)
 {
     const std::string rows[][3] = {
-        {"- -", "? 1153 ? 1132=al 1153 ? 1", "o ''- o ''- @1152 | o ''- * '' @1132 | o ''- o ''- @1153 | ok /"},
-        {"dom al", "? 1", "* 'dom' * 'al' @1079 | ok dom/al"},
-        {"- al", "? 1", "o ''- * 'al' @1132 | ok /al"},
-        {"dom al", "1153 1", "ok dom/"},
-        {"- -", "1153 1152 1 ? 1132=al 1 ? 1079=__ 1", "57374 * '' * '' @1132 | 57378 * '' * 'al' @1079 | ok /al"}};
-    for (const auto& row : rows) {
-        CDlgAdvancedConfig dialog;
-        std::istringstream(row[0]) >> dialog.domainName >> dialog.loginName;
-        dialog.domainName = dialog.domainName == "-" ? "" : dialog.domainName;
-        dialog.loginName = dialog.loginName == "-" ? "" : dialog.loginName;
-        EXPECT_EQ(Play(dialog, row[1]), row[2]) << row[1];
-    }
+        {"", "? 1153 ? 1132=al 1153 ? 1", "o ''- o ''- @1152 | o ''- * '' @1132 | o ''- o ''- @1153 | ok |"},
+        {"dom|al", "? 1", "* 'dom' * 'al' @1079 | ok dom|al"},
+        {"|al", "? 1153 1", "o ''- * 'al' @1132 | ok |"},
+        {"", "1153 1152 1 ? 1132=al 1 ? 1079=__ 1", "57374 * '' * '' @1132 | 57378 * '' * 'al' @1079 | ok |al"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(Run<CDlgAdvancedConfig>(row[0], row[1]), row[2]) << row[1];
 }
 
 TEST_F(UserDialogs, HundredsOfCertificatesWithAnyNamesShowAndSelectByTheirIdentifiers)
 {
     for (int i = 0; i < 300; ++i)
-        Add("Cert " + std::to_string(i));
-    const std::wstring longName(300, L'x'), zoe = L"Zo\u00EB \u00DCnal", tokyo = L"\u6771\u4EAC";
-    AddNamed(longName, "long");
-    AddNamed(zoe, "zoe");
-    const std::string tokyo1 = AddNamed(tokyo, "tokyo1"), tokyo2 = AddNamed(tokyo, "tokyo2");
-    const std::pair<std::string, std::string> rows[] = {
-        {tokyo2, "[" + Ansi(tokyo) + "] * o [root0]- @1104 | ok cert=#tokyo2 ca= d/l"},
-        {tokyo1, "[" + Ansi(tokyo) + "] * o [root0]- @1104 | ok cert=#tokyo1 ca= d/l"},
-        {ids_[300].first, "[" + Ansi(longName) + "] * o [root0]- @1104 | ok cert=#Cert 137 ca= d/l"},
-        {ids_[301].first, "[" + Ansi(zoe) + "] * o [root0]- @1104 | ok cert=#zoe ca= d/l"}};
-    for (const auto& [id, seen] : rows) {
-        CDlgTlsUser dialog;
-        dialog.certificate = id;
-        dialog.domainName = "d";
-        dialog.loginName = "l";
-        EXPECT_EQ(Cut(Play(dialog, id == ids_[300].first ? "? 1104:Cert_137 1" : "? 1"), {" 'd' 'l'"}), seen);
+        Add(L"Cert " + std::to_wstring(i), "Cert" + std::to_string(i));
+    const std::wstring names[] = {std::wstring(300, L'x'), L"Zo\u00EB \u00DCnal", L"\u6771\u4EAC", L"\u6771\u4EAC"};
+    for (const std::wstring& name : names) {
+        std::string label = "#name" + std::to_string(&name - names), shown(400, '\0');
+        Add(name, label.substr(1));
+        shown.resize(WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, &shown[0], 400, nullptr, nullptr) - 1);
+        EXPECT_EQ(Run<CDlgTlsUser>(label + "||d|l", "? 1"),
+                  "[" + shown + "] * o [root0]- 'd' 'l' @1104 | ok " + label + "||d|l");
     }
+    EXPECT_EQ(Run<CDlgTlsUser>("||d|l", "1104:Cert_137 1"), "ok #Cert137||d|l");
 }
 
 TEST(CertificateLists, TheLastOfDuplicateIdentifiersIsTheOneFound)
 {
-    const CertificateList list = {{"a", "b", "c", "d"}, {"X", "Y", "X", "x"}};
-    EXPECT_EQ(std::to_string(list.LastIndexOf("X")) + std::to_string(list.LastIndexOf("x")) +
-                  std::to_string(list.LastIndexOf("Z")) + list.IdentifierAt(4),
-              "23-1");
+    const CertificateList list = {{"a", "b", "c"}, {"X", "Y", "X"}};
+    EXPECT_EQ(std::to_string(list.LastIndexOf("X")) + std::to_string(list.LastIndexOf("x")) + list.IdentifierAt(3),
+              "2-1");
 }
 
 }  // namespace

@@ -6,12 +6,9 @@
 
 namespace {
 
-// Opened for each change: Wine writes what is added when the store is
-// closed, and the library reads with a store of its own.
-HCERTSTORE OpenMy()
-{
-    return CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "MY");
-}
+// Opened for each change: Wine writes an addition when the store is closed
+// and a deletion when it is committed, and the library reads a store of its own.
+HCERTSTORE OpenMy() { return CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "MY"); }
 
 }  // namespace
 
@@ -28,7 +25,6 @@ TestCertificates::~TestCertificates()
         PCCERT_CONTEXT certificate = FindCertificate(my, id);
         EXPECT_TRUE(certificate && CertDeleteCertificateFromStore(certificate)) << "left behind: " << id;
     }
-    // Wine writes deletions only when asked to.
     CertControlStore(my, 0, CERT_STORE_CTRL_COMMIT, nullptr);
     CertCloseStore(my, 0);
     CryptDestroyKey(key_);
@@ -41,20 +37,19 @@ std::string TestCertificates::Add(const std::wstring& name, const std::string& u
                                 {0, reinterpret_cast<BYTE*>(const_cast<wchar_t*>(name.c_str()))}};
     CERT_RDN rdn = {1, &commonName};
     CERT_NAME_INFO info = {1, &rdn};
-    std::vector<BYTE> subject(4096);
-    DWORD size = static_cast<DWORD>(subject.size());
-    EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &info, subject.data(), &size));
-    CERT_NAME_BLOB subjectBlob = {size, subject.data()};
+    BYTE subject[4096];
+    CERT_NAME_BLOB subjectBlob = {sizeof(subject), subject};
+    EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &info, subject, &subjectBlob.cbData));
     std::string altNames = EncodePrincipalAltName(upn, email);
     CERT_EXTENSION extension = {const_cast<LPSTR>(szOID_SUBJECT_ALT_NAME2), FALSE,
                                 {static_cast<DWORD>(altNames.size()), reinterpret_cast<BYTE*>(&altNames[0])}};
     CERT_EXTENSIONS extensions = {upn.empty() && email.empty() ? 0u : 1u, &extension};
-    PCCERT_CONTEXT certificate = CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr,
-                                                               nullptr, nullptr, &extensions);
+    PCCERT_CONTEXT made =
+        CertCreateSelfSignCertificate(provider_, &subjectBlob, 0, nullptr, nullptr, nullptr, nullptr, &extensions);
     HCERTSTORE my = OpenMy();
-    EXPECT_TRUE(certificate && CertAddCertificateContextToStore(my, certificate, CERT_STORE_ADD_NEW, nullptr));
+    EXPECT_TRUE(made && CertAddCertificateContextToStore(my, made, CERT_STORE_ADD_NEW, nullptr));
     CertCloseStore(my, 0);
-    made_.push_back(certificate ? CertificateIdentifier(certificate) : std::string());
-    CertFreeCertificateContext(certificate);
+    made_.push_back(made ? CertificateIdentifier(made) : std::string());
+    CertFreeCertificateContext(made);
     return made_.back();
 }

@@ -1,6 +1,6 @@
-// Certificates a test puts into the current user's "MY" store, all signed
-// by one key thrown away at the end. Every one is removed when the object
-// ends, also when the test fails.
+// Certificates a test puts into the current user's "MY" store, signed by a
+// key thrown away at the end; all are removed when the object ends, also
+// when the test fails.
 #pragma once
 
 #include <windows.h>
@@ -13,11 +13,9 @@ class TestCertificates {
 public:
     TestCertificates();
     ~TestCertificates();
-    TestCertificates(const TestCertificates&) = delete;
-    TestCertificates& operator=(const TestCertificates&) = delete;
 
-    // Common name `name`, any characters; the user principal name and the
-    // e-mail address as alternative names where given. Its identifier.
+    // Common name `name`; the user principal name and the e-mail address as
+    // alternative names where given. Answers the identifier.
     std::string Add(const std::wstring& name, const std::string& upn = "", const std::string& email = "");
 
 private:
