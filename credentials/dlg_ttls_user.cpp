@@ -74,6 +74,8 @@ void CDlgTtlsUser::OnDefineUser()
 
 void CDlgTtlsUser::OnOK()
 {
+    // A chosen authority is taken as a selection change takes it: without a
+    // selection the one handed in stays.
     if (chooseRadio_.GetCheck() != BST_CHECKED)
         authority.clear();
     else

@@ -187,6 +187,7 @@ TEST_F(UserDialogs, TlsAsksForTheDomainFirstAndTtlsForTheLoginFirstThenForTheUse
     EXPECT_EQ(Run<CDlgTtlsUser>("", "1 ? 1132=" + kLong + " 1 ? 1079=_dom_ 1 ? 1135 1 | 1014=ann 1072=pw 1073=pw 1"),
               "57374 * o [root0]- '' '' @1132 | 57378 * o [root0]- '' '" + k32 + "' @1079 | " +
                   "57380 * o [root0]- ' dom ' '" + k32 + "' @1135 | ok |dom|" + k32 + "|ann|pw");
+    EXPECT_EQ(Run<CDlgTtlsUser>("|d|l|u|", "1"), "57380 cancel |d|l|u|");
 }
 
 TEST_F(UserDialogs, TheAuthorityRadiosEnableTheListAndOnlyAChosenAuthorityIsHandedBack)
