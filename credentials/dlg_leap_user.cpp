@@ -1,6 +1,7 @@
 #include "dlg_leap_user.h"
 
 #include "res/resource.h"
+#include "user_refusal.h"
 
 namespace {
 
@@ -26,4 +27,11 @@ BOOL CDlgLeapUser::OnInitDialog()
     // An unchanged password confirms itself.
     confirmation_ = password;
     return CDialog::OnInitDialog();
+}
+
+void CDlgLeapUser::OnOK()
+{
+    const UserPasswordFields fields = {IDC_LEAP_USER_NAME, IDC_LEAP_PASSWORD, IDC_LEAP_CONFIRM, IDC_LEAP_CONFIRM};
+    if (AcceptUserPassword(*this, fields, userName, password))
+        EndDialog(IDOK);
 }

@@ -1,4 +1,5 @@
 // The LEAP user information dialog: a user name and a password typed twice.
+// The TTLS dialog uses it too.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
 
 private:
     std::string confirmation_;

@@ -1,9 +1,11 @@
 // The TTLS user information dialog: the certifying authority, the domain
-// name, the login name and the user with a password.
+// and login names, and the user with a password, defined through the LEAP
+// user information dialog.
 #pragma once
 
 #include <string>
 
+#include "cert_list.h"
 #include "framework/framework.h"
 
 class CDlgTtlsUser : public CDialog {
@@ -18,4 +20,18 @@ public:
     std::string password;
 
     void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    const MessageMapBase* GetMessageMap() const override;
+
+private:
+    void OnAnyAuthority();
+    void OnChooseAuthority();
+    void OnAuthorityChange();
+    void OnDefineUser();
+
+    CComboBox authorityList_;
+    CButton chooseRadio_;
+    CButton anyRadio_;
+    CertificateList authorities_;
 };

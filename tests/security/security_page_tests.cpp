@@ -18,6 +18,7 @@
 #include "shell/shared_flags.h"
 #include "support/adapter_profiles.h"
 #include "support/main_sheet.h"
+#include "support/user_certificates.h"
 
 namespace {
 
@@ -201,13 +202,14 @@ TEST_F(SecurityPage, TheStoredSelectionShowsAsTheNetworkTypeWpaSupportWindowsVer
     EXPECT_EQ(Views("winme", {"Tls1x 1", "PeapWpa 1", "Ttls1x 1 cfg"}),
               "Tls1x | wpa psk *1x wep none | LEAP [] | TLS PEAP [TLS]- | cfg\n"
               "PeapWpa | *wpa psk 1x wep none | LEAP []- | TLS PEAP [PEAP] | cfg\n"
-              "Ttls1x | [-1] 'd' '' | wpa psk *1x wep none | LEAP [] | TLS PEAP [TLS]- | cfg\n");
+              "Ttls1x | (Use Any Certificate Authority) [0] 'd' '' | wpa psk *1x wep none | LEAP [] | TLS PEAP [TLS]- | cfg\n");
 }
 
 // Each row on its own profile, as stored before, the sheet opened on the
 // page, the words (`Act`), then OK ("ok" at the end) or Cancel. Each dialog
 // that Configure opens is shown, gets "ID=text" typed over its edits and
-// is closed with "ok" or "cancel". `stored` names the fields read back.
+// is closed with "ok" or "cancel" (another ID is clicked). `stored` names
+// the fields read back.
 struct Row {
     std::string name, settings, actions, shown, stored;
     std::vector<std::string> dialogs = {};
@@ -232,7 +234,7 @@ void PlayRows(const std::vector<Row>& rows, int startPage = kSecurityPage)
                         if (equals != std::string::npos)
                             user::Retype(dialog, std::stoi(word.substr(0, equals)), word.substr(equals + 1));
                         else
-                            user::Click(dialog, word == "ok" ? IDOK : IDCANCEL);
+                            user::Click(dialog, word == "ok" ? IDOK : word == "cancel" ? IDCANCEL : std::stoi(word));
                     }
                 });
             }
@@ -309,6 +311,8 @@ TEST_F(SecurityPage, LeavingRefusesWhatIsMissingHoldsTheUserAndStoresOnlyWhatPas
 
 TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasConfirmed)
 {
+    TestCertificates made;
+    const std::string id = made.Add(L"Ann", "ann@corp.example"), any = "[0] (Use Any Certificate Authority) [0] ";
     const std::string hex = "00112233445566778899AABBCCDDEEFF00112233445566778899aabbccddeeff",
                       left = " left | warning=0 apply", keys = " [0] '' [1] ";
     PlayRows({{"Wep", "eap=7 key2=0123456789/0 default=2", "cfg leave",
@@ -320,12 +324,15 @@ TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasC
                {"1079=" + hex + " ok"}},
               {"Leap", "eap=1", "cfg leave", "'' '' '' |" + left, "leap=1 leapuser=ann leappw=pw",
                {"1014=ann 1072=pw 1073=pw ok"}},
-              {"Tls", "eap=4 cert=C1 domain=corp login=al", "cfg leave", "[-1] [-1] 'corp' 'al' |" + left,
-               "cert=C1 domain=home login=al", {"1079=home ok"}},
-              {"TtlsReadAsTls", "eap=5 cert=C1 domain=d login=l", "cfg leave", "[-1] [-1] 'd' 'l' |" + left,
+              {"Tls", "eap=4 cert=" + id + " domain=corp login=al", "cfg leave", any + "'corp' 'al' |" + left,
+               "cert=" + id + " domain=home login=al", {"1079=home ok"}},
+              {"TtlsReadAsTls", "eap=5 cert=C1 domain=d login=l", "cfg leave", any + "'d' 'l' |" + left,
                "eap=4 domain=d", {"cancel"}},
-              {"Peap", "eap=3 wpa=1 advuser=bob advpw=pw1 domain=d", "cfg leave", "[-1] 'bob' 'pw1' 'pw1' |" + left,
+              {"Peap", "eap=3 wpa=1 advuser=bob advpw=pw1 domain=d", "cfg leave", "[0] 'bob' 'pw1' 'pw1' |" + left,
                "advuser=carol advpw=pw1 domain=d", {"1145=carol ok"}},
+              {"PeapAdvancedCancelled", "eap=3 advuser=bob advpw=pw1 domain=d", "cfg leave",
+               "[0] 'bob' 'pw1' 'pw1' | (&Specific Server or Domain) 'd' '' |" + left, "domain=d login=",
+               {"1143 cancel", "1153 1132=al 1079=srv ok"}},
               {"Plain", "eap=7 key3=0A1B2C3D4E/0", "leave cfg cfg leave", "box: \"Default Key to Use\" specifies a key "
                "that is empty. | (&Hexadecimal) ''" + keys + "'0A1B2C3D4E' [0] '' [1] [0] plain=1 | (&Hexadecimal) "
                "'**********'" + keys + "'**********' [0] '' [1] [0] plain=0 | held left | warning=0 apply",
