@@ -120,7 +120,7 @@ CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
     RegistryKey store = OpenStore();
     ProfileSettings settings;
     settings.name = name;
-    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
+    settings.wirelessMode = AutoWirelessMode(store);
     std::string id = AddStoredProfile(store.OpenChild(kProfilesKey), settings);
     if (id.empty())
         return nullptr;

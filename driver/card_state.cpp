@@ -93,10 +93,11 @@ const char* const kForcedNumbers[9] = {"State",  "JoinFinal",   "TxRate", "RxRat
                                        "Channel", "LinkQuality", "Signal", "Encryption"};
 const char kForcedLinkName[] = "LinkName";
 
-DWORD AutoWirelessMode(const SimulatedCard& card)
+DWORD AutoWirelessMode(const RegistryKey& store)
 {
     const DWORD kRadioG = 0x08;
-    return (card.radioCapabilities & kRadioG) ? 13 : 5;
+    DWORD radios = store.OpenChild(kSimulationKey).ReadDword(kRadioCapabilities, SimulatedCard().radioCapabilities);
+    return (radios & kRadioG) ? 13 : 5;
 }
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store)

@@ -78,9 +78,9 @@ inline bool SupportsWpa(const SimulatedCard& card)
     return (card.securityCapabilities & kSecurityWpa) != 0;
 }
 
-// The wireless mode "Auto" on this card: 13 with 802.11g, else 5. New
-// profiles start with it.
-DWORD AutoWirelessMode(const SimulatedCard& card);
+// The wireless mode "Auto" on the store's card: 13 with 802.11g, else 5.
+// New profiles start with it; only the radios are read.
+DWORD AutoWirelessMode(const RegistryKey& store);
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store);
 // Single answers of the simulated card, for callers that need no more.

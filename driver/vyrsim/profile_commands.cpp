@@ -207,7 +207,7 @@ int RunProvision(Arguments& args)
             throw Failure{"a profile called " + Quoted(profile.settings.name) + " exists already (" +
                           profile.Location() + ")"};
     }
-    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
+    settings.wirelessMode = AutoWirelessMode(store);
     std::string id = AddStoredProfile(store.CreateChild(kProvisionedKey), settings);
     Require(!id.empty(), "store provisioned profile " + Quoted(name));
     printf("Provisioned %s (%s). The applet shows it when it next opens.\n", name.c_str(),
