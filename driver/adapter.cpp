@@ -67,7 +67,7 @@ void Adapter::Load(const char* listKey, ProfileArray& array)
     for (const std::string& id : ReadProfileOrder(list)) {
         ProfileSettings settings;
         // Keys and passwords are opened when a caller first asks for them.
-        if (!ReadProfileRecord(list.OpenChild(id), settings, nullptr, Secrets::Sealed))
+        if (!ReadProfileRecord(list, id, settings, Secrets::Sealed))
             continue;  // listed but unreadable: damaged by hand, not by us
         Keep(std::make_unique<Profile>(*this, listKey, id, settings, Secrets::Sealed), array);
     }

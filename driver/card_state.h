@@ -98,6 +98,11 @@ bool WriteCardState(const RegistryKey& store, const CardState& state);
 // selection goes into effect, and the radio comes up as the user left it.
 bool RestartCard(const RegistryKey& store);
 
+// The texts kept in the record of the settings in effect beside them: its
+// location and its generation in decimal.
+extern const char kAppliedLocation[];
+extern const char kAppliedGeneration[];
+
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets = Secrets::Opened);
 // Puts `settings` into effect; raises the generation.
 bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location);
