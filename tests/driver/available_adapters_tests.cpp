@@ -3,10 +3,13 @@
 // vyrsim changes of it is read through the library in vyrsim_tests.
 #include <windows.h>
 
+#include <functional>
+
 #include "driver/card_state.h"
 #include "driver/store.h"
 #include "driver_support.h"
 #include "support/claim_holder.h"
+#include "support/zero_config_service.h"
 
 namespace {
 
@@ -48,6 +51,30 @@ TEST_F(SharedCardState, TheAdminProfileNameFollowsTheRuleForNames)
     for (const std::string& bad : {std::string(33, 'b'), std::string("a\\b"), std::string(".."), std::string(" ")})
         seen += std::to_string(adapters.SetAdminProfileName(bad));
     EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10000 " + std::string(32, 'a'));
+}
+
+// The library looks for a service that is not installed again only when a
+// service has been installed or deleted since: it must still see one come.
+TEST_F(SharedCardState, TheServicesAnswerFollowsItsInstallationStartAndDeletion)
+{
+    PAvailableAdapters adapters;
+    ZeroConfigService service;
+    const std::pair<const char*, std::function<bool()>> steps[] = {
+        {"none", [] { return true; }},
+        {"installed", [&] { return service.Install(); }},
+        {"started", [&] { return service.Start(); }},
+        {"stopped", [&] { return service.Stop(); }},
+        {"started again", [&] { return service.Start(); }},
+        {"deleted", [&] { return service.Delete(); }},
+    };
+    std::string seen;
+    for (const auto& step : steps) {
+        bool done = step.second();
+        seen += std::string(step.first) + (done ? "" : " (failed)") + ": " +
+                std::to_string(adapters.IsWirelessZeroConfigEnabled()) +
+                std::to_string(adapters.IsWirelessZeroConfigEnabled()) + " ";
+    }
+    EXPECT_EQ(seen, "none: 00 installed: 00 started: 11 stopped: 00 started again: 11 deleted: 00 ");
 }
 
 }  // namespace

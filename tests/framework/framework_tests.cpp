@@ -202,6 +202,43 @@ TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
               "set 7, ended with 8 after 3 ticks, window 0, bound 0");
 }
 
+// A control's handle is kept between exchanges, but never past the control:
+// one made in its place, or given its ID, is the one exchanged.
+TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
+{
+    auto newEdit = [](HWND form, int id) {
+        return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, reinterpret_cast<HMENU>(INT_PTR(id)),
+                             GetModuleHandleA(nullptr), nullptr);
+    };
+    const std::pair<const char*, std::function<HWND(HWND form, HWND current)>> rows[] = {
+        {"as made", [](HWND, HWND current) { return current; }},
+        {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form, IDC_FW_NAME); }},
+        {"ID taken over", [&](HWND form, HWND current) {
+             SetWindowLongPtrA(current, GWLP_ID, IDC_FW_NAME + 100);
+             return newEdit(form, IDC_FW_NAME);
+         }},
+    };
+    std::string seen;
+    RunForm([&](HWND form) {
+        HWND current = GetDlgItem(form, IDC_FW_NAME);
+        for (const auto& row : rows) {
+            HWND before = current;
+            current = row.second(form, current);
+            form_.name = row.first;
+            form_.UpdateData(FALSE);
+            SetWindowTextA(current, (std::string(row.first) + " typed").c_str());
+            form_.UpdateData(TRUE);
+            seen += Format("%s: shown \"%s\", taken \"%s\", the one before \"%s\"\n", row.first,
+                           user::WindowText(current).c_str(), form_.name.c_str(),
+                           before == current || !IsWindow(before) ? "-" : user::WindowText(before).c_str());
+        }
+    });
+    EXPECT_EQ(seen, "as made: shown \"as made typed\", taken \"as made typed\", the one before \"-\"\n"
+                    "made again: shown \"made again typed\", taken \"made again typed\", the one before \"-\"\n"
+                    "ID taken over: shown \"ID taken over typed\", taken \"ID taken over typed\", the one before "
+                    "\"made again typed\"\n");
+}
+
 TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
 {
     RunForm([&](HWND window) {
