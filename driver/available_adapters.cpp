@@ -4,6 +4,7 @@
 #include "names.h"
 #include "store.h"
 #include "store_root.h"
+#include "store_watch.h"
 
 namespace {
 
@@ -108,6 +109,40 @@ ZeroConfigService& TheZeroConfigService()
     return service;
 }
 
+// The answer that vyrsim may force in the store, read again only once
+// something in the store changed: the Status page asks at every tick.
+class ForcedZeroConfigAnswer {
+public:
+    ForcedZeroConfigAnswer() { InitializeCriticalSection(&lock_); }
+
+    int Read()
+    {
+        EnterCriticalSection(&lock_);
+        std::string rootPath = StoreRootPath();
+        if (rootPath != rootPath_ || !watch_.Unchanged(rootPath)) {
+            RegistryKey store = OpenStore(rootPath);
+            watch_.Arm(store);
+            answer_ = ReadZeroConfigAnswer(store);
+            rootPath_ = rootPath;
+        }
+        int answer = answer_;
+        LeaveCriticalSection(&lock_);
+        return answer;
+    }
+
+private:
+    CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
+    StoreWatch watch_;
+    std::string rootPath_;
+    int answer_ = kZeroConfigAskService;
+};
+
+ForcedZeroConfigAnswer& TheForcedAnswer()
+{
+    static ForcedZeroConfigAnswer answer;
+    return answer;
+}
+
 }  // namespace
 
 PAvailableAdapters::PAvailableAdapters() : multipleConfigNames_(ReadCardState(OpenStore()).multipleConfigNames) {}
@@ -142,13 +177,13 @@ void PAvailableAdapters::ClearMultipleConfig()
 
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
-    int forced = ReadZeroConfigAnswer(OpenStore());
+    int forced = TheForcedAnswer().Read();
     return forced == kZeroConfigAskService ? TheZeroConfigService().Query() : forced;
 }
 
 void PAvailableAdapters::AskWirelessZeroConfigAhead()
 {
-    if (ReadZeroConfigAnswer(OpenStore()) == kZeroConfigAskService)
+    if (TheForcedAnswer().Read() == kZeroConfigAskService)
         TheZeroConfigService().AskAhead();
 }
 
