@@ -3,8 +3,6 @@
 // vyrsim changes of it is read through the library in vyrsim_tests.
 #include <windows.h>
 
-#include <functional>
-
 #include "driver/card_state.h"
 #include "driver/store.h"
 #include "driver_support.h"
@@ -58,23 +56,20 @@ TEST_F(SharedCardState, TheAdminProfileNameFollowsTheRuleForNames)
 TEST_F(SharedCardState, TheServicesAnswerFollowsItsInstallationStartAndDeletion)
 {
     PAvailableAdapters adapters;
-    ZeroConfigService service;
-    const std::pair<const char*, std::function<bool()>> steps[] = {
-        {"none", [] { return true; }},
-        {"installed", [&] { return service.Install(); }},
-        {"started", [&] { return service.Start(); }},
-        {"stopped", [&] { return service.Stop(); }},
-        {"started again", [&] { return service.Start(); }},
-        {"deleted", [&] { return service.Delete(); }},
+    auto answers = [&] {
+        return std::to_string(adapters.IsWirelessZeroConfigEnabled()) +
+               std::to_string(adapters.IsWirelessZeroConfigEnabled()) + " ";
     };
-    std::string seen;
-    for (const auto& step : steps) {
-        bool done = step.second();
-        seen += std::string(step.first) + (done ? "" : " (failed)") + ": " +
-                std::to_string(adapters.IsWirelessZeroConfigEnabled()) +
-                std::to_string(adapters.IsWirelessZeroConfigEnabled()) + " ";
+    std::string seen = "none: " + answers();
+    {
+        ZeroConfigService service;
+        seen += "installed: " + answers();
+        for (bool running : {true, false}) {
+            seen += (running ? "started " : "stopped ") + std::to_string(service.Run(running)) + ": ";
+            seen += answers();
+        }
     }
-    EXPECT_EQ(seen, "none: 00 installed: 00 started: 11 stopped: 00 started again: 11 deleted: 00 ");
+    EXPECT_EQ(seen + "deleted: " + answers(), "none: 00 installed: 00 started 1: 11 stopped 1: 00 deleted: 00 ");
 }
 
 }  // namespace

@@ -6,11 +6,9 @@ std::vector<std::string> RecordsIn(const RegistryKey& list)
 {
     std::vector<std::string> names;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, list.Path().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
+    RegOpenKeyExA(HKEY_CURRENT_USER, list.Path().c_str(), 0, KEY_READ, &key);
     char name[256];
-    DWORD length = sizeof(name);
-    for (DWORD i = 0; RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    for (DWORD i = 0, length = sizeof(name); RegEnumValueA(key, i, name, &length, 0, 0, 0, 0) == ERROR_SUCCESS;
          ++i, length = sizeof(name)) {
         if (std::string(name) != "Order" && std::string(name) != "NextId")
             names.push_back(name);

@@ -1,5 +1,5 @@
-// The store as the registry holds it, below the library: the records of a
-// list, and records as an earlier library wrote them.
+// The store below the library: the records of a list, and records as an
+// earlier library wrote them.
 #pragma once
 
 #include <string>
@@ -8,10 +8,8 @@
 #include "driver/profile_settings.h"
 #include "driver/registry_key.h"
 
-// The names of the record values in a list's key (all but its order and
-// next id), sorted.
+// The names of a list key's values but its order and next id, sorted.
 std::vector<std::string> RecordsIn(const RegistryKey& list);
-// `settings`, keys and passwords already sealed, as an earlier library
-// kept a record under `key`: values of a version key that Committed names.
-// Returns the version key for further values.
+// `settings`, secrets already sealed, as values of a version key under
+// `key` that Committed names; the version key, for further values.
 RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings);

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/framework.h"
@@ -206,37 +207,30 @@ TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
 // one made in its place, or given its ID, is the one exchanged.
 TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
 {
-    auto newEdit = [](HWND form, int id) {
-        return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, reinterpret_cast<HMENU>(INT_PTR(id)),
-                             GetModuleHandleA(nullptr), nullptr);
+    auto newEdit = [](HWND form) {
+        return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, HMENU(IDC_FW_NAME), nullptr, nullptr);
     };
-    const std::pair<const char*, std::function<HWND(HWND form, HWND current)>> rows[] = {
+    // Each row leaves the control that now has the ID, and the one before it.
+    const std::pair<const char*, std::function<HWND(HWND, HWND)>> rows[] = {
         {"as made", [](HWND, HWND current) { return current; }},
-        {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form, IDC_FW_NAME); }},
-        {"ID taken over", [&](HWND form, HWND current) {
-             SetWindowLongPtrA(current, GWLP_ID, IDC_FW_NAME + 100);
-             return newEdit(form, IDC_FW_NAME);
-         }},
+        {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form); }},
+        {"ID taken", [&](HWND form, HWND current) { SetWindowLongPtrA(current, GWLP_ID, 0); return newEdit(form); }},
     };
     std::string seen;
     RunForm([&](HWND form) {
-        HWND current = GetDlgItem(form, IDC_FW_NAME);
-        for (const auto& row : rows) {
-            HWND before = current;
-            current = row.second(form, current);
+        for (HWND before = nullptr, current = GetDlgItem(form, IDC_FW_NAME); const auto& row : rows) {
+            before = std::exchange(current, row.second(form, current));
             form_.name = row.first;
             form_.UpdateData(FALSE);
-            SetWindowTextA(current, (std::string(row.first) + " typed").c_str());
+            std::string shown = user::WindowText(current), other = IsWindow(before) ? user::WindowText(before) : "";
+            SetWindowTextA(current, "typed");
             form_.UpdateData(TRUE);
-            seen += Format("%s: shown \"%s\", taken \"%s\", the one before \"%s\"\n", row.first,
-                           user::WindowText(current).c_str(), form_.name.c_str(),
-                           before == current || !IsWindow(before) ? "-" : user::WindowText(before).c_str());
+            seen += Format("%s: shown \"%s\" taken \"%s\" | ", row.first, shown.c_str(), form_.name.c_str());
+            seen += before != current ? "before \"" + other + "\"\n" : "\n";
         }
     });
-    EXPECT_EQ(seen, "as made: shown \"as made typed\", taken \"as made typed\", the one before \"-\"\n"
-                    "made again: shown \"made again typed\", taken \"made again typed\", the one before \"-\"\n"
-                    "ID taken over: shown \"ID taken over typed\", taken \"ID taken over typed\", the one before "
-                    "\"made again typed\"\n");
+    EXPECT_EQ(seen, "as made: shown \"as made\" taken \"typed\" | \nmade again: shown \"made again\" taken \"typed\" | "
+                    "before \"\"\nID taken: shown \"ID taken\" taken \"typed\" | before \"typed\"\n");
 }
 
 TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
