@@ -1,6 +1,6 @@
-#include "stored_records.h"
-
 #include <algorithm>
+
+#include "driver_support.h"
 
 std::vector<std::string> RecordsIn(const RegistryKey& list)
 {
