@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "driver/80211api.h"
 #include "driver/profile_settings.h"
@@ -46,8 +45,6 @@ ProgramResult Vyrsim(const std::string& line);
 // What vyrsim prints for `line`; the test fails when vyrsim does.
 std::string VyrsimOutput(const std::string& line);
 
-// The names of a list key's values but its order and next id, sorted.
-std::vector<std::string> RecordsIn(const RegistryKey& list);
 // `settings`, secrets already sealed, as an earlier library kept a record:
 // values of a version key under `key` that Committed names; returns it.
 RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings);

@@ -210,7 +210,8 @@ TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
     auto newEdit = [](HWND form) {
         return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, HMENU(IDC_FW_NAME), nullptr, nullptr);
     };
-    // Each row leaves the control that now has the ID, and the one before it.
+    // How the control with the ID comes; then what it shows, what is taken
+    // from it and what the one before shows.
     const std::pair<const char*, std::function<HWND(HWND, HWND)>> rows[] = {
         {"as made", [](HWND, HWND current) { return current; }},
         {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form); }},
@@ -222,15 +223,14 @@ TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
             before = std::exchange(current, row.second(form, current));
             form_.name = row.first;
             form_.UpdateData(FALSE);
-            std::string shown = user::WindowText(current), other = IsWindow(before) ? user::WindowText(before) : "";
+            seen += user::WindowText(current) + " / ";
             SetWindowTextA(current, "typed");
             form_.UpdateData(TRUE);
-            seen += Format("%s: shown \"%s\" taken \"%s\" | ", row.first, shown.c_str(), form_.name.c_str());
-            seen += before != current ? "before \"" + other + "\"\n" : "\n";
+            bool other = before != current && IsWindow(before);
+            seen += form_.name + " / " + (other ? user::WindowText(before) : "-") + "\n";
         }
     });
-    EXPECT_EQ(seen, "as made: shown \"as made\" taken \"typed\" | \nmade again: shown \"made again\" taken \"typed\" | "
-                    "before \"\"\nID taken: shown \"ID taken\" taken \"typed\" | before \"typed\"\n");
+    EXPECT_EQ(seen, "as made / typed / -\nmade again / typed / -\nID taken / typed / typed\n");
 }
 
 TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
