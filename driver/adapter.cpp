@@ -67,7 +67,7 @@ void Adapter::Load(const char* listKey, ProfileArray& array)
     for (const std::string& id : ReadProfileOrder(list)) {
         ProfileSettings settings;
         // Keys and passwords are opened when a caller first asks for them.
-        if (!ReadProfileRecord(list.OpenChild(id), settings, nullptr, Secrets::Sealed))
+        if (!ReadProfileRecord(list, id, settings, Secrets::Sealed))
             continue;  // listed but unreadable: damaged by hand, not by us
         Keep(std::make_unique<Profile>(*this, listKey, id, settings, Secrets::Sealed), array);
     }
@@ -120,7 +120,7 @@ CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
     RegistryKey store = OpenStore();
     ProfileSettings settings;
     settings.name = name;
-    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
+    settings.wirelessMode = AutoWirelessMode(store);
     std::string id = AddStoredProfile(store.OpenChild(kProfilesKey), settings);
     if (id.empty())
         return nullptr;

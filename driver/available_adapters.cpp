@@ -4,6 +4,7 @@
 #include "names.h"
 #include "store.h"
 #include "store_root.h"
+#include "store_watch.h"
 
 namespace {
 
@@ -15,9 +16,12 @@ HANDLE claim = nullptr;
 
 // The connection to the service manager and the service's handle are kept
 // for the process: making them costs several times the question itself. A
-// service not installed is looked for again at every question. An answer
-// asked ahead serves the one question that follows within two seconds;
-// every other question, the Status page's at each tick among them, asks.
+// service not installed is looked for again only once the services'
+// registry key has had a key added or removed since it was last looked
+// for, which is how a service is installed or deleted. An installed
+// service is asked at every question. An answer asked ahead serves the one
+// question that follows within two seconds; every other question, the
+// Status page's at each tick among them, asks or looks.
 class ZeroConfigService {
 public:
     ZeroConfigService() { InitializeCriticalSection(&lock_); }
@@ -49,10 +53,15 @@ private:
             manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
         if (!manager_)
             return -1;
-        if (!service_)
+        if (!service_ && absent_ && !ServicesChanged())
+            return 0;
+        if (!service_) {
+            WatchServices();  // before looking, so that an installation meanwhile is seen next time
             service_ = OpenServiceA(manager_, kZeroConfigService, SERVICE_QUERY_STATUS);
+        }
+        absent_ = !service_ && GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST;
         if (!service_)
-            return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? 0 : -1;
+            return absent_ ? 0 : -1;
         SERVICE_STATUS status;
         if (QueryServiceStatus(service_, &status))
             return status.dwCurrentState == SERVICE_RUNNING ? 1 : 0;
@@ -62,7 +71,31 @@ private:
         return -1;
     }
 
+    // A watch that cannot be set up counts as a change at every question.
+    void WatchServices()
+    {
+        const char kServicesKey[] = "SYSTEM\\CurrentControlSet\\Services";
+        if (!servicesChanged_)
+            servicesChanged_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!services_ && RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, KEY_NOTIFY, &services_) != ERROR_SUCCESS)
+            services_ = nullptr;
+        watching_ = servicesChanged_ && services_ && ResetEvent(servicesChanged_) &&
+                    RegNotifyChangeKeyValue(services_, FALSE, REG_NOTIFY_CHANGE_NAME, servicesChanged_, TRUE) ==
+                        ERROR_SUCCESS;
+    }
+
+    // On Windows XP a notification also ends, signalled, with the thread
+    // that asked for it: that too counts as a change.
+    bool ServicesChanged() const
+    {
+        return !watching_ || WaitForSingleObject(servicesChanged_, 0) != WAIT_TIMEOUT;
+    }
+
     CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
+    HKEY services_ = nullptr;
+    HANDLE servicesChanged_ = nullptr;
+    bool watching_ = false;
+    bool absent_ = false;
     bool askedAhead_ = false;
     int aheadAnswer_ = 0;
     DWORD askedAheadAt_ = 0;
@@ -74,6 +107,40 @@ ZeroConfigService& TheZeroConfigService()
 {
     static ZeroConfigService service;
     return service;
+}
+
+// The answer that vyrsim may force in the store, read again only once
+// something in the store changed: the Status page asks at every tick.
+class ForcedZeroConfigAnswer {
+public:
+    ForcedZeroConfigAnswer() { InitializeCriticalSection(&lock_); }
+
+    int Read()
+    {
+        EnterCriticalSection(&lock_);
+        std::string rootPath = StoreRootPath();
+        if (rootPath != rootPath_ || !watch_.Unchanged(rootPath)) {
+            RegistryKey store = OpenStore(rootPath);
+            watch_.Arm(store);
+            answer_ = ReadZeroConfigAnswer(store);
+            rootPath_ = rootPath;
+        }
+        int answer = answer_;
+        LeaveCriticalSection(&lock_);
+        return answer;
+    }
+
+private:
+    CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
+    StoreWatch watch_;
+    std::string rootPath_;
+    int answer_ = kZeroConfigAskService;
+};
+
+ForcedZeroConfigAnswer& TheForcedAnswer()
+{
+    static ForcedZeroConfigAnswer answer;
+    return answer;
 }
 
 }  // namespace
@@ -110,13 +177,13 @@ void PAvailableAdapters::ClearMultipleConfig()
 
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
-    int forced = ReadZeroConfigAnswer(OpenStore());
+    int forced = TheForcedAnswer().Read();
     return forced == kZeroConfigAskService ? TheZeroConfigService().Query() : forced;
 }
 
 void PAvailableAdapters::AskWirelessZeroConfigAhead()
 {
-    if (ReadZeroConfigAnswer(OpenStore()) == kZeroConfigAskService)
+    if (TheForcedAnswer().Read() == kZeroConfigAskService)
         TheZeroConfigService().AskAhead();
 }
 

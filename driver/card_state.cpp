@@ -1,5 +1,7 @@
 #include "card_state.h"
 
+#include <stdlib.h>
+
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
@@ -25,8 +27,6 @@ const char kMultipleConfigNames[] = "MultipleConfigNames";
 
 const char kForcedKey[] = "ForcedReadings";
 
-const char kAppliedLocation[] = "Profile";
-const char kAppliedGeneration[] = "Generation";
 
 // Registry key names ignore case.
 bool SameSsidKey(const std::string& ssid, const std::string& keyName)
@@ -92,11 +92,14 @@ bool WriteForcedReadings(const RegistryKey& simulation, const ForcedReadings& fo
 const char* const kForcedNumbers[9] = {"State",  "JoinFinal",   "TxRate", "RxRate",    "Band",
                                        "Channel", "LinkQuality", "Signal", "Encryption"};
 const char kForcedLinkName[] = "LinkName";
+const char kAppliedLocation[] = "Profile";
+const char kAppliedGeneration[] = "Generation";
 
-DWORD AutoWirelessMode(const SimulatedCard& card)
+DWORD AutoWirelessMode(const RegistryKey& store)
 {
     const DWORD kRadioG = 0x08;
-    return (card.radioCapabilities & kRadioG) ? 13 : 5;
+    DWORD radios = store.OpenChild(kSimulationKey).ReadDword(kRadioCapabilities, SimulatedCard().radioCapabilities);
+    return (radios & kRadioG) ? 13 : 5;
 }
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store)
@@ -211,12 +214,12 @@ bool RestartCard(const RegistryKey& store)
     CardState state = ReadCardState(store);
     ProfileSettings selection;
     std::string location = state.currentConfiguration;
-    if (!ReadProfileRecord(store.OpenChild(location), selection)) {
+    if (!ReadStoredProfileAt(store, location, selection)) {
         std::vector<std::string> order = ReadProfileOrder(store.OpenChild(kProfilesKey));
         if (order.empty())
             return false;
         location = ProfileLocation(kProfilesKey, order.front());
-        if (!ReadProfileRecord(store.OpenChild(location), selection))
+        if (!ReadStoredProfileAt(store, location, selection))
             return false;
     }
     state.currentConfiguration = location;
@@ -226,23 +229,21 @@ bool RestartCard(const RegistryKey& store)
 
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets)
 {
-    RegistryKey key = store.OpenChild(std::string(kCardKey) + "\\" + kAppliedKey);
     AppliedProfile read;
-    if (!ReadProfileRecord(key, read.settings, [&](const RegistryKey& version) {
-            read.location = version.ReadString(kAppliedLocation);
-            read.generation = version.ReadDword(kAppliedGeneration, 0);
-        }, secrets))
+    RecordTexts texts;
+    if (!ReadProfileRecord(store.OpenChild(kCardKey), kAppliedKey, read.settings, secrets, &texts))
         return false;
+    read.location = texts[kAppliedLocation];
+    read.generation = strtoul(texts[kAppliedGeneration].c_str(), nullptr, 10);
     applied = read;
     return true;
 }
 
 bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location)
 {
-    RegistryKey key = store.CreateChild(std::string(kCardKey) + "\\" + kAppliedKey);
-    DWORD generation = OpenCommittedVersion(key).ReadDword(kAppliedGeneration, 0) + 1;
-    return WriteProfileRecord(key, settings, [&](const RegistryKey& version) {
-        version.WriteString(kAppliedLocation, location);
-        version.WriteDword(kAppliedGeneration, generation);
-    });
+    RegistryKey card = store.CreateChild(kCardKey);
+    AppliedProfile before;
+    DWORD generation = ReadAppliedProfile(store, before, Secrets::Sealed) ? before.generation + 1 : 1;
+    RecordTexts texts = {{kAppliedLocation, location}, {kAppliedGeneration, std::to_string(generation)}};
+    return WriteProfileRecord(card, kAppliedKey, settings, Secrets::Opened, texts);
 }

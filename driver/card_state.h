@@ -78,9 +78,9 @@ inline bool SupportsWpa(const SimulatedCard& card)
     return (card.securityCapabilities & kSecurityWpa) != 0;
 }
 
-// The wireless mode "Auto" on this card: 13 with 802.11g, else 5. New
-// profiles start with it.
-DWORD AutoWirelessMode(const SimulatedCard& card);
+// The wireless mode "Auto" on the store's card: 13 with 802.11g, else 5.
+// New profiles start with it; only the radios are read.
+DWORD AutoWirelessMode(const RegistryKey& store);
 
 SimulatedCard ReadSimulatedCard(const RegistryKey& store);
 // Single answers of the simulated card, for callers that need no more.
@@ -97,6 +97,11 @@ bool WriteCardState(const RegistryKey& store, const CardState& state);
 // The card starting again (inserted, or the machine booted): the stored
 // selection goes into effect, and the radio comes up as the user left it.
 bool RestartCard(const RegistryKey& store);
+
+// The texts kept in the record of the settings in effect beside them: its
+// location and its generation in decimal.
+extern const char kAppliedLocation[];
+extern const char kAppliedGeneration[];
 
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets = Secrets::Opened);
 // Puts `settings` into effect; raises the generation.

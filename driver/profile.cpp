@@ -6,7 +6,6 @@
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
-#include "secret.h"
 #include "store.h"
 
 namespace {
@@ -70,10 +69,11 @@ void Profile::OpenSecrets() const
         return;
     // No setter has touched a secret while they were sealed, so the opened
     // stored value is the edited one too.
+    OpenRecordSecrets(stored_);
     for (size_t i = 0; i < kSettingFieldCount; ++i) {
         const SettingField& field = kSettingFields[i];
         if (field.kind == SettingKind::Secret)
-            settings_.*field.text = stored_.*field.text = OpenSecret(stored_.*field.text);
+            settings_.*field.text = stored_.*field.text;
     }
     sealed_ = false;
 }
@@ -98,14 +98,13 @@ bool Profile::MayStore() const
     return !deleted_ && !IsClosedToCaller();
 }
 
-// Never brings back a profile that another process removed.
 bool Profile::Store()
 {
     if (!MayStore())
         return false;
-    OpenSecrets();
-    RegistryKey record = adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_);
-    if (!record.IsOpen() || !WriteProfileRecord(record, settings_))
+    // Keys and passwords never opened go back as they were read.
+    Secrets secrets = sealed_ ? Secrets::Sealed : Secrets::Opened;
+    if (!RewriteStoredProfile(adapter_.OpenStore().OpenChild(listKey_), id_, settings_, secrets))
         return false;
     stored_ = settings_;
     return true;
@@ -224,7 +223,7 @@ BOOL Profile::NotifyLoaded(int group)
     SettingGroup loaded = kGroups[group - 1];
     OpenSecrets();
     ProfileSettings fresh;
-    if (!ReadProfileRecord(adapter_.OpenStore().OpenChild(listKey_).OpenChild(id_), fresh))
+    if (!ReadProfileRecord(adapter_.OpenStore().OpenChild(listKey_), id_, fresh))
         return FALSE;
     ProfileSettings untouched = settings_;
     CopySettingGroup(loaded, stored_, untouched);

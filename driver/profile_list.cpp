@@ -37,14 +37,16 @@ std::string AddStoredProfile(const RegistryKey& list, const ProfileSettings& set
     do {
         id = "P" + std::to_string(next++);
     } while (listed.count(id) != 0);
-    list.DeleteChild(id);  // an unlisted leftover of a writer that died
-    if (!list.WriteDword(kNextId, next) || !WriteProfileRecord(list.CreateChild(id), settings))
+    // Over any unlisted record that a writer dying here left: the next id
+    // is taken again until the order holds it.
+    if (!WriteProfileRecord(list, id, settings))
         return std::string();
     order.push_back(id);
     if (!list.WriteStrings(kOrder, order)) {
-        list.DeleteChild(id);  // nobody would ever see it
+        list.DeleteValue(id.c_str());  // nobody would ever see it
         return std::string();
     }
+    list.WriteDword(kNextId, next);  // lagging, it costs the next addition a look at the order
     return id;
 }
 
@@ -60,8 +62,23 @@ bool RemoveStoredProfile(const RegistryKey& list, const std::string& id)
     order.erase(found);
     if (!list.WriteStrings(kOrder, order))
         return false;
-    list.DeleteChild(id);
+    list.DeleteValue(id.c_str());
     return true;
+}
+
+bool RewriteStoredProfile(const RegistryKey& list, const std::string& id, const ProfileSettings& settings,
+                          Secrets secrets)
+{
+    // Under the lock, a removal cannot come between the look and the write.
+    StoreLock lock(kListLock, list);
+    return lock.Held() && list.HasValue(id.c_str()) && WriteProfileRecord(list, id, settings, secrets);
+}
+
+bool ReadStoredProfileAt(const RegistryKey& store, const std::string& location, ProfileSettings& settings)
+{
+    std::string::size_type slash = location.find('\\');
+    return slash != std::string::npos &&
+           ReadProfileRecord(store.OpenChild(location.substr(0, slash)), location.substr(slash + 1), settings);
 }
 
 std::string ProfileListLockName(const std::string& listPath)

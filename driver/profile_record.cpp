@@ -1,153 +1,153 @@
 #include "profile_record.h"
 
-#include <stdlib.h>
-
 #include "secret.h"
-#include "store_lock.h"
 
 namespace {
 
-const char kCommitted[] = "Committed";
-// Held by a writer while it deletes versions, and by a reader that could
-// not get a whole version without it.
-const char kRecordLock[] = "ProfileRecord";
-const int kQuickAttempts = 3;
+const char kMagic[] = "VYR2";
+const size_t kMagicSize = 4;
+const char kNumber = 'N';
+const char kText = 'T';
+const char kSealed = 'S';
+const char kFurtherText = 'X';
 
-// Unique to the writer, so that two processes storing the same profile at
-// once never write into one version: the later commit wins whole.
-std::string NewVersionName()
+void PutSize(std::string& out, size_t size)
 {
-    static DWORD written = 0;
-    return "v" + std::to_string(GetCurrentProcessId()) + "." + std::to_string(GetTickCount()) + "." +
-           std::to_string(++written);
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((size >> shift) & 0xFF));
 }
 
-// A version that no running writer may still be filling: this process's
-// own, or one whose writer has ended.
-bool IsAbandoned(const std::string& versionName)
+DWORD GetSize(const std::string& in, size_t at)
 {
-    DWORD writer = strtoul(versionName.c_str() + 1, nullptr, 10);
-    if (writer == GetCurrentProcessId())
-        return true;
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, writer);
-    if (!process)
-        return true;
-    bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
+    DWORD size = 0;
+    for (int i = 3; i >= 0; --i)
+        size = (size << 8) | static_cast<unsigned char>(in[at + i]);
+    return size;
 }
 
-void WriteField(const RegistryKey& version, const SettingField& field, const ProfileSettings& settings)
+void PutEntry(std::string& out, char kind, const std::string& name, const std::string& data)
 {
-    switch (field.kind) {
-    case SettingKind::Number:
-        version.WriteDword(field.name, settings.*field.number);
-        break;
-    case SettingKind::Text:
-        version.WriteString(field.name, settings.*field.text);
-        break;
-    case SettingKind::Secret:
-        version.WriteBinary(field.name, SealSecret(settings.*field.text));
-        break;
+    out.push_back(kind);
+    out.push_back(static_cast<char>(name.size()));
+    out += name;
+    PutSize(out, data.size());
+    out += data;
+}
+
+std::string NumberData(DWORD value)
+{
+    std::string data;
+    PutSize(data, value);
+    return data;
+}
+
+std::string Encode(const ProfileSettings& settings, Secrets secrets, const RecordTexts& texts)
+{
+    std::string out(kMagic, kMagicSize);
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField& field = kSettingFields[i];
+        switch (field.kind) {
+        case SettingKind::Number:
+            PutEntry(out, kNumber, field.name, NumberData(settings.*field.number));
+            break;
+        case SettingKind::Text:
+            PutEntry(out, kText, field.name, settings.*field.text);
+            break;
+        case SettingKind::Secret:
+            PutEntry(out, kSealed, field.name,
+                     secrets == Secrets::Sealed ? settings.*field.text : SealSecret(settings.*field.text));
+            break;
+        }
     }
+    for (const auto& text : texts)
+        PutEntry(out, kFurtherText, text.first, text.second);
+    return out;
 }
 
-void ReadField(const RegistryKey& version, const SettingField& field, ProfileSettings& settings, Secrets secrets)
+const SettingField* FieldNamed(const std::string& name)
 {
-    switch (field.kind) {
-    case SettingKind::Number:
-        settings.*field.number = version.ReadDword(field.name, settings.*field.number);
-        break;
-    case SettingKind::Text:
-        settings.*field.text = version.ReadString(field.name);
-        break;
-    case SettingKind::Secret:
-        settings.*field.text = secrets == Secrets::Opened ? OpenSecret(version.ReadBinary(field.name))
-                                                          : version.ReadBinary(field.name);
-        break;
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        if (name == kSettingFields[i].name)
+            return &kSettingFields[i];
     }
+    return nullptr;
 }
 
-enum class VersionRead { Whole, Torn, None };
-
-// A writer deletes the version it replaced as soon as it has committed its
-// own, and a reader still in it then fails. A version once committed never
-// changes, so a read without a failure is whole.
-VersionRead ReadCommittedVersion(const RegistryKey& key, ProfileSettings& settings,
-                                 const std::function<void(const RegistryKey& version)>& extra, Secrets secrets)
+void TakeEntry(char kind, const std::string& name, const std::string& data, ProfileSettings& settings,
+               RecordTexts& texts)
 {
-    std::string committed = key.ReadString(kCommitted);
-    if (committed.empty())
-        return VersionRead::None;
-    RegistryKey version = key.OpenChild(committed);
-    if (!version.IsOpen())
-        return VersionRead::Torn;
+    if (kind == kFurtherText) {
+        texts[name] = data;
+        return;
+    }
+    // An entry of another kind than its setting reads as the default, as a
+    // registry value of another type did.
+    const SettingField* field = FieldNamed(name);
+    if (!field)
+        return;
+    if (field->kind == SettingKind::Number && kind == kNumber && data.size() == 4)
+        settings.*field->number = GetSize(data, 0);
+    else if ((field->kind == SettingKind::Text && kind == kText) || (field->kind == SettingKind::Secret && kind == kSealed))
+        settings.*field->text = data;
+}
+
+// Secrets stay sealed. False for anything but a whole record: a value cut
+// short or overrun by hand is no record.
+bool Decode(const std::string& record, ProfileSettings& settings, RecordTexts& texts)
+{
+    if (record.size() < kMagicSize || record.compare(0, kMagicSize, kMagic) != 0)
+        return false;
     ProfileSettings read;
-    for (size_t i = 0; i < kSettingFieldCount; ++i)
-        ReadField(version, kSettingFields[i], read, secrets);
-    if (extra)
-        extra(version);
-    if (version.ReadError() != ERROR_SUCCESS)
-        return VersionRead::Torn;
+    RecordTexts readTexts;
+    for (size_t at = kMagicSize; at < record.size();) {
+        if (record.size() - at < 2)
+            return false;
+        char kind = record[at];
+        size_t nameSize = static_cast<unsigned char>(record[at + 1]);
+        at += 2;
+        if (record.size() - at < nameSize + 4)
+            return false;
+        std::string name = record.substr(at, nameSize);
+        DWORD dataSize = GetSize(record, at + nameSize);
+        at += nameSize + 4;
+        if (record.size() - at < dataSize)
+            return false;
+        TakeEntry(kind, name, record.substr(at, dataSize), read, readTexts);
+        at += dataSize;
+    }
     settings = read;
-    return VersionRead::Whole;
+    texts = readTexts;
+    return true;
 }
 
 }  // namespace
 
-RegistryKey OpenCommittedVersion(const RegistryKey& key)
+bool ReadProfileRecord(const RegistryKey& list, const std::string& id, ProfileSettings& settings, Secrets secrets,
+                       RecordTexts* texts)
 {
-    std::string committed = key.ReadString(kCommitted);
-    return committed.empty() ? RegistryKey() : key.OpenChild(committed);
-}
-
-bool ReadProfileRecord(const RegistryKey& key, ProfileSettings& settings,
-                       const std::function<void(const RegistryKey& version)>& extra, Secrets secrets)
-{
-    // Without the lock first: a writer that saves now and then costs one
-    // more read at most.
-    for (int attempt = 0; attempt < kQuickAttempts; ++attempt) {
-        switch (ReadCommittedVersion(key, settings, extra, secrets)) {
-        case VersionRead::Whole:
-            return true;
-        case VersionRead::None:
-            return false;
-        case VersionRead::Torn:
-            break;
-        }
-    }
-    // One saving without pause can outrun this reader for ever; under the
-    // lock no writer deletes the version being read.
-    StoreLock lock(kRecordLock, key);
-    return lock.Held() && ReadCommittedVersion(key, settings, extra, secrets) == VersionRead::Whole;
-}
-
-bool WriteProfileRecord(const RegistryKey& key, const ProfileSettings& settings,
-                        const std::function<void(const RegistryKey& version)>& extra)
-{
-    if (!key.IsOpen())
+    ProfileSettings read;
+    RecordTexts readTexts;
+    if (!Decode(list.ReadBinary(id.c_str()), read, readTexts))
         return false;
-    std::string nextName = NewVersionName();
-    {
-        RegistryKey version = key.CreateChild(nextName);
-        if (!version.IsOpen())
-            return false;
-        for (size_t i = 0; i < kSettingFieldCount; ++i)
-            WriteField(version, kSettingFields[i], settings);
-        if (extra)
-            extra(version);
-    }
-    if (!key.WriteString(kCommitted, nextName))
-        return false;
-    StoreLock lock(kRecordLock, key);
-    if (!lock.Held())
-        return true;  // the versions left are deleted by the next writer
-    // Older versions, and any a writer that died left unfinished; a version
-    // another running process is still writing stays, or its commit would
-    // name nothing.
-    for (const std::string& child : key.ChildNames()) {
-        if (child != nextName && IsAbandoned(child))
-            key.DeleteChild(child);
-    }
+    if (secrets == Secrets::Opened)
+        OpenRecordSecrets(read);
+    settings = read;
+    if (texts)
+        *texts = readTexts;
     return true;
+}
+
+bool WriteProfileRecord(const RegistryKey& list, const std::string& id, const ProfileSettings& settings,
+                        Secrets secrets, const RecordTexts& texts)
+{
+    return list.WriteBinary(id.c_str(), Encode(settings, secrets, texts));
+}
+
+void OpenRecordSecrets(ProfileSettings& settings)
+{
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField& field = kSettingFields[i];
+        if (field.kind == SettingKind::Secret)
+            settings.*field.text = OpenSecret(settings.*field.text);
+    }
 }

@@ -86,15 +86,15 @@ RegistryKey RegistryKey::CreateChild(const std::string& name) const
     return RegistryKey(OpenUnder(handle_, name, true), path_ + "\\" + name);
 }
 
-bool RegistryKey::ReadRaw(const char* name, DWORD type, std::string& data) const
+bool RegistryKey::ReadRaw(const char* name, DWORD type, std::string& data, DWORD firstRead) const
 {
     if (!handle_)
         return false;
-    // Nearly every value of the store fits: one call instead of asking for
-    // the size first.
-    char buffer[512];
+    // One call instead of asking for the size first, for every value that
+    // fits.
+    char buffer[kLongestFirstRead];
     DWORD actualType = 0;
-    DWORD size = sizeof(buffer);
+    DWORD size = firstRead;
     LONG result = RegQueryValueExA(handle_, name, nullptr, &actualType, reinterpret_cast<BYTE*>(buffer), &size);
     if (result == ERROR_SUCCESS) {
         if (actualType != type)
@@ -152,7 +152,8 @@ std::string RegistryKey::ReadString(const char* name) const
 std::string RegistryKey::ReadBinary(const char* name) const
 {
     std::string data;
-    return ReadRaw(name, REG_BINARY, data) ? data : std::string();
+    // A profile's record with its sealed secrets fits.
+    return ReadRaw(name, REG_BINARY, data, kLongestFirstRead) ? data : std::string();
 }
 
 std::vector<std::string> RegistryKey::ReadStrings(const char* name) const

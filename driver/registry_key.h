@@ -57,7 +57,10 @@ public:
 
 private:
     RegistryKey(HKEY handle, std::string path) : handle_(handle), path_(handle ? std::move(path) : std::string()) {}
-    bool ReadRaw(const char* name, DWORD type, std::string& data) const;
+    static const DWORD kLongestFirstRead = 4096;
+    // Asks for at most `firstRead` bytes first, and for the value's whole
+    // size only when it is longer.
+    bool ReadRaw(const char* name, DWORD type, std::string& data, DWORD firstRead = 512) const;
     bool WriteRaw(const char* name, DWORD type, const void* data, size_t size) const;
 
     HKEY handle_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "card_state.h"
 #include "profile_list.h"
+#include "store_conversion.h"
 #include "store_lock.h"
 #include "store_root.h"
 
@@ -59,6 +60,13 @@ bool Make(const RegistryKey& root)
 bool NeedsMaking(const RegistryKey& root)
 {
     return !root.HasValue(kFormatValue) || root.ReadDword(kFormatValue, 0) == kStoreBeingMade;
+}
+
+// Marked as made only once every record is converted, so that a process
+// killed while converting leaves a store that is converted again.
+bool NeedsConverting(const RegistryKey& root)
+{
+    return root.ReadDword(kFormatValue, 0) == kVersionedStore;
 }
 
 std::string KeyName(const std::string& rootPath)
@@ -121,7 +129,7 @@ std::string StoreRefusal(const std::string& rootPath)
                               : KeyName(rootPath) +
                                     " holds values or keys but no Format value, so it is not a store of the card";
     DWORD format = root.ReadDword(kFormatValue, 0);
-    if (format != kStoreMade && format != kStoreBeingMade)
+    if (format != kStoreMade && format != kStoreBeingMade && format != kVersionedStore)
         return KeyName(rootPath) + " holds a store of format " + std::to_string(format) + ", not " +
                std::to_string(kStoreMade);
     return "";
@@ -135,7 +143,7 @@ RegistryKey OpenStore(const std::string& rootPath)
     if (!StoreRefusal(rootPath).empty())
         return RegistryKey();
     RegistryKey root = RegistryKey::Create(rootPath);
-    if (root.IsOpen() && NeedsMaking(root)) {
+    if (root.IsOpen() && (NeedsMaking(root) || NeedsConverting(root))) {
         // Asked again under the lock: another process may have made it
         // meanwhile, and making it twice at once leaves two of everything.
         StoreLock making("Make", root);
@@ -143,6 +151,8 @@ RegistryKey OpenStore(const std::string& rootPath)
             return RegistryKey();
         if (NeedsMaking(root))
             Make(root);
+        else if (NeedsConverting(root) && ConvertVersionedRecords(root))
+            root.WriteDword(kFormatValue, kStoreMade);
     }
     if (root.ReadDword(kFormatValue, 0) == kStoreMade)
         Known().Remember(root);

@@ -45,6 +45,7 @@ HWND CWnd::Detach()
         RemovePropA(window, kObjectProperty);
     m_hWnd = nullptr;
     attached_ = false;
+    controls_.clear();
     return window;
 }
 
@@ -55,7 +56,18 @@ CWnd* CWnd::FromHandlePermanent(HWND window)
 
 HWND CWnd::GetDlgItem(int id) const
 {
-    return ::GetDlgItem(m_hWnd, id);
+    // These three answer from the process's own window table, without a
+    // round trip.
+    auto found = controls_.find(id);
+    if (found != controls_.end() && IsWindow(found->second) && GetParent(found->second) == m_hWnd &&
+        GetDlgCtrlID(found->second) == id)
+        return found->second;
+    HWND control = ::GetDlgItem(m_hWnd, id);
+    if (control)
+        controls_[id] = control;
+    else
+        controls_.erase(id);
+    return control;
 }
 
 std::string CWnd::GetWindowText() const

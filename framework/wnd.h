@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ public:
     // The framework object that created or attached this window, or null.
     static CWnd* FromHandlePermanent(HWND window);
 
+    // Each control is looked up once while it lives: asking the window
+    // system costs a round trip under Wine, and data exchange asks for
+    // every control at every exchange.
     HWND GetDlgItem(int id) const;
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text);
@@ -68,6 +72,9 @@ protected:
 private:
     friend class CWndLifeline;
 
+    // Controls found by GetDlgItem, by ID. A control destroyed, or one
+    // that no longer holds its ID or this parent, is looked up afresh.
+    mutable std::map<int, HWND> controls_;
     bool attached_ = false;  // by Attach, so the window may point to it
     bool notificationsLocked_ = false;
     std::vector<CWnd*> boundControls_;

@@ -47,6 +47,7 @@ const MessageMapBase* CPageConfig::GetMessageMap() const
         OnCommand(IDC_CONFIG_ACTIVATE, BN_CLICKED, &CPageConfig::OnActivate),
         OnNotify(IDC_CONFIG_PROFILE_LIST, LVN_GETDISPINFOA, &CPageConfig::OnGetDispInfo),
         OnNotify(IDC_CONFIG_PROFILE_LIST, LVN_ITEMCHANGED, &CPageConfig::OnItemChanged),
+        OnNotify(IDC_CONFIG_PROFILE_LIST, LVN_DELETEALLITEMS, &CPageConfig::OnDeleteAllItems),
     });
     return &map;
 }
@@ -180,7 +181,18 @@ int CPageConfig::ShowMessage(UINT textId, UINT type)
 
 void CPageConfig::FillProfileList()
 {
+    // Drawn once when all rows are in: not as the old rows go, nor scrolled
+    // and drawn at every new one.
+    profileList_.SendMessage(WM_SETREDRAW, FALSE);
     profileList_.DeleteAllItems();
+    InsertRows();
+    profileList_.SendMessage(WM_SETREDRAW, TRUE);
+    if (adapter_)
+        SelectRow(activeRow_);
+}
+
+void CPageConfig::InsertRows()
+{
     BOOL admin = IsUserAdministrator();
     unsigned version = GetWindowsVersionCode();
     std::string adminProfileName;
@@ -198,8 +210,6 @@ void CPageConfig::FillProfileList()
     // A temporarily activated administrator profile is marked again for the
     // user who activated it.
     bool markAdminProfile = !admin && StartsWith(adminProfileName, kAdminProfileMarker) && version != kWindows98;
-    // Drawn once when all rows are in, not scrolled and redrawn at every one.
-    profileList_.SendMessage(WM_SETREDRAW, FALSE);
     profileList_.SendMessage(LVM_SETITEMCOUNT, total);
     for (int row = 0; row < total; ++row) {
         CAdapterConfig* profile = ProfileOfRow(row);
@@ -210,8 +220,11 @@ void CPageConfig::FillProfileList()
             activeRow_ = row;
         profileList_.InsertCallbackItem(row, reinterpret_cast<LPARAM>(profile));
     }
-    profileList_.SendMessage(WM_SETREDRAW, TRUE);
-    SelectRow(activeRow_);
+}
+
+LRESULT CPageConfig::OnDeleteAllItems(NMHDR*)
+{
+    return TRUE;  // the rows own nothing: no notification for each one
 }
 
 LRESULT CPageConfig::OnGetDispInfo(NMHDR* header)

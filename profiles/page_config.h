@@ -43,8 +43,11 @@ private:
     void OnActivate();
     LRESULT OnGetDispInfo(NMHDR* header);
     LRESULT OnItemChanged(NMHDR* header);
+    LRESULT OnDeleteAllItems(NMHDR* header);
 
     void FillProfileList();
+    // The rows of both arrays, and the active row among them.
+    void InsertRows();
     void SyncSelection();
     void UpdateButtons();
 

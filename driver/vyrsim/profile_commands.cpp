@@ -59,11 +59,10 @@ std::string NumberText(const SettingField& field, DWORD value)
 }
 
 // A secret as stored: sealed bytes that may not open for this user.
-std::string SecretText(const SettingField& field, const StoredProfile& profile, const RegistryKey& record,
-                       bool showSecrets)
+std::string SecretText(const SettingField& field, const StoredProfile& profile, bool showSecrets)
 {
     const std::string& clear = profile.settings.*field.text;
-    bool sealed = !OpenCommittedVersion(record).ReadBinary(field.name).empty();
+    bool sealed = !(profile.sealed.*field.text).empty();
     if (sealed && clear.empty())
         return "(sealed; cannot be opened)";
     if (clear.empty())
@@ -71,7 +70,7 @@ std::string SecretText(const SettingField& field, const StoredProfile& profile, 
     return showSecrets ? clear : kMask;
 }
 
-void PrintProfile(const StoredProfile& profile, const RegistryKey& store, const CardState& state,
+void PrintProfile(const StoredProfile& profile, const CardState& state,
                   const AppliedProfile* applied, bool showSecrets)
 {
     std::string marks;
@@ -80,7 +79,6 @@ void PrintProfile(const StoredProfile& profile, const RegistryKey& store, const 
     if (applied && applied->location == profile.Location())
         marks += SameSettings(applied->settings, profile.settings) ? " [in effect]" : " [in effect, not as stored]";
     printf("  %s (%s)%s\n", profile.settings.name.c_str(), profile.Location().c_str(), marks.c_str());
-    RegistryKey record = store.OpenChild(profile.listKey).OpenChild(profile.id);
     for (size_t i = 0; i < kSettingFieldCount; ++i) {
         const SettingField& field = kSettingFields[i];
         std::string value;
@@ -92,7 +90,7 @@ void PrintProfile(const StoredProfile& profile, const RegistryKey& store, const 
             value = OrNone(profile.settings.*field.text);
             break;
         case SettingKind::Secret:
-            value = SecretText(field, profile, record, showSecrets);
+            value = SecretText(field, profile, showSecrets);
             break;
         }
         PrintField(field.name, value, 4);
@@ -189,7 +187,7 @@ int RunProfiles(Arguments& args)
         if (profiles.empty())
             printf("  (none)\n");
         for (const StoredProfile& profile : profiles)
-            PrintProfile(profile, store, state, hasApplied ? &applied : nullptr, showSecrets);
+            PrintProfile(profile, state, hasApplied ? &applied : nullptr, showSecrets);
     }
     return 0;
 }
@@ -207,7 +205,7 @@ int RunProvision(Arguments& args)
             throw Failure{"a profile called " + Quoted(profile.settings.name) + " exists already (" +
                           profile.Location() + ")"};
     }
-    settings.wirelessMode = AutoWirelessMode(ReadSimulatedCard(store));
+    settings.wirelessMode = AutoWirelessMode(store);
     std::string id = AddStoredProfile(store.CreateChild(kProvisionedKey), settings);
     Require(!id.empty(), "store provisioned profile " + Quoted(name));
     printf("Provisioned %s (%s). The applet shows it when it next opens.\n", name.c_str(),

@@ -16,9 +16,12 @@ std::vector<StoredProfile> ReadStoredProfiles(const RegistryKey& store, const ch
     std::vector<StoredProfile> profiles;
     RegistryKey list = store.OpenChild(listKey);
     for (const std::string& id : ReadProfileOrder(list)) {
-        StoredProfile profile{listKey, id, ProfileSettings()};
-        if (ReadProfileRecord(list.OpenChild(id), profile.settings))
-            profiles.push_back(profile);
+        StoredProfile profile{listKey, id, ProfileSettings(), ProfileSettings()};
+        if (!ReadProfileRecord(list, id, profile.sealed, Secrets::Sealed))
+            continue;
+        profile.settings = profile.sealed;
+        OpenRecordSecrets(profile.settings);
+        profiles.push_back(profile);
     }
     return profiles;
 }

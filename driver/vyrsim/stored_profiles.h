@@ -12,6 +12,7 @@ struct StoredProfile {
     const char* listKey;  // kProfilesKey or kProvisionedKey
     std::string id;
     ProfileSettings settings;
+    ProfileSettings sealed;  // the same, keys and passwords as stored
 
     std::string Location() const;
 };

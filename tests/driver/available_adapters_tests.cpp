@@ -50,4 +50,31 @@ TEST_F(SharedCardState, TheAdminProfileNameFollowsTheRuleForNames)
     EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10000 " + std::string(32, 'a'));
 }
 
+// The library looks for a service that is not installed again only once a
+// service was installed or deleted: it must still see one come. A program of
+// Wine's that runs as a service whatever it is called stands in for it.
+TEST_F(SharedCardState, TheServicesAnswerFollowsItsInstallationAndStart)
+{
+    char program[MAX_PATH];
+    lstrcatA((GetSystemDirectoryA(program, MAX_PATH), program), "\\wuauserv.exe");
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    PAvailableAdapters adapters;
+    std::string seen = std::to_string(adapters.IsWirelessZeroConfigEnabled());
+    SC_HANDLE service = CreateServiceA(manager, "WZCSVC", "WZCSVC", SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+                                       SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE, program, 0, 0, 0, 0, 0);
+    seen += std::to_string(adapters.IsWirelessZeroConfigEnabled());
+    SERVICE_STATUS status = {};
+    StartServiceA(service, 0, nullptr);
+    for (int tries = 0; tries < 100 && QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_RUNNING;
+         ++tries)
+        Sleep(100);
+    seen += std::to_string(adapters.IsWirelessZeroConfigEnabled());
+    seen += std::to_string(adapters.IsWirelessZeroConfigEnabled());
+    ControlService(service, SERVICE_CONTROL_STOP, &status);
+    DeleteService(service);
+    CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    EXPECT_EQ(seen, "0011");
+}
+
 }  // namespace

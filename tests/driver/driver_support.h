@@ -7,6 +7,8 @@
 #include <string>
 
 #include "driver/80211api.h"
+#include "driver/profile_settings.h"
+#include "driver/registry_key.h"
 #include "support/child.h"
 #include "support/isolated_store.h"
 
@@ -42,3 +44,7 @@ std::string PickSettings(const std::string& description, const std::string& name
 ProgramResult Vyrsim(const std::string& line);
 // What vyrsim prints for `line`; the test fails when vyrsim does.
 std::string VyrsimOutput(const std::string& line);
+
+// `settings`, secrets already sealed, as an earlier library kept a record:
+// values of a version key under `key` that Committed names; returns it.
+RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings);

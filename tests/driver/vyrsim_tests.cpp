@@ -399,7 +399,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     ASSERT_TRUE(work->Save());
     RegistryKey list = OpenStore().OpenChild(kProfilesKey);
     ProfileSettings stored;
-    ASSERT_TRUE(ReadProfileRecord(list.OpenChild(ReadProfileOrder(list).at(1)), stored));
+    ASSERT_TRUE(ReadProfileRecord(list, ReadProfileOrder(list).at(1), stored));
 
     // Every field as stored, masked and then with the secrets shown: numbers may add
     // their meaning in parentheses, secrets are masked unless asked for, empty texts say so.
@@ -469,7 +469,7 @@ TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
         {base, "status", "Junk=3 Inner\\Junk=3", foreign},
         {base, "reset", "Junk=3", foreign},
         {base, "ap list", "Inner\\", foreign},
-        {base, "status", "Format=7", refused + "<key> holds a store of format 7, not 1" + noCard + " | adapters 0 | left as it was"},
+        {base, "status", "Format=7", refused + "<key> holds a store of format 7, not 2" + noCard + " | adapters 0 | left as it was"},
         {base, "status", "", made},
         {base, "status", "absent", made},
         {base, "status", beingMade + " Profiles\\Junk\\Junk=3", made},

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/framework.h"
@@ -200,6 +201,36 @@ TEST_F(Framework, TimersTickIntoTheMessageMapUntilKilled)
     EXPECT_EQ(Format("set %d, ended with %d after %d ticks, window %d, bound %d", int(set), int(result), fastTicks,
                      form_.m_hWnd != nullptr, form_.choices.m_hWnd || form_.list.m_hWnd),
               "set 7, ended with 8 after 3 ticks, window 0, bound 0");
+}
+
+// A control's handle is kept between exchanges, but never past the control:
+// one made in its place, or given its ID, is the one exchanged.
+TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
+{
+    auto newEdit = [](HWND form) {
+        return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, HMENU(IDC_FW_NAME), nullptr, nullptr);
+    };
+    // How the control with the ID comes; then what it shows, what is taken
+    // from it and what the one before shows.
+    const std::pair<const char*, std::function<HWND(HWND, HWND)>> rows[] = {
+        {"as made", [](HWND, HWND current) { return current; }},
+        {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form); }},
+        {"ID taken", [&](HWND form, HWND current) { SetWindowLongPtrA(current, GWLP_ID, 0); return newEdit(form); }},
+    };
+    std::string seen;
+    RunForm([&](HWND form) {
+        for (HWND before = nullptr, current = GetDlgItem(form, IDC_FW_NAME); const auto& row : rows) {
+            before = std::exchange(current, row.second(form, current));
+            form_.name = row.first;
+            form_.UpdateData(FALSE);
+            seen += user::WindowText(current) + " / ";
+            SetWindowTextA(current, "typed");
+            form_.UpdateData(TRUE);
+            bool other = before != current && IsWindow(before);
+            seen += form_.name + " / " + (other ? user::WindowText(before) : "-") + "\n";
+        }
+    });
+    EXPECT_EQ(seen, "as made / typed / -\nmade again / typed / -\nID taken / typed / typed\n");
 }
 
 TEST_F(Framework, AComboBoxSelectsByPrefixFromTheItemAfterTheGivenOneWrappingRound)
