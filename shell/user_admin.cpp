@@ -34,9 +34,7 @@ BOOL TokenHasAdministratorAccess(HANDLE token, PSID administrators)
     return granted;
 }
 
-}  // namespace
-
-BOOL IsUserAdministrator()
+BOOL AskWhetherAdministrator()
 {
     unsigned version = GetWindowsVersionCode();
     if (version == kWindows98)
@@ -63,5 +61,15 @@ BOOL IsUserAdministrator()
     RevertToSelf();
     if (token)
         CloseHandle(token);
+    return administrator;
+}
+
+}  // namespace
+
+BOOL IsUserAdministrator()
+{
+    // A process's token and the system's version stay as they are while it
+    // runs; asking costs several round trips to the server under Wine.
+    static const BOOL administrator = AskWhetherAdministrator();
     return administrator;
 }
