@@ -1,11 +1,56 @@
 #include "wnd.h"
 
+#include <unordered_map>
+
 #include "data_exchange.h"
 #include "seams.h"
 
 namespace {
 
-const char kObjectProperty[] = "VyrFrameworkWindowObject";
+// The object of each attached window, for any thread of the process. Not a
+// window property: under Wine each GetPropA is a round trip to the server,
+// and the sheet's procedure asks at every message.
+class WindowObjects {
+public:
+    WindowObjects() { InitializeCriticalSection(&lock_); }
+    ~WindowObjects() { DeleteCriticalSection(&lock_); }
+
+    void Set(HWND window, CWnd* object)
+    {
+        EnterCriticalSection(&lock_);
+        objects_[window] = object;
+        LeaveCriticalSection(&lock_);
+    }
+
+    // Leaves the window to another object that took it since.
+    void Remove(HWND window, const CWnd* object)
+    {
+        EnterCriticalSection(&lock_);
+        auto found = objects_.find(window);
+        if (found != objects_.end() && found->second == object)
+            objects_.erase(found);
+        LeaveCriticalSection(&lock_);
+    }
+
+    CWnd* Find(HWND window)
+    {
+        EnterCriticalSection(&lock_);
+        auto found = objects_.find(window);
+        CWnd* object = found != objects_.end() ? found->second : nullptr;
+        LeaveCriticalSection(&lock_);
+        return object;
+    }
+
+private:
+    CRITICAL_SECTION lock_;
+    std::unordered_map<HWND, CWnd*> objects_;
+};
+
+WindowObjects& TheWindowObjects()
+{
+    static WindowObjects objects;
+    return objects;
+}
 
 bool IsControlNotification(UINT message, LPARAM lParam)
 {
@@ -33,16 +78,14 @@ void CWnd::Attach(HWND window)
     m_hWnd = window;
     attached_ = window != nullptr;
     if (window)
-        SetPropA(window, kObjectProperty, this);
+        TheWindowObjects().Set(window, this);
 }
 
 HWND CWnd::Detach()
 {
     HWND window = m_hWnd;
-    // Only an attached object can be the window's; asking the window costs
-    // a round trip that a passing object need not make.
-    if (window && attached_ && FromHandlePermanent(window) == this)
-        RemovePropA(window, kObjectProperty);
+    if (window && attached_)
+        TheWindowObjects().Remove(window, this);
     m_hWnd = nullptr;
     attached_ = false;
     controls_.clear();
@@ -51,7 +94,12 @@ HWND CWnd::Detach()
 
 CWnd* CWnd::FromHandlePermanent(HWND window)
 {
-    return window ? static_cast<CWnd*>(GetPropA(window, kObjectProperty)) : nullptr;
+    // A window destroyed while its object still holds it is nobody's, as
+    // its property went with it; for the process's own windows IsWindow
+    // answers without a round trip.
+    if (!window || !IsWindow(window))
+        return nullptr;
+    return TheWindowObjects().Find(window);
 }
 
 HWND CWnd::GetDlgItem(int id) const

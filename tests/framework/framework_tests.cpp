@@ -559,4 +559,32 @@ TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
                     " nobody's");
 }
 
+// A window's object is found from any thread of the process, by the window
+// that holds it now, and never through a window that is gone.
+TEST_F(Framework, AWindowLeadsToTheObjectHoldingItFromAnyThreadWhileItLives)
+{
+    auto name = [](HWND window, const CWnd& first, const CWnd& second) {
+        CWnd* found = CWnd::FromHandlePermanent(window);
+        return std::string(found == &first ? "first" : found == &second ? "second" : found ? "other" : "nobody");
+    };
+    auto fromThread = [&](HWND window, const CWnd& first, const CWnd& second) {
+        std::string seen;
+        std::thread([&] { seen = name(window, first, second); }).join();
+        return seen;
+    };
+    CWnd first, second;
+    std::string seen;
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    first.Attach(window);
+    seen += "attached: " + name(window, first, second) + ", other thread: " + fromThread(window, first, second);
+    second.Attach(window);
+    first.Detach();
+    seen += " | taken over, first let go: " + name(window, first, second);
+    DestroyWindow(window);
+    seen += " | destroyed, still held: " + name(window, first, second);
+    second.Detach();
+    EXPECT_EQ(seen, "attached: first, other thread: first | taken over, first let go: second"
+                    " | destroyed, still held: nobody");
+}
+
 }  // namespace
