@@ -563,25 +563,20 @@ TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
 // that holds it now, and never through a window that is gone.
 TEST_F(Framework, AWindowLeadsToTheObjectHoldingItFromAnyThreadWhileItLives)
 {
-    auto name = [](HWND window, const CWnd& first, const CWnd& second) {
+    CWnd first, second;
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    auto holder = [&] {
         CWnd* found = CWnd::FromHandlePermanent(window);
         return std::string(found == &first ? "first" : found == &second ? "second" : found ? "other" : "nobody");
     };
-    auto fromThread = [&](HWND window, const CWnd& first, const CWnd& second) {
-        std::string seen;
-        std::thread([&] { seen = name(window, first, second); }).join();
-        return seen;
-    };
-    CWnd first, second;
-    std::string seen;
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     first.Attach(window);
-    seen += "attached: " + name(window, first, second) + ", other thread: " + fromThread(window, first, second);
+    std::string seen = "attached: " + holder() + ", other thread: ";
+    std::thread([&] { seen += holder(); }).join();
     second.Attach(window);
     first.Detach();
-    seen += " | taken over, first let go: " + name(window, first, second);
+    seen += " | taken over, first let go: " + holder();
     DestroyWindow(window);
-    seen += " | destroyed, still held: " + name(window, first, second);
+    seen += " | destroyed, still held: " + holder();
     second.Detach();
     EXPECT_EQ(seen, "attached: first, other thread: first | taken over, first let go: second"
                     " | destroyed, still held: nobody");
