@@ -103,6 +103,15 @@ void CPageStatus::OnOK()
     CPropertyPage::OnOK();
 }
 
+PAvailableAdapters& CPageStatus::Adapters()
+{
+    if (sheet_)
+        return sheet_->GetAdapters();
+    if (!ownAdapters_)
+        ownAdapters_ = std::make_unique<PAvailableAdapters>();
+    return *ownAdapters_;
+}
+
 void CPageStatus::OnRescan()
 {
     status_->Rescan();
@@ -117,7 +126,7 @@ void CPageStatus::OnRadio()
         return;
     // The record Windows NT 4.0 starts the radio from: TRUE once switched off.
     if (windowsVersion_ == kWindowsNT4)
-        adapters_.SetRadioEnable(radioOn_);
+        Adapters().SetRadioEnable(radioOn_);
     rescanButton_.EnableWindow(!radioOn_);
     radioOn_ = !radioOn_;
     CWndLifeline lifeline(*this);
@@ -161,7 +170,7 @@ void CPageStatus::Update()
         cardMissingShown_ = TRUE;
         ShowMessage(IDS_DRIVER_NOT_INSTALLED);
         if (windowsVersion_ == kWindowsXP)
-            adapters_.ClearMultipleConfig();
+            Adapters().ClearMultipleConfig();
         EndHostProcess(0);
         return;
     }
@@ -216,13 +225,13 @@ void CPageStatus::ClearLink()
 
 void CPageStatus::CheckWirelessZeroConfig()
 {
-    int managed = adapters_.IsWirelessZeroConfigEnabled();
+    int managed = Adapters().IsWirelessZeroConfigEnabled();
     zeroConfigState_ = managed;
     if (managed == -1 && !permissionShown_ && !cardMissingShown_) {
         permissionShown_ = TRUE;
         SetSecurityWarning(TRUE);
         if (windowsVersion_ == kWindowsXP)
-            adapters_.ClearMultipleConfig();
+            Adapters().ClearMultipleConfig();
         ShowMessage(IDS_PERMISSIONS_NOT_SET);
         EndHostProcess(0);
         return;

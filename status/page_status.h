@@ -4,6 +4,7 @@
 // Wireless Zero Configuration service with the sheet's page set.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "driver/80211api.h"
@@ -34,6 +35,9 @@ private:
     void ClearLink();
     void CheckWirelessZeroConfig();
     void ShowMessage(UINT textId);
+    // The sheet's, so that an opening reads the card's state once; a page
+    // in another sheet reads its own.
+    PAvailableAdapters& Adapters();
 
     CButton rescanButton_;
     CButton radioButton_;
@@ -55,5 +59,5 @@ private:
     BOOL cardMissingShown_ = FALSE;
     BOOL permissionShown_ = FALSE;
     unsigned windowsVersion_;
-    PAvailableAdapters adapters_;
+    std::unique_ptr<PAvailableAdapters> ownAdapters_;
 };
