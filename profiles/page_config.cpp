@@ -197,8 +197,12 @@ void CPageConfig::InsertRows()
     unsigned version = GetWindowsVersionCode();
     std::string adminProfileName;
     if (!admin && version != kWindows98) {
-        PAvailableAdapters adapters;
-        adapters.GetAdminProfileName(adminProfileName);
+        // Read afresh either way; the sheet's object spares making one,
+        // which reads the whole of the card's state.
+        if (mainSheet_)
+            mainSheet_->GetAdapters().GetAdminProfileName(adminProfileName);
+        else
+            PAvailableAdapters().GetAdminProfileName(adminProfileName);
     }
     if (!adapter_)
         return;
