@@ -197,12 +197,8 @@ void CPageConfig::InsertRows()
     unsigned version = GetWindowsVersionCode();
     std::string adminProfileName;
     if (!admin && version != kWindows98) {
-        // Read afresh either way; the sheet's object spares making one,
-        // which reads the whole of the card's state.
-        if (mainSheet_)
-            mainSheet_->GetAdapters().GetAdminProfileName(adminProfileName);
-        else
-            PAvailableAdapters().GetAdminProfileName(adminProfileName);
+        PAvailableAdapters adapters;
+        adapters.GetAdminProfileName(adminProfileName);
     }
     if (!adapter_)
         return;
