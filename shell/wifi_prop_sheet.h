@@ -43,8 +43,6 @@ public:
     CPageEncrypt& GetEncryptPage() { return pageEncrypt_; }
     CPagePower& GetPowerPage() { return pagePower_; }
     CPageAbout& GetAboutPage() { return pageAbout_; }
-    // The card's state as read when the sheet was built, for its pages.
-    PAvailableAdapters& GetAdapters() { return adapters_; }
 
     const MessageMapBase* GetMessageMap() const override;
     // The sheet deletes itself once its window is gone.

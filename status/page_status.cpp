@@ -103,15 +103,6 @@ void CPageStatus::OnOK()
     CPropertyPage::OnOK();
 }
 
-PAvailableAdapters& CPageStatus::Adapters()
-{
-    if (sheet_)
-        return sheet_->GetAdapters();
-    if (!ownAdapters_)
-        ownAdapters_ = std::make_unique<PAvailableAdapters>();
-    return *ownAdapters_;
-}
-
 void CPageStatus::OnRescan()
 {
     status_->Rescan();
@@ -126,7 +117,7 @@ void CPageStatus::OnRadio()
         return;
     // The record Windows NT 4.0 starts the radio from: TRUE once switched off.
     if (windowsVersion_ == kWindowsNT4)
-        Adapters().SetRadioEnable(radioOn_);
+        adapters_.SetRadioEnable(radioOn_);
     rescanButton_.EnableWindow(!radioOn_);
     radioOn_ = !radioOn_;
     CWndLifeline lifeline(*this);
@@ -170,7 +161,7 @@ void CPageStatus::Update()
         cardMissingShown_ = TRUE;
         ShowMessage(IDS_DRIVER_NOT_INSTALLED);
         if (windowsVersion_ == kWindowsXP)
-            Adapters().ClearMultipleConfig();
+            adapters_.ClearMultipleConfig();
         EndHostProcess(0);
         return;
     }
@@ -225,13 +216,13 @@ void CPageStatus::ClearLink()
 
 void CPageStatus::CheckWirelessZeroConfig()
 {
-    int managed = Adapters().IsWirelessZeroConfigEnabled();
+    int managed = adapters_.IsWirelessZeroConfigEnabled();
     zeroConfigState_ = managed;
     if (managed == -1 && !permissionShown_ && !cardMissingShown_) {
         permissionShown_ = TRUE;
         SetSecurityWarning(TRUE);
         if (windowsVersion_ == kWindowsXP)
-            Adapters().ClearMultipleConfig();
+            adapters_.ClearMultipleConfig();
         ShowMessage(IDS_PERMISSIONS_NOT_SET);
         EndHostProcess(0);
         return;

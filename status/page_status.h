@@ -4,7 +4,6 @@
 // Wireless Zero Configuration service with the sheet's page set.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "driver/80211api.h"
@@ -35,9 +34,6 @@ private:
     void ClearLink();
     void CheckWirelessZeroConfig();
     void ShowMessage(UINT textId);
-    // The sheet's, so that an opening reads the card's state once; a page
-    // in another sheet reads its own.
-    PAvailableAdapters& Adapters();
 
     CButton rescanButton_;
     CButton radioButton_;
@@ -59,5 +55,5 @@ private:
     BOOL cardMissingShown_ = FALSE;
     BOOL permissionShown_ = FALSE;
     unsigned windowsVersion_;
-    std::unique_ptr<PAvailableAdapters> ownAdapters_;
+    PAvailableAdapters adapters_;
 };
