@@ -5,6 +5,7 @@
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
+#include "secret.h"
 #include "store.h"
 
 namespace {
@@ -26,6 +27,62 @@ const char kAdminProfileName[] = "AdminProfileName";
 const char kMultipleConfigNames[] = "MultipleConfigNames";
 
 const char kForcedKey[] = "ForcedReadings";
+const char kLinkFailure[] = "LinkFailure";
+
+const char kWepKeyIndex[] = "WepKeyIndex";
+const char kEapMethod[] = "EapMethod";
+const char kUsers[] = "Users";
+const char kAuthority[] = "Authority";
+// The keys and passwords, sealed together: the WEP key, the pre-shared key,
+// then each user's password, NUL between them.
+const char kSecrets[] = "Secrets";
+
+std::vector<std::string> SplitAtNul(const std::string& text)
+{
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == '\0')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+void ReadCredentials(const RegistryKey& key, AccessPoint& point)
+{
+    point.wepKeyIndex = key.ReadDword(kWepKeyIndex, point.wepKeyIndex);
+    point.eapMethod = key.ReadString(kEapMethod);
+    point.authority = key.ReadString(kAuthority);
+    std::vector<std::string> names = key.ReadStrings(kUsers);
+    std::vector<std::string> secrets = SplitAtNul(OpenSecret(key.ReadBinary(kSecrets)));
+    secrets.resize(2 + names.size());
+    point.wepKey = secrets[0];
+    point.preSharedKey = secrets[1];
+    for (size_t i = 0; i < names.size(); ++i)
+        point.users.push_back({names[i], secrets[2 + i]});
+}
+
+bool WriteCredentials(const RegistryKey& key, const AccessPoint& point)
+{
+    std::vector<std::string> names;
+    std::string secrets = point.wepKey + '\0' + point.preSharedKey;
+    bool anySecret = !point.wepKey.empty() || !point.preSharedKey.empty();
+    for (const EapUser& user : point.users) {
+        names.push_back(user.name);
+        secrets += '\0' + user.password;
+        anySecret = anySecret || !user.password.empty();
+    }
+    bool written = key.WriteDword(kWepKeyIndex, point.wepKeyIndex) && key.WriteString(kEapMethod, point.eapMethod) &&
+                   key.WriteStrings(kUsers, names) && key.WriteString(kAuthority, point.authority);
+    if (!anySecret) {
+        key.DeleteValue(kSecrets);
+        return written;
+    }
+    std::string sealed = SealSecret(secrets);
+    SecureZeroMemory(&secrets[0], secrets.size());
+    return written && !sealed.empty() && key.WriteBinary(kSecrets, sealed);
+}
 
 
 // Registry key names ignore case.
@@ -50,6 +107,7 @@ AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
     if (!cipher.empty())
         point.cipher = cipher;
     point.adHoc = key.ReadDword("AdHoc", 0) != 0;
+    ReadCredentials(key, point);
     return point;
 }
 
@@ -178,7 +236,8 @@ bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point)
     return key.WriteString("Band", std::string(1, point.band)) &&
            key.WriteDword("Channel", static_cast<DWORD>(point.channel)) &&
            key.WriteDword("Signal", static_cast<DWORD>(point.signal)) && key.WriteString("Security", point.security) &&
-           key.WriteString("Cipher", point.cipher) && key.WriteDword("AdHoc", point.adHoc);
+           key.WriteString("Cipher", point.cipher) && key.WriteDword("AdHoc", point.adHoc) &&
+           WriteCredentials(key, point);
 }
 
 bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid)
@@ -186,6 +245,18 @@ bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid)
     if (!NameFault(ssid).empty())
         return false;
     return store.OpenChild(std::string(kSimulationKey) + "\\" + kAccessPointsKey).DeleteChild(ssid);
+}
+
+std::string ReadLinkFailure(const RegistryKey& store)
+{
+    return store.OpenChild(kCardKey).ReadString(kLinkFailure);
+}
+
+bool WriteLinkFailure(const RegistryKey& store, const std::string& failure)
+{
+    RegistryKey card = store.CreateChild(kCardKey);
+    return failure.empty() ? card.DeleteValue(kLinkFailure) || !card.HasValue(kLinkFailure)
+                           : card.WriteString(kLinkFailure, failure);
 }
 
 CardState ReadCardState(const RegistryKey& store)

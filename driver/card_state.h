@@ -13,6 +13,13 @@
 #include "profile_settings.h"
 #include "registry_key.h"
 
+// A user the network's authentication server accepts; TLS users are the
+// subject or principal name of their certificate and have no password.
+struct EapUser {
+    std::string name;
+    std::string password;
+};
+
 struct AccessPoint {
     std::string ssid;
     char band = 'g';                 // 'a', 'b', or 'g' (which also serves 802.11b)
@@ -21,6 +28,15 @@ struct AccessPoint {
     std::string security = "open";   // open, wep, wpa-psk, 8021x, wpa
     std::string cipher = "tkip";     // tkip or aes, for the WPA kinds
     bool adHoc = false;              // a peer-to-peer network
+
+    // What the network checks of a station; a credential left empty is not
+    // checked, so a point that names none takes any station of its kind.
+    DWORD wepKeyIndex = 1;           // the static key in use, 1 to 4
+    std::string wepKey;              // hexadecimal digits: 10, 26 or 32
+    std::string preSharedKey;        // a pass phrase, or 64 hexadecimal digits
+    std::string eapMethod;           // leap, peap, ttls or tls
+    std::vector<EapUser> users;
+    std::string authority;           // the root of the server's certificate, as "ROOT" identifies it
 };
 
 // Wireless Zero Configuration answers: asked of the service, or forced.
@@ -90,6 +106,11 @@ DWORD ReadForeignClaimSession(const RegistryKey& store);
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);
 bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point);
 bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid);
+
+// Why the card's last attempt to associate failed ("" once it associates),
+// as the library's status object found it: "Office: wrong pre-shared key".
+std::string ReadLinkFailure(const RegistryKey& store);
+bool WriteLinkFailure(const RegistryKey& store, const std::string& failure);
 
 CardState ReadCardState(const RegistryKey& store);
 bool WriteCardState(const RegistryKey& store, const CardState& state);

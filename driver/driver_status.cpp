@@ -2,7 +2,9 @@
 // link that LinkModel computes from it.
 #include "80211api.h"
 #include "card_state.h"
+#include "credential_check.h"
 #include "link_model.h"
+#include "profile_record.h"
 #include "store.h"
 #include "store_root.h"
 #include "store_watch.h"
@@ -11,7 +13,12 @@ namespace {
 
 class DriverStatus : public CDriverStatus {
 public:
-    DriverStatus() { Reload(); model_.Step(inputs_); }
+    DriverStatus()
+    {
+        Reload();
+        model_.Step(inputs_);
+        RecordFailure();
+    }
 
     DWORD GetState() const override { return Forced("State", Link().state); }
     std::string GetLinkName() const override
@@ -35,7 +42,10 @@ public:
         Reload();
         if (!inputs_.card.present || !inputs_.cardState.radioOn)
             return FALSE;
+        // A new attempt sees certificates added or removed since.
+        inputs_.certificates = ReadCertificateFacts(inputs_.settings);
         model_.Restart(inputs_);
+        RecordFailure();
         return TRUE;
     }
 
@@ -45,6 +55,7 @@ public:
             model_.Restart(inputs_);
         else
             model_.Step(inputs_);
+        RecordFailure();
         return TRUE;
     }
 
@@ -89,25 +100,42 @@ private:
         inputs_.card = ReadSimulatedCard(store);
         inputs_.card.present = inputs_.card.present && store.IsOpen();  // a refused store is no card
         inputs_.cardState = ReadCardState(store);
+        recordedFailure_ = ReadLinkFailure(store);
         AppliedProfile applied;
-        // The link needs no key or password: they stay sealed.
+        // Keys and passwords are opened only when the settings changed.
         bool hasApplied = ReadAppliedProfile(store, applied, Secrets::Sealed);
         if (!hasApplied)
             applied = AppliedProfile();  // the driver's own defaults
 
         bool restart = false;
+        bool changed = !SameSettings(applied.settings, sealed_);
         if (root != root_) {
             root_ = root;
             model_ = LinkModel();
         } else if (hasApplied != hasApplied_ || applied.generation != generation_ ||
-                   applied.location != location_ || !SameSettings(applied.settings, inputs_.settings)) {
+                   applied.location != location_ || changed) {
             restart = true;
         }
         hasApplied_ = hasApplied;
         generation_ = applied.generation;
         location_ = applied.location;
-        inputs_.settings = applied.settings;
+        if (changed || !opened_) {
+            sealed_ = applied.settings;
+            inputs_.settings = applied.settings;
+            OpenRecordSecrets(inputs_.settings);
+            opened_ = true;
+        }
+        inputs_.certificates = ReadCertificateFacts(inputs_.settings);
         return restart;
+    }
+
+    // Keeps the model's last failure in the store, where vyrsim shows it;
+    // written only when it changes.
+    void RecordFailure()
+    {
+        const std::string& failure = model_.Status().failure;
+        if (failure != recordedFailure_ && WriteLinkFailure(OpenStore(root_), failure))
+            recordedFailure_ = failure;
     }
 
     BOOL SwitchRadio(bool on)
@@ -121,6 +149,7 @@ private:
             return FALSE;
         inputs_.cardState = state;
         model_.Restart(inputs_);
+        RecordFailure();
         return TRUE;
     }
 
@@ -128,6 +157,9 @@ private:
     LinkModel model_;
     StoreWatch watch_;
     std::string root_ = StoreRootPath();
+    ProfileSettings sealed_;  // the settings in effect as read, keys and passwords sealed
+    bool opened_ = false;
+    std::string recordedFailure_;
     bool hasApplied_ = false;
     DWORD generation_ = 0;
     std::string location_;

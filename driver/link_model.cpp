@@ -10,6 +10,19 @@ const int kWalkReach = 5;
 const int kMinQualityGap = 6;
 const int kMaxQualityGap = 12;
 const int kRxReach = 6;
+// Steps a refused handshake shows Authenticated before the card gives up.
+const int kHandshakeSteps = 3;
+
+bool SamePoint(const AccessPoint& a, const AccessPoint& b)
+{
+    bool sameUsers = a.users.size() == b.users.size();
+    for (size_t i = 0; sameUsers && i < a.users.size(); ++i)
+        sameUsers = a.users[i].name == b.users[i].name && a.users[i].password == b.users[i].password;
+    return sameUsers && a.ssid == b.ssid && a.band == b.band && a.channel == b.channel && a.signal == b.signal &&
+           a.security == b.security && a.cipher == b.cipher && a.adHoc == b.adHoc &&
+           a.wepKeyIndex == b.wepKeyIndex && a.wepKey == b.wepKey && a.preSharedKey == b.preSharedKey &&
+           a.eapMethod == b.eapMethod && a.authority == b.authority;
+}
 
 DWORD CountryCode(char first, char second)
 {
@@ -177,15 +190,20 @@ void LinkModel::Step(const LinkInputs& inputs)
             if (peer) {
                 Search(inputs, false);
             } else if (FindBest(inputs, point, band)) {
-                Take(point, band);
-                phase_ = Phase::Authenticated;
+                Attempt(point, band, inputs);
             }
             break;
         }
         case Phase::Authenticated:
+            if (!fault_.empty()) {
+                WaitForHandshake(inputs);
+                break;
+            }
+            [[fallthrough]];  // the handshake succeeded
         case Phase::Associated:
-            if (CurrentStillFits(inputs)) {
+            if (CurrentStillFits(inputs) && CredentialFault(attempt_, inputs.settings, inputs.certificates).empty()) {
                 phase_ = Phase::Associated;
+                failure_.clear();
                 Walk();
             } else {
                 Search(inputs, false);
@@ -224,12 +242,9 @@ void LinkModel::Restart(const LinkInputs& inputs)
 
 void LinkModel::Search(const LinkInputs& inputs, bool settled)
 {
-    ssid_.clear();
-    channel_ = 0;
-    cipher_.clear();
-    ownNetwork_ = false;
-    baseSignal_ = 0;
-    signal_ = 0;
+    LeaveNetwork();
+    fault_.clear();
+    refused_.clear();
     if (IsPeerToPeer(inputs.settings)) {
         if (inputs.settings.networkName1.empty() || AllowedBands(inputs) == 0) {
             phase_ = Phase::Searching;
@@ -243,24 +258,84 @@ void LinkModel::Search(const LinkInputs& inputs, bool settled)
     phase_ = Phase::Searching;
     AccessPoint point;
     DWORD band = kBandB;
-    if (settled && FindBest(inputs, point, band)) {
-        Take(point, band);
-        phase_ = Phase::Associated;
+    while (settled && FindBest(inputs, point, band)) {
+        std::string fault = CredentialFault(point, inputs.settings, inputs.certificates);
+        if (fault.empty()) {
+            Take(point, band);
+            attempt_ = point;
+            phase_ = Phase::Associated;
+            failure_.clear();
+            return;
+        }
+        refused_.push_back(point);
+        failure_ = point.ssid + ": " + fault;
     }
 }
 
-bool LinkModel::FindBest(const LinkInputs& inputs, AccessPoint& best, DWORD& bestBand) const
+bool LinkModel::FindBest(const LinkInputs& inputs, AccessPoint& best, DWORD& bestBand, bool accepting) const
 {
     bool found = false;
     for (const AccessPoint& point : inputs.card.accessPoints) {
         DWORD band = kBandB;
-        if (PointFits(point, inputs, band) && (!found || point.signal > best.signal)) {
+        if (PointFits(point, inputs, band) && !Refused(point) && (!found || point.signal > best.signal) &&
+            (!accepting || CredentialFault(point, inputs.settings, inputs.certificates).empty())) {
             best = point;
             bestBand = band;
             found = true;
         }
     }
     return found;
+}
+
+bool LinkModel::Refused(const AccessPoint& point) const
+{
+    for (const AccessPoint& refused : refused_) {
+        if (SamePoint(refused, point))
+            return true;
+    }
+    return false;
+}
+
+void LinkModel::Attempt(const AccessPoint& point, DWORD band, const LinkInputs& inputs)
+{
+    Take(point, band);
+    attempt_ = point;
+    fault_ = CredentialFault(point, inputs.settings, inputs.certificates);
+    handshakeLeft_ = kHandshakeSteps;
+    phase_ = Phase::Authenticated;
+}
+
+void LinkModel::WaitForHandshake(const LinkInputs& inputs)
+{
+    if (!CurrentStillFits(inputs)) {
+        Search(inputs, false);
+        return;
+    }
+    // A point put right meanwhile lets the card in after all.
+    fault_ = CredentialFault(attempt_, inputs.settings, inputs.certificates);
+    if (fault_.empty()) {
+        phase_ = Phase::Associated;
+        failure_.clear();
+        Walk();
+        return;
+    }
+    if (--handshakeLeft_ > 0)
+        return;
+    refused_.push_back(attempt_);
+    failure_ = attempt_.ssid + ": " + fault_;
+    fault_.clear();
+    LeaveNetwork();
+    phase_ = Phase::Searching;
+}
+
+void LinkModel::LeaveNetwork()
+{
+    ssid_.clear();
+    channel_ = 0;
+    cipher_.clear();
+    ownNetwork_ = false;
+    baseSignal_ = 0;
+    signal_ = 0;
 }
 
 bool LinkModel::CurrentStillFits(const LinkInputs& inputs)
@@ -279,6 +354,7 @@ bool LinkModel::CurrentStillFits(const LinkInputs& inputs)
     }
     if (!match)
         return false;
+    attempt_ = *match;
     band_ = matchBand;
     channel_ = match->channel;
     cipher_ = match->cipher;
@@ -290,8 +366,9 @@ void LinkModel::StartOrJoinAdHoc(const LinkInputs& inputs)
 {
     AccessPoint point;
     DWORD band = kBandB;
-    if (FindBest(inputs, point, band)) {
+    if (FindBest(inputs, point, band, true)) {
         Take(point, band);
+        failure_.clear();
     } else {
         DWORD allowed = AllowedBands(inputs);
         DWORD mask = StartBandMask(inputs.settings.adHocStartBand);
@@ -340,6 +417,7 @@ void LinkModel::Walk()
 void LinkModel::Publish(const LinkInputs& inputs)
 {
     LinkStatus status;
+    status.failure = failure_;
     if (phase_ == Phase::Off) {
         if (!inputs.card.present)
             status.state = kUnknown;

@@ -21,7 +21,15 @@
 // - Restart: infrastructure shows Not Joined (scanning), then one Step to
 //   Authenticated and one to Associated; peer to peer shows Joined not
 //   final, then Joined final. A lost network, or power back, is a new
-//   search. A new model settles on its first Step, as the applet opening
+//   search.
+// - Credentials: a point that refuses the profile's key or credentials
+//   (credential_check.h) shows Authenticated until its handshake times
+//   out a few Steps later; the card then scans on without it, trying the
+//   next fitting point, and tries it again at the next Restart or once the
+//   point changes. An associated point that starts refusing drops the
+//   card. The reason stays as the last failure until the card associates.
+//   A new model passes over refusing points at once, recording why.
+//   Peer to peer joins only a network that takes its key. A new model settles on its first Step, as the applet opening
 //   on a running card sees it. No radio: everything 0. No card: the same,
 //   but the state is Unknown, as no card answers.
 // - Signal: a random walk of at most 2 per Step within 5 of the network's
@@ -34,8 +42,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "card_state.h"
+#include "credential_check.h"
 #include "profile_settings.h"
 
 enum LinkState : DWORD { kNotJoined = 0, kJoined = 1, kAuthenticated = 2, kAssociated = 3, kUnknown = 4 };
@@ -59,6 +69,9 @@ struct LinkStatus {
     int linkQuality = 0;
     int signal = 0;
     DWORD encryption = kCipherNone;
+    // Why the last attempt to associate failed: "Office: wrong pre-shared
+    // key"; "" once the card associates or joins.
+    std::string failure;
 };
 
 // The world one Step or Restart sees.
@@ -66,6 +79,7 @@ struct LinkInputs {
     ProfileSettings settings;
     SimulatedCard card;
     CardState cardState;
+    CertificateFacts certificates;  // of the certificates the settings name
 };
 
 // The security kind of a profile, spelled as access points spell theirs.
@@ -93,7 +107,13 @@ private:
     // Moves to a fitting network at once (or searches); `settled` skips
     // the intermediate states.
     void Search(const LinkInputs& inputs, bool settled);
-    bool FindBest(const LinkInputs& inputs, AccessPoint& point, DWORD& band) const;
+    // The strongest fitting point not refused yet; `accepting` also asks
+    // that it take the profile's credentials.
+    bool FindBest(const LinkInputs& inputs, AccessPoint& point, DWORD& band, bool accepting = false) const;
+    bool Refused(const AccessPoint& point) const;
+    void Attempt(const AccessPoint& point, DWORD band, const LinkInputs& inputs);
+    void WaitForHandshake(const LinkInputs& inputs);
+    void LeaveNetwork();
     bool CurrentStillFits(const LinkInputs& inputs);
     void StartOrJoinAdHoc(const LinkInputs& inputs);
     void Take(const AccessPoint& point, DWORD band);
@@ -104,6 +124,15 @@ private:
 
     unsigned seed_;
     Phase phase_ = Phase::Fresh;
+
+    // The point being authenticated with, why it will refuse ("" when it
+    // will not), the Steps until its handshake times out, the points
+    // refused since the last search and the last failure.
+    AccessPoint attempt_;
+    std::string fault_;
+    int handshakeLeft_ = 0;
+    std::vector<AccessPoint> refused_;
+    std::string failure_;
 
     // The network the card is on (or authenticating with).
     std::string ssid_;

@@ -34,6 +34,16 @@ bool FillWithDefault(const RegistryKey& root)
     home.channel = 6;
     home.signal = 74;
     card.accessPoints.push_back(home);
+    // A network that only its pass phrase opens, for trying the keys.
+    AccessPoint secure;
+    secure.ssid = "VyrSecure";
+    secure.band = 'g';
+    secure.channel = 11;
+    secure.signal = 62;
+    secure.security = "wpa-psk";
+    secure.cipher = "aes";
+    secure.preSharedKey = "vyr secure home";
+    card.accessPoints.push_back(secure);
 
     ProfileSettings profile = DefaultProfile();
     std::string id = AddStoredProfile(root.CreateChild(kProfilesKey), profile);

@@ -1,6 +1,7 @@
 // ap add, set, remove and list: the radio world the card hears.
 #include <cstdio>
 
+#include "access_point_credentials.h"
 #include "card_report.h"
 #include "commands.h"
 #include "driver/card_state.h"
@@ -46,7 +47,12 @@ void ParsePointOptions(Arguments& args)
                        {"--security", true},
                        {"--cipher", true},
                        {"--adhoc", false},
-                       {"--infrastructure", false}});
+                       {"--infrastructure", false},
+                       {"--wep-key", true},
+                       {"--psk", true},
+                       {"--eap", true},
+                       {"--users", true},
+                       {"--ca", true}});
 }
 
 PointChanges ReadPointChanges(const Arguments& args)
@@ -129,9 +135,10 @@ AccessPoint RequirePoint(const SimulatedCard& card, const std::string& ssid)
 
 void PrintPoint(const char* what, const AccessPoint& point)
 {
-    printf("%s %s: 802.11%c channel %d, signal %d, %s%s%s\n", what, point.ssid.c_str(), point.band, point.channel,
+    std::string credentials = CredentialSummary(point, false);
+    printf("%s %s: 802.11%c channel %d, signal %d, %s%s%s%s\n", what, point.ssid.c_str(), point.band, point.channel,
            point.signal, point.security.c_str(), IsWpaKind(point.security) ? ("/" + point.cipher).c_str() : "",
-           point.adHoc ? ", ad hoc" : "");
+           point.adHoc ? ", ad hoc" : "", credentials.empty() ? "" : (", " + credentials).c_str());
 }
 
 int Add(Arguments& args)
@@ -147,6 +154,7 @@ int Add(Arguments& args)
     if (changes.channel < 0)
         point.channel = DefaultChannel(changes.band);
     ApplyChanges(args, changes, point);
+    ApplyCredentialChanges(args, ReadCredentialChanges(args), point);
 
     RegistryKey store = OpenCardStore();
     SimulatedCard card = ReadSimulatedCard(store);
@@ -165,10 +173,12 @@ int Set(Arguments& args)
     if (!args.AnyOption())
         args.Usage("nothing to change: name at least one option");
     PointChanges changes = ReadPointChanges(args);
+    CredentialChanges credentials = ReadCredentialChanges(args);
 
     RegistryKey store = OpenCardStore();
     AccessPoint point = RequirePoint(ReadSimulatedCard(store), ssid);
     ApplyChanges(args, changes, point);
+    ApplyCredentialChanges(args, credentials, point);
     Require(WriteAccessPoint(store, point), "write access point " + Quoted(point.ssid));
     PrintPoint("Changed", point);
     return 0;
@@ -188,9 +198,9 @@ int Remove(Arguments& args)
 
 int List(Arguments& args)
 {
-    args.ParseOptions({});
+    args.ParseOptions({{"--show-secrets", false}});
     args.ExpectNoMore();
-    PrintAccessPoints(ReadSimulatedCard(OpenCardStore()).accessPoints);
+    PrintAccessPoints(ReadSimulatedCard(OpenCardStore()).accessPoints, args.Has("--show-secrets"));
     return 0;
 }
 

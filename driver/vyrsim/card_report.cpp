@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "access_point_credentials.h"
 #include "output.h"
 
 namespace {
@@ -68,7 +69,7 @@ void PrintCapabilities(const SimulatedCard& card)
     PrintField("MAC address", card.macAddress);
 }
 
-void PrintAccessPoints(const std::vector<AccessPoint>& points)
+void PrintAccessPoints(const std::vector<AccessPoint>& points, bool showSecrets)
 {
     PrintHeading("Access points");
     if (points.empty()) {
@@ -82,4 +83,14 @@ void PrintAccessPoints(const std::vector<AccessPoint>& points)
                         point.adHoc ? "ad hoc" : "infrastructure"});
     }
     PrintTable(rows);
+    bool heading = false;
+    for (const AccessPoint& point : points) {
+        std::string credentials = CredentialSummary(point, showSecrets);
+        if (credentials.empty())
+            continue;
+        if (!heading)
+            PrintHeading("Access point credentials");
+        heading = true;
+        PrintField(point.ssid, credentials);
+    }
 }

@@ -21,4 +21,6 @@ std::string CountryText(DWORD countryCode);
 bool IsWpaKind(const std::string& security);
 
 void PrintCapabilities(const SimulatedCard& card);
-void PrintAccessPoints(const std::vector<AccessPoint>& points);
+// The points' table, then what each checks of a station, secrets masked
+// unless `showSecrets`.
+void PrintAccessPoints(const std::vector<AccessPoint>& points, bool showSecrets = false);

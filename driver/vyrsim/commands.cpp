@@ -13,8 +13,9 @@ presence, radio (and the record kept for Windows NT 4.0), the Wireless
 Zero Configuration mode and the library's answer, the configuration claim,
 capabilities, the administrator profile in temporary use, the multiple
 configurations and their recorded members, the stored selection, the
-profile in effect, the live link as a new reader of the card sees it, and
-the access points.
+profile in effect, the live link as a new reader of the card sees it, why
+the card's last attempt to associate failed, and the access points with
+what they check (keys and passwords masked).
 )";
 
 const char kCardHelp[] = R"(  present   the card sits in its slot (the default)
@@ -76,6 +77,30 @@ ap set take these options:
   --cipher tkip|aes   the cipher of wpa-psk and wpa (default tkip)
   --adhoc             a peer-to-peer network instead of an access point
   --infrastructure    an access point (the default)
+What the network checks of a station ("none" or "any" drops a check; a
+point checks only what it names, so a point without them takes any key):
+  --wep-key [N:]KEY   wep: the key in use, 10, 26 or 32 hexadecimal digits
+                      (64-, 128- or 152-bit), and its index N, 1-4
+                      (default 1); a station must send with it as its
+                      default key
+  --psk KEY           wpa-psk: a pass phrase of 8 to 63 characters or 64
+                      hexadecimal digits; a pass phrase and the key derived
+                      from it with the SSID both fit
+  --eap leap|peap|ttls|tls
+                      8021x and wpa: the one EAP method accepted
+  --users NAME[:PASSWORD],...
+                      8021x and wpa: the users accepted; LEAP, PEAP and TTLS
+                      users have passwords, TLS users are the subject or
+                      principal name (user@domain) of their certificate
+  --ca ID             8021x and wpa: the root certificate of ROOT (vyrsim
+                      cert list ROOT) that the server's certificate comes
+                      from; a profile that requires another is refused
+
+ap list shows what each point checks, keys and passwords as ********;
+--show-secrets shows them. A profile refused by a point goes through
+Scanning and Authenticated and back to Scanning when the handshake times
+out (three refreshes); it tries again at Rescan, when its settings or the
+point change. status shows why the last attempt failed.
 
 SSIDs hold 1 to 32 characters and no "\"; they are unique ignoring case.
 ap set changes only what its options name; a new band without --channel
@@ -146,7 +171,8 @@ effect. Secrets show as ******** when set and (none) when empty;
 )";
 
 const char kResetHelp[] = R"(Replaces everything in the card's store with the embedded default: the
-profile "Default" selected and in effect, the access point VyrLink, the
+profile "Default" selected and in effect, the open access point VyrLink,
+the WPA-PSK access point VyrSecure (pass phrase "vyr secure home"), the
 card present with its radio on. Certificates stay.
 )";
 
@@ -179,7 +205,7 @@ const std::vector<Command>& CommandTable()
          {{"ap add SSID [OPTIONS]", "add an access point"},
           {"ap set SSID OPTIONS", "change an access point"},
           {"ap remove SSID", "remove an access point"},
-          {"ap list", "list the access points"}},
+          {"ap list [--show-secrets]", "list the access points and what they check"}},
          kAccessPointHelp,
          RunAccessPoint},
         {"caps", {{"caps [OPTIONS]", "show or change the card's capabilities"}}, kCapsHelp, RunCaps},

@@ -6,19 +6,16 @@
 #include "card_report.h"
 #include "commands.h"
 #include "driver/card_state.h"
+#include "driver/pre_shared_key.h"
 #include "driver/profile_list.h"
 #include "driver/profile_record.h"
 #include "driver/store.h"
+#include "key_text.h"
 #include "output.h"
 #include "store_access.h"
 #include "stored_profiles.h"
 
 namespace {
-
-const size_t kShortestPassphrase = 8;
-const size_t kLongestPassphrase = 63;
-const size_t kHexPassphrase = 64;
-const char kMask[] = "********";
 
 struct Meaning {
     const char* field;
@@ -97,24 +94,6 @@ void PrintProfile(const StoredProfile& profile, const CardState& state,
     }
 }
 
-bool IsHexDigits(const std::string& text)
-{
-    for (char c : text) {
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
-            return false;
-    }
-    return true;
-}
-
-bool IsPrintableAscii(const std::string& text)
-{
-    for (char c : text) {
-        if (c < 0x20 || c > 0x7E)
-            return false;
-    }
-    return true;
-}
-
 std::string TakeProfileName(Arguments& args)
 {
     std::string name = args.Take("NAME");
@@ -150,18 +129,18 @@ ProfileSettings ProvisionedSettings(const Arguments& args, const std::string& na
     settings.enableSecurity = 1;
     settings.eapSelection = 7;
     if (security == "wep") {
-        int index = key.size() == 10 ? 0 : key.size() == 26 ? 1 : key.size() == 32 ? 2 : -1;
-        if (index < 0 || !IsHexDigits(key))
-            args.Usage("a WEP key is 10, 26 or 32 hexadecimal digits");
+        int index = WepKeyLengthIndex(key);
+        if (index < 0)
+            args.Usage(kWepKeyRule);
         settings.sharedKey1 = key;
         settings.sharedKey1Length = static_cast<DWORD>(index);
         settings.defaultKey = 1;
         settings.wepEncryptType = 0;
         return settings;
     }
-    bool hex = key.size() == kHexPassphrase && IsHexDigits(key);
-    if (!hex && (key.size() < kShortestPassphrase || key.size() > kLongestPassphrase || !IsPrintableAscii(key)))
-        args.Usage("a WPA pre-shared key is 8 to 63 printable characters or 64 hexadecimal digits");
+    if (!IsPreSharedKeyText(key))
+        args.Usage(kPreSharedKeyRule);
+    bool hex = IsHexPreSharedKey(key);
     settings.wpa = 1;
     settings.passphrase = key;
     settings.passphraseLength = static_cast<DWORD>(key.size());

@@ -145,7 +145,7 @@ std::string ForcedNames(const ForcedReadings& forced)
     return names.empty() ? "none" : names + " (vyrsim link)";
 }
 
-void PrintLink(const SimulatedCard& card)
+void PrintLink(const RegistryKey& store, const SimulatedCard& card)
 {
     const CDriverStatus* status = CVeltoDriverStatus::GetInstance();
     PrintHeading("Link");
@@ -160,6 +160,8 @@ void PrintLink(const SimulatedCard& card)
     PrintField("signal", std::to_string(status->GetSignalStrength()) + "%");
     PrintField("encryption", EncryptionText(status->GetEncryptionType()));
     PrintField("join final", YesNo(status->IsJoinFinal()));
+    // Read after the status object above recorded what its link found.
+    PrintField("last failure", OrNone(ReadLinkFailure(store)));
 }
 
 }  // namespace
@@ -174,7 +176,7 @@ int RunStatus(Arguments& args)
     PrintCard(card, state);
     PrintCapabilities(card);
     PrintProfiles(store, state);
-    PrintLink(card);
+    PrintLink(store, card);
     PrintAccessPoints(card.accessPoints);
     return 0;
 }

@@ -1,0 +1,277 @@
+// What an access point checks of the profile in effect: each kind of
+// security with the right and a wrong credential, the key derivation behind
+// pass phrases, how a refused attempt shows over Steps, and what vyrsim and
+// a new reader of the card see.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "driver/80211api.h"
+#include "driver/card_state.h"
+#include "driver/credential_check.h"
+#include "driver/link_model.h"
+#include "driver/pre_shared_key.h"
+#include "driver/store.h"
+#include "driver/user_certificate.h"
+#include "driver_support.h"
+
+namespace {
+
+std::string Hex(const std::string& bytes)
+{
+    std::string text;
+    for (unsigned char c : bytes) {
+        text += "0123456789abcdef"[c >> 4];
+        text += "0123456789abcdef"[c & 15];
+    }
+    return text;
+}
+
+// The pairwise master key of pass phrase "password" on SSID "IEEE", as the
+// 802.11i test vectors give it.
+const char kIeeeKey[] = "f42c6fc52df0ebef9ebb4b90b38a5f902e83fe1b135a70e23aed762e9710a12e";
+
+AccessPoint Point(const char* security)
+{
+    AccessPoint point;
+    point.ssid = "IEEE";
+    point.security = security;
+    return point;
+}
+
+ProfileSettings Profile(DWORD selection, bool wpa)
+{
+    ProfileSettings settings;
+    settings.networkName1 = "IEEE";
+    settings.enableSecurity = 1;
+    settings.eapSelection = selection;
+    settings.wpa = wpa;
+    settings.leapEnabled = selection == 1;
+    return settings;
+}
+
+TEST(PreSharedKey, DerivationMatchesPublishedVectors)
+{
+    const struct {
+        std::string password, salt;
+        unsigned rounds;
+        size_t size;
+        const char* expected;
+    } rows[] = {
+        {"password", "salt", 1, 20, "0c60c80f961f0e71f3a9b524af6012062fe037a6"},
+        {"password", "salt", 2, 20, "ea6c014dc72d6f8ccd1ed92ace1d41f0d8de8957"},
+        {"password", "salt", 4096, 20, "4b007901b765489abead49d926f721d065a429c1"},
+        {"passwordPASSWORDpassword", "saltSALTsaltSALTsaltSALTsaltSALTsalt", 4096, 25,
+         "3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038"},
+        {std::string("pass\0word", 9), std::string("sa\0lt", 5), 4096, 16, "56fa6aa75548099dcc37d7f03425e0c3"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Hex(DerivePbkdf2Sha1(row.password, row.salt, row.rounds, row.size)), row.expected) << row.rounds;
+    EXPECT_EQ(Hex(PairwiseMasterKey("password", false, "IEEE")), kIeeeKey);
+    // Digits are the key itself only where hex entry says so.
+    EXPECT_EQ(Hex(PairwiseMasterKey(kIeeeKey, true, "other")), kIeeeKey);
+    EXPECT_NE(Hex(PairwiseMasterKey(kIeeeKey, false, "IEEE")), kIeeeKey);
+}
+
+TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
+{
+    // Real certificates: one user certificate in "MY", two roots of "ROOT".
+    std::string id, error;
+    ASSERT_TRUE(CreateUserCertificate("ann@corp.example", id, error)) << error;
+    std::vector<std::string> names, roots;
+    CCertificate().EnumerateCertificates(names, roots, "ROOT");
+    ASSERT_GE(roots.size(), 2u);
+
+    const struct {
+        const char* name;
+        const char* security;
+        DWORD selection;
+        std::function<void(AccessPoint&, ProfileSettings&)> set;
+        const char* expected;
+    } rows[] = {
+        {"wep right", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0a1b2c3d4e"; }, ""},
+        {"wep wrong key", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0A1B2C3D4F"; }, "wrong WEP key"},
+        {"wep right key, wrong index", "wep", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.wepKey = "00112233445566778899AABBCC"; s.sharedKey2 = p.wepKey; s.defaultKey = 2; }, "wrong WEP key index"},
+        {"wep key 3 in use", "wep", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.wepKey = "0A1B2C3D4E"; p.wepKeyIndex = 3; s.sharedKey1 = "1111111111"; s.sharedKey3 = p.wepKey; s.defaultKey = 3; }, ""},
+        {"wep no key 1", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "3237353134"; s.sharedKey1 = p.wepKey; }, "wrong WEP key"},
+        {"psk right", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) { p.preSharedKey = s.passphrase = "vyr secure home"; }, ""},
+        {"psk one character changed", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.preSharedKey = "vyr secure home"; s.passphrase = "vyr secure homE"; }, "wrong pre-shared key"},
+        {"pass phrase against its derived key", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.preSharedKey = kIeeeKey; s.passphrase = "password"; }, ""},
+        {"derived key against its pass phrase", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.preSharedKey = "password"; s.passphrase = kIeeeKey; s.hexEntryPp = 1; }, ""},
+        {"digits entered as a pass phrase", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
+             p.preSharedKey = "password"; s.passphrase = kIeeeKey; }, "wrong pre-shared key"},
+        {"psk none set", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) { p.preSharedKey = "password"; }, "wrong pre-shared key"},
+        {"leap right", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
+             p.eapMethod = "leap"; p.users = {{"Bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "b0b!"; }, ""},
+        {"leap wrong password", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
+             p.users = {{"bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "B0B!"; }, "wrong password"},
+        {"leap unknown user", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
+             p.users = {{"bob", "b0b!"}}; s.leapUserName = "rob"; s.leapUserPasswd = "b0b!"; }, "unknown user"},
+        {"peap on a tls network", "wpa", 3, [](AccessPoint& p, ProfileSettings& s) { p.eapMethod = "tls"; }, "EAP method not accepted"},
+        {"peap right", "wpa", 3, [&](AccessPoint& p, ProfileSettings& s) {
+             p.eapMethod = "peap"; p.authority = roots[0]; p.users = {{"eve", "pw"}}; s.ca = roots[0];
+             s.advancedUserName = "eve"; s.advancedPassword = "pw"; }, ""},
+        {"peap requires another authority", "wpa", 3, [&](AccessPoint& p, ProfileSettings& s) {
+             p.authority = roots[0]; s.ca = roots[1]; }, "authority not trusted"},
+        {"peap any authority", "wpa", 2, [&](AccessPoint& p, ProfileSettings& s) { p.authority = roots[0]; }, ""},
+        {"ttls wrong password", "8021x", 5, [&](AccessPoint& p, ProfileSettings& s) {
+             p.eapMethod = "ttls"; p.users = {{"eve", "pw"}}; s.advancedUserName = "eve"; s.advancedPassword = "pw "; }, "wrong password"},
+        {"tls by principal name", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) {
+             p.eapMethod = "tls"; p.users = {{"ANN@corp.example", ""}}; s.certificate = id; }, ""},
+        {"tls by subject", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) { p.users = {{"ann", ""}}; s.certificate = id; }, ""},
+        {"tls another user", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) { p.users = {{"bob@corp.example", ""}}; s.certificate = id; }, "certificate not accepted"},
+    };
+    for (const auto& row : rows) {
+        AccessPoint point = Point(row.security);
+        ProfileSettings settings = Profile(row.selection, row.security == std::string("wpa") || row.security == std::string("wpa-psk"));
+        row.set(point, settings);
+        EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), row.expected) << row.name;
+    }
+
+    // The certificate taken out of the store: refused as a new attempt reads the store.
+    AccessPoint point = Point("wpa");
+    point.users = {{"ann@corp.example", ""}};
+    ProfileSettings settings = Profile(4, true);
+    settings.certificate = id;
+    ASSERT_TRUE(DeleteUserCertificate(id));
+    EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), "certificate not found");
+}
+
+// The states after each Step (digits are state codes), then the last failure.
+std::string Steps(LinkModel& model, const LinkInputs& inputs, int steps)
+{
+    std::string states;
+    for (int i = 0; i < steps; ++i) {
+        model.Step(inputs);
+        states += static_cast<char>('0' + model.Status().state);
+    }
+    return states + " " + model.Status().linkName + " [" + model.Status().failure + "]";
+}
+
+TEST(RefusedLink, NeverAssociatesAndTriesAgainAtEachRescanOrChange)
+{
+    LinkInputs inputs;
+    inputs.settings = Profile(7, true);
+    inputs.settings.passphrase = "vyr secure homE";
+    AccessPoint point = Point("wpa-psk");
+    point.preSharedKey = "vyr secure home";
+    point.signal = 80;
+    inputs.card.accessPoints = {point};
+    LinkInputs right = inputs;
+    right.settings.passphrase = "vyr secure home";
+    LinkInputs weaker = inputs;  // a weaker point of the name that takes the key
+    weaker.card.accessPoints.push_back(point);
+    weaker.card.accessPoints[1].signal = 40;
+    weaker.card.accessPoints[1].channel = 1;
+    weaker.card.accessPoints[1].preSharedKey = "vyr secure homE";
+    LinkInputs fixed = inputs;
+    fixed.card.accessPoints[0].preSharedKey = "vyr secure homE";
+    LinkInputs peers = inputs;
+    peers.settings.networkType = 0;
+    peers.card.accessPoints[0].adHoc = true;
+    peers.card.accessPoints[0].channel = 1;
+    LinkInputs off = inputs;
+    off.cardState.radioOn = false;
+
+    LinkModel model;
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        const LinkInputs& inputs;
+        int steps;
+        const char* expected;
+    } rows[] = {
+        {"a new reader finds it refused", [] {}, inputs, 1, "0 IEEE [IEEE: wrong pre-shared key]"},
+        {"no retry while nothing changes", [] {}, inputs, 3, "000 IEEE [IEEE: wrong pre-shared key]"},
+        {"rescan: authenticated, then the timeout", [&] { model.Restart(inputs); }, inputs, 6, "222000 IEEE [IEEE: wrong pre-shared key]"},
+        {"the right pass phrase", [&] { model.Restart(right); }, right, 3, "233 IEEE []"},
+        {"the key stops fitting: the card is dropped", [] {}, inputs, 5, "02220 IEEE [IEEE: wrong pre-shared key]"},
+        {"the point takes the profile's key again", [] {}, fixed, 2, "23 IEEE []"},
+        {"the stronger point refuses, the weaker takes it", [&] { model.Restart(weaker); }, weaker, 6, "222023 IEEE []"},
+        {"a new reader passes over the refusing point", [&] { model = LinkModel(); }, weaker, 1, "3 IEEE []"},
+        {"radio off keeps the failure", [&] { model = LinkModel(); model.Step(inputs); }, off, 1, "0  [IEEE: wrong pre-shared key]"},
+        {"peer to peer starts its own network", [&] { model = LinkModel(); }, peers, 1, "1 IEEE []"},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        EXPECT_EQ(Steps(model, row.inputs, row.steps), row.expected) << row.name;
+    }
+    EXPECT_EQ(model.Status().channel, 6);  // its own network, not the refusing one's on channel 1
+}
+
+class RefusedCard : public CardTest {};
+
+// Blanks between words squeezed to one, so that columns do not matter.
+std::string Squeezed(const std::string& text)
+{
+    std::string squeezed;
+    for (char c : text) {
+        if (!(c == ' ' && !squeezed.empty() && squeezed.back() == ' '))
+            squeezed += c;
+    }
+    return squeezed;
+}
+
+TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
+{
+    status_->Refresh();  // on the test's store
+    ProfileSettings settings = Profile(7, true);
+    settings.networkName1 = "VyrSecure";
+    settings.passphrase = "vyr secure homE";
+    ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Home"));
+    std::string states;
+    for (int refresh = 0; refresh < 5; ++refresh) {
+        status_->Refresh();
+        states += std::to_string(status_->GetState());
+    }
+    EXPECT_EQ(states, "02220");
+    EXPECT_EQ(ReadLinkFailure(OpenStore()), "VyrSecure: wrong pre-shared key");
+
+    const struct {
+        const char* line;
+        const char* expected;  // the line of the output that holds the point's credentials
+    } rows[] = {
+        {"ap list", " VyrSecure pre-shared key ********\n"},
+        {"ap list --show-secrets", " VyrSecure pre-shared key vyr secure home\n"},
+        {"ap set VyrSecure --psk 'vyr secure homE'", "Changed VyrSecure: 802.11g channel 11, signal 62, wpa-psk/aes, pre-shared key ********"},
+        {"status", " last failure (none)\n"},
+        {"ap add Lab --security wep --wep-key 2:0a1b2c3d4e", "Added Lab: 802.11g channel 6, signal 70, wep, WEP key 2 ******** (64-bit)"},
+        {"ap set Lab --security 8021x --eap leap --users ann:pw,bob:x", "Changed Lab: 802.11g channel 6, signal 70, 8021x, WEP key 2 ******** (64-bit), EAP leap, users ann:******** bob:********"},
+        {"ap set Lab --wep-key none --eap tls --users none", "Changed Lab: 802.11g channel 6, signal 70, 8021x, EAP tls"},
+    };
+    for (const auto& row : rows) {
+        std::string output = Squeezed(VyrsimOutput(row.line));
+        EXPECT_NE(output.find(row.expected), std::string::npos) << row.line << "\n" << output;
+    }
+    EXPECT_EQ(ReadLinkFailure(OpenStore()), "");
+    for (const AccessPoint& point : ReadSimulatedCard(OpenStore()).accessPoints) {
+        if (point.ssid == "Lab")
+            EXPECT_EQ(point.eapMethod + " " + std::to_string(point.users.size()) + " [" + point.wepKey + "]", "tls 0 []");
+    }
+
+    // Refused, changing nothing: a key the kind does not use, a malformed key, users without passwords, an
+    // authority that ROOT does not hold.
+    const struct {
+        const char* line;
+        int exitCode;
+        const char* message;
+    } refusals[] = {
+        {"ap set Lab --psk 'twelve chars'", 2, "--psk applies to wpa-psk, not 8021x"},
+        {"ap set VyrSecure --psk short", 2, "8 to 63 printable characters"},
+        {"ap set Lab --eap peap --users ann", 2, "peap users need NAME:PASSWORD"},
+        {"ap set Lab --wep-key 5:0a1b2c3d4e", 2, "the WEP key index"},
+        {"ap set Lab --ca 0000000000000000000000000000000000000000", 1, "the store ROOT holds no certificate"},
+    };
+    for (const auto& row : refusals) {
+        ProgramResult result = Vyrsim(row.line);
+        EXPECT_EQ(result.exitCode, row.exitCode) << row.line;
+        EXPECT_NE(result.errors.find(row.message), std::string::npos) << row.line << "\n" << result.errors;
+    }
+}
+
+}  // namespace
