@@ -86,49 +86,57 @@ TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
         const char* name;
         const char* security;
         DWORD selection;
-        std::function<void(AccessPoint&, ProfileSettings&)> set;
         const char* expected;
+        std::function<void(AccessPoint&, ProfileSettings&)> set;
     } rows[] = {
-        {"wep right", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0a1b2c3d4e"; }, ""},
-        {"wep wrong key", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0A1B2C3D4F"; }, "wrong WEP key"},
-        {"wep right key, wrong index", "wep", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.wepKey = "00112233445566778899AABBCC"; s.sharedKey2 = p.wepKey; s.defaultKey = 2; }, "wrong WEP key index"},
-        {"wep key 3 in use", "wep", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.wepKey = "0A1B2C3D4E"; p.wepKeyIndex = 3; s.sharedKey1 = "1111111111"; s.sharedKey3 = p.wepKey; s.defaultKey = 3; }, ""},
-        {"wep no key 1", "wep", 7, [](AccessPoint& p, ProfileSettings& s) { p.wepKey = "3237353134"; s.sharedKey1 = p.wepKey; }, "wrong WEP key"},
-        {"psk right", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) { p.preSharedKey = s.passphrase = "vyr secure home"; }, ""},
-        {"psk one character changed", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.preSharedKey = "vyr secure home"; s.passphrase = "vyr secure homE"; }, "wrong pre-shared key"},
-        {"pass phrase against its derived key", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.preSharedKey = kIeeeKey; s.passphrase = "password"; }, ""},
-        {"derived key against its pass phrase", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.preSharedKey = "password"; s.passphrase = kIeeeKey; s.hexEntryPp = 1; }, ""},
-        {"digits entered as a pass phrase", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) {
-             p.preSharedKey = "password"; s.passphrase = kIeeeKey; }, "wrong pre-shared key"},
-        {"psk none set", "wpa-psk", 7, [](AccessPoint& p, ProfileSettings& s) { p.preSharedKey = "password"; }, "wrong pre-shared key"},
-        {"leap right", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
-             p.eapMethod = "leap"; p.users = {{"Bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "b0b!"; }, ""},
-        {"leap wrong password", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
-             p.users = {{"bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "B0B!"; }, "wrong password"},
-        {"leap unknown user", "8021x", 1, [](AccessPoint& p, ProfileSettings& s) {
-             p.users = {{"bob", "b0b!"}}; s.leapUserName = "rob"; s.leapUserPasswd = "b0b!"; }, "unknown user"},
-        {"peap on a tls network", "wpa", 3, [](AccessPoint& p, ProfileSettings& s) { p.eapMethod = "tls"; }, "EAP method not accepted"},
-        {"peap right", "wpa", 3, [&](AccessPoint& p, ProfileSettings& s) {
-             p.eapMethod = "peap"; p.authority = roots[0]; p.users = {{"eve", "pw"}}; s.ca = roots[0];
-             s.advancedUserName = "eve"; s.advancedPassword = "pw"; }, ""},
-        {"peap requires another authority", "wpa", 3, [&](AccessPoint& p, ProfileSettings& s) {
-             p.authority = roots[0]; s.ca = roots[1]; }, "authority not trusted"},
-        {"peap any authority", "wpa", 2, [&](AccessPoint& p, ProfileSettings& s) { p.authority = roots[0]; }, ""},
-        {"ttls wrong password", "8021x", 5, [&](AccessPoint& p, ProfileSettings& s) {
-             p.eapMethod = "ttls"; p.users = {{"eve", "pw"}}; s.advancedUserName = "eve"; s.advancedPassword = "pw "; }, "wrong password"},
-        {"tls by principal name", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) {
-             p.eapMethod = "tls"; p.users = {{"ANN@corp.example", ""}}; s.certificate = id; }, ""},
-        {"tls by subject", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) { p.users = {{"ann", ""}}; s.certificate = id; }, ""},
-        {"tls another user", "wpa", 4, [&](AccessPoint& p, ProfileSettings& s) { p.users = {{"bob@corp.example", ""}}; s.certificate = id; }, "certificate not accepted"},
+        {"wep right", "wep", 7, "", [](auto& p, auto& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0a1b2c3d4e"; }},
+        {"wep wrong key", "wep", 7, "wrong WEP key",
+         [](auto& p, auto& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0A1B2C3D4F"; }},
+        {"wep right key, wrong index", "wep", 7, "wrong WEP key index",
+         [](auto& p, auto& s) { p.wepKey = s.sharedKey2 = "00112233445566778899AABBCC"; s.defaultKey = 2; }},
+        {"wep key 3 in use", "wep", 7, "", [](auto& p, auto& s) {
+             p.wepKey = s.sharedKey3 = "0A1B2C3D4E"; p.wepKeyIndex = s.defaultKey = 3; s.sharedKey1 = "1111111111";
+         }},
+        {"wep no key 1", "wep", 7, "wrong WEP key", [](auto& p, auto& s) { p.wepKey = s.sharedKey1 = "3237353134"; }},
+        {"psk right", "wpa-psk", 7, "", [](auto& p, auto& s) { p.preSharedKey = s.passphrase = "vyr secure home"; }},
+        {"psk one character changed", "wpa-psk", 7, "wrong pre-shared key",
+         [](auto& p, auto& s) { p.preSharedKey = "vyr secure home"; s.passphrase = "vyr secure homE"; }},
+        {"pass phrase against its derived key", "wpa-psk", 7, "",
+         [](auto& p, auto& s) { p.preSharedKey = kIeeeKey; s.passphrase = "password"; }},
+        {"derived key against its pass phrase", "wpa-psk", 7, "",
+         [](auto& p, auto& s) { p.preSharedKey = "password"; s.passphrase = kIeeeKey; s.hexEntryPp = 1; }},
+        {"digits entered as a pass phrase", "wpa-psk", 7, "wrong pre-shared key",
+         [](auto& p, auto& s) { p.preSharedKey = "password"; s.passphrase = kIeeeKey; }},
+        {"psk none set", "wpa-psk", 7, "wrong pre-shared key", [](auto& p, auto&) { p.preSharedKey = "password"; }},
+        {"leap right", "8021x", 1, "", [](auto& p, auto& s) {
+             p.eapMethod = "leap"; p.users = {{"Bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "b0b!";
+         }},
+        {"leap wrong password", "8021x", 1, "wrong password", [](auto& p, auto& s) {
+             p.users = {{"bob", "b0b!"}}; s.leapUserName = "bob"; s.leapUserPasswd = "B0B!";
+         }},
+        {"leap unknown user", "8021x", 1, "unknown user", [](auto& p, auto& s) {
+             p.users = {{"bob", "b0b!"}}; s.leapUserName = "rob"; s.leapUserPasswd = "b0b!";
+         }},
+        {"peap on a tls network", "wpa", 3, "EAP method not accepted", [](auto& p, auto&) { p.eapMethod = "tls"; }},
+        {"peap right", "wpa", 3, "", [&](auto& p, auto& s) {
+             p.eapMethod = "peap"; p.authority = s.ca = roots[0]; p.users = {{"eve", "pw"}};
+             s.advancedUserName = "eve"; s.advancedPassword = "pw";
+         }},
+        {"peap requires another authority", "wpa", 3, "authority not trusted",
+         [&](auto& p, auto& s) { p.authority = roots[0]; s.ca = roots[1]; }},
+        {"peap any authority", "wpa", 2, "", [&](auto& p, auto&) { p.authority = roots[0]; }},
+        {"ttls wrong password", "8021x", 5, "wrong password", [&](auto& p, auto& s) {
+             p.eapMethod = "ttls"; p.users = {{"eve", "pw"}}; s.advancedUserName = "eve"; s.advancedPassword = "pw ";
+         }},
+        {"tls by principal name", "wpa", 4, "",
+         [&](auto& p, auto& s) { p.eapMethod = "tls"; p.users = {{"ANN@corp.example", ""}}; s.certificate = id; }},
+        {"tls by subject", "wpa", 4, "", [&](auto& p, auto& s) { p.users = {{"ann", ""}}; s.certificate = id; }},
+        {"tls another user", "wpa", 4, "certificate not accepted",
+         [&](auto& p, auto& s) { p.users = {{"bob@corp.example", ""}}; s.certificate = id; }},
     };
     for (const auto& row : rows) {
         AccessPoint point = Point(row.security);
-        ProfileSettings settings = Profile(row.selection, row.security == std::string("wpa") || row.security == std::string("wpa-psk"));
+        ProfileSettings settings = Profile(row.selection, std::string(row.security).compare(0, 3, "wpa") == 0);
         row.set(point, settings);
         EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), row.expected) << row.name;
     }
@@ -188,13 +196,16 @@ TEST(RefusedLink, NeverAssociatesAndTriesAgainAtEachRescanOrChange)
     } rows[] = {
         {"a new reader finds it refused", [] {}, inputs, 1, "0 IEEE [IEEE: wrong pre-shared key]"},
         {"no retry while nothing changes", [] {}, inputs, 3, "000 IEEE [IEEE: wrong pre-shared key]"},
-        {"rescan: authenticated, then the timeout", [&] { model.Restart(inputs); }, inputs, 6, "222000 IEEE [IEEE: wrong pre-shared key]"},
+        {"rescan: authenticated, then the timeout", [&] { model.Restart(inputs); }, inputs, 6,
+         "222000 IEEE [IEEE: wrong pre-shared key]"},
         {"the right pass phrase", [&] { model.Restart(right); }, right, 3, "233 IEEE []"},
         {"the key stops fitting: the card is dropped", [] {}, inputs, 5, "02220 IEEE [IEEE: wrong pre-shared key]"},
         {"the point takes the profile's key again", [] {}, fixed, 2, "23 IEEE []"},
-        {"the stronger point refuses, the weaker takes it", [&] { model.Restart(weaker); }, weaker, 6, "222023 IEEE []"},
+        {"the stronger point refuses, the weaker takes it", [&] { model.Restart(weaker); }, weaker, 6,
+         "222023 IEEE []"},
         {"a new reader passes over the refusing point", [&] { model = LinkModel(); }, weaker, 1, "3 IEEE []"},
-        {"radio off keeps the failure", [&] { model = LinkModel(); model.Step(inputs); }, off, 1, "0  [IEEE: wrong pre-shared key]"},
+        {"radio off keeps the failure", [&] { model = LinkModel(); model.Step(inputs); }, off, 1,
+         "0  [IEEE: wrong pre-shared key]"},
         {"peer to peer starts its own network", [&] { model = LinkModel(); }, peers, 1, "1 IEEE []"},
     };
     for (const auto& row : rows) {
@@ -238,11 +249,14 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     } rows[] = {
         {"ap list", " VyrSecure pre-shared key ********\n"},
         {"ap list --show-secrets", " VyrSecure pre-shared key vyr secure home\n"},
-        {"ap set VyrSecure --psk 'vyr secure homE'", "Changed VyrSecure: 802.11g channel 11, signal 62, wpa-psk/aes, pre-shared key ********"},
+        {"ap set VyrSecure --psk 'vyr secure homE'",
+         "Changed VyrSecure: 802.11g channel 11, signal 62, wpa-psk/aes, pre-shared key ********"},
         {"status", " last failure (none)\n"},
-        {"ap add Lab --security wep --wep-key 2:0a1b2c3d4e", "Added Lab: 802.11g channel 6, signal 70, wep, WEP key 2 ******** (64-bit)"},
-        {"ap set Lab --security 8021x --eap leap --users ann:pw,bob:x", "Changed Lab: 802.11g channel 6, signal 70, 8021x, WEP key 2 ******** (64-bit), EAP leap, users ann:******** bob:********"},
-        {"ap set Lab --wep-key none --eap tls --users none", "Changed Lab: 802.11g channel 6, signal 70, 8021x, EAP tls"},
+        {"ap add Lab --security wep --wep-key 2:0a1b2c3d4e",
+         "Added Lab: 802.11g channel 6, signal 70, wep, WEP key 2 ******** (64-bit)"},
+        {"ap set Lab --security 8021x --eap leap --users ann:pw,bob:x",
+         "70, 8021x, WEP key 2 ******** (64-bit), EAP leap, users ann:******** bob:********"},
+        {"ap set Lab --wep-key none --eap tls --users none", "signal 70, 8021x, EAP tls\n"},
     };
     for (const auto& row : rows) {
         std::string output = Squeezed(VyrsimOutput(row.line));
@@ -250,10 +264,13 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     }
     EXPECT_EQ(ReadLinkFailure(OpenStore()), "");
     for (const AccessPoint& point : ReadSimulatedCard(OpenStore()).accessPoints) {
-        if (point.ssid == "Lab")
-            EXPECT_EQ(point.eapMethod + " " + std::to_string(point.users.size()) + " [" + point.wepKey + "]", "tls 0 []");
+        if (point.ssid == "Lab") {
+            EXPECT_EQ(point.eapMethod + " " + std::to_string(point.users.size()) + " [" + point.wepKey + "]",
+                      "tls 0 []");
+        }
     }
 
+    std::string before = VyrsimOutput("ap list --show-secrets");
     // Refused, changing nothing: a key the kind does not use, a malformed key, users without passwords, an
     // authority that ROOT does not hold.
     const struct {
@@ -272,6 +289,7 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
         EXPECT_EQ(result.exitCode, row.exitCode) << row.line;
         EXPECT_NE(result.errors.find(row.message), std::string::npos) << row.line << "\n" << result.errors;
     }
+    EXPECT_EQ(VyrsimOutput("ap list --show-secrets"), before);
 }
 
 }  // namespace
