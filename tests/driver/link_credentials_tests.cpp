@@ -124,6 +124,8 @@ TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
          }},
         {"peap requires another authority", "wpa", 3, "authority not trusted",
          [&](auto& p, auto& s) { p.authority = roots[0]; s.ca = roots[1]; }},
+        {"peap requires an authority ROOT lacks", "wpa", 3, "authority not trusted",
+         [](auto& p, auto& s) { p.authority = s.ca = std::string(40, 'A'); }},
         {"peap any authority", "wpa", 2, "", [&](auto& p, auto&) { p.authority = roots[0]; }},
         {"ttls wrong password", "8021x", 5, "wrong password", [&](auto& p, auto& s) {
              p.eapMethod = "ttls"; p.users = {{"eve", "pw"}}; s.advancedUserName = "eve"; s.advancedPassword = "pw ";
@@ -141,13 +143,7 @@ TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
         EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), row.expected) << row.name;
     }
 
-    // The certificate taken out of the store: refused as a new attempt reads the store.
-    AccessPoint point = Point("wpa");
-    point.users = {{"ann@corp.example", ""}};
-    ProfileSettings settings = Profile(4, true);
-    settings.certificate = id;
-    ASSERT_TRUE(DeleteUserCertificate(id));
-    EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), "certificate not found");
+    DeleteUserCertificate(id);
 }
 
 // The states after each Step (digits are state codes), then the last failure.
@@ -256,7 +252,7 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
          "Added Lab: 802.11g channel 6, signal 70, wep, WEP key 2 ******** (64-bit)"},
         {"ap set Lab --security 8021x --eap leap --users ann:pw,bob:x",
          "70, 8021x, WEP key 2 ******** (64-bit), EAP leap, users ann:******** bob:********"},
-        {"ap set Lab --wep-key none --eap tls --users none", "signal 70, 8021x, EAP tls\n"},
+        {"ap set Lab --wep-key none", "signal 70, 8021x, EAP leap, users ann:******** bob:********\n"},
     };
     for (const auto& row : rows) {
         std::string output = Squeezed(VyrsimOutput(row.line));
@@ -265,8 +261,9 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     EXPECT_EQ(ReadLinkFailure(OpenStore()), "");
     for (const AccessPoint& point : ReadSimulatedCard(OpenStore()).accessPoints) {
         if (point.ssid == "Lab") {
-            EXPECT_EQ(point.eapMethod + " " + std::to_string(point.users.size()) + " [" + point.wepKey + "]",
-                      "tls 0 []");
+            EXPECT_EQ(point.eapMethod + " " + point.users[1].name + ":" + point.users[1].password + " [" +
+                          point.wepKey + "]",
+                      "leap bob:x []");
         }
     }
 
@@ -290,6 +287,23 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
         EXPECT_NE(result.errors.find(row.message), std::string::npos) << row.line << "\n" << result.errors;
     }
     EXPECT_EQ(VyrsimOutput("ap list --show-secrets"), before);
+
+    // A certificate taken out of "MY" refuses the next attempt: a Rescan looks at the store again.
+    std::string id, error;
+    ASSERT_TRUE(CreateUserCertificate("ann@corp.example", id, error)) << error;
+    VyrsimOutput("ap add Corp --security wpa --eap tls --users ann@corp.example");
+    settings = Profile(4, true);
+    settings.networkName1 = "Corp";
+    settings.certificate = id;
+    ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Corp"));
+    states.clear();
+    for (int refresh = 0; refresh < 8; ++refresh) {
+        if (refresh == 4)
+            states += DeleteUserCertificate(id) && status_->Rescan() ? " " : " not rescanned ";
+        status_->Refresh();
+        states += std::to_string(status_->GetState());
+    }
+    EXPECT_EQ(states + " " + ReadLinkFailure(OpenStore()), "0233 2220 Corp: certificate not found");
 }
 
 }  // namespace
