@@ -42,7 +42,7 @@ bool FillWithDefault(const RegistryKey& root)
     secure.signal = 62;
     secure.security = "wpa-psk";
     secure.cipher = "aes";
-    secure.preSharedKey = "vyr secure home";
+    secure.preSharedKey = "vyrsecurehome";
     card.accessPoints.push_back(secure);
 
     ProfileSettings profile = DefaultProfile();

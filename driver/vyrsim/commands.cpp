@@ -172,7 +172,7 @@ effect. Secrets show as ******** when set and (none) when empty;
 
 const char kResetHelp[] = R"(Replaces everything in the card's store with the embedded default: the
 profile "Default" selected and in effect, the open access point VyrLink,
-the WPA-PSK access point VyrSecure (pass phrase "vyr secure home"), the
+the WPA-PSK access point VyrSecure (pass phrase "vyrsecurehome"), the
 card present with its radio on. Certificates stay.
 )";
 

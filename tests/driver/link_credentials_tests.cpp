@@ -229,7 +229,7 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     status_->Refresh();  // on the test's store
     ProfileSettings settings = Profile(7, true);
     settings.networkName1 = "VyrSecure";
-    settings.passphrase = "vyr secure homE";
+    settings.passphrase = "vyrsecurehomE";
     ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Home"));
     std::string states;
     for (int refresh = 0; refresh < 5; ++refresh) {
@@ -244,8 +244,8 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
         const char* expected;  // the line of the output that holds the point's credentials
     } rows[] = {
         {"ap list", " VyrSecure pre-shared key ********\n"},
-        {"ap list --show-secrets", " VyrSecure pre-shared key vyr secure home\n"},
-        {"ap set VyrSecure --psk 'vyr secure homE'",
+        {"ap list --show-secrets", " VyrSecure pre-shared key vyrsecurehome\n"},
+        {"ap set VyrSecure --psk 'vyrsecurehomE'",
          "Changed VyrSecure: 802.11g channel 11, signal 62, wpa-psk/aes, pre-shared key ********"},
         {"status", " last failure (none)\n"},
         {"ap add Lab --security wep --wep-key 2:0a1b2c3d4e",
