@@ -21,7 +21,7 @@ function(vyr_ship target)
         WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
         VERBATIM)
     install(FILES $<TARGET_FILE:${target}> DESTINATION . COMPONENT applet)
-    install(FILES $<TARGET_FILE:${target}>.debug DESTINATION debug COMPONENT debug)
+    install(FILES $<TARGET_FILE:${target}>.debug DESTINATION . COMPONENT debug)
 endfunction()
 
 # The applet and the library throw and catch nothing. Compiled without

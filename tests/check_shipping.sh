@@ -19,7 +19,7 @@ expect() { # what, actual, wanted
 }
 
 for file in VyrWLan.cpl 80211API.dll vyrsim.exe $languages; do
-    case " $($ver "$bin/$file" sections) " in
+    case " $($arch-w64-mingw32-objdump -h "$bin/$file" | awk '/^ *[0-9]+ / { print $2 }' | tr '\n' ' ') " in
         *" .debug_"*) fail "$file carries its debug information" ;;
         *" .gnu_debuglink "*) [ -f "$bin/$file.debug" ] && echo "ok: $file is stripped, its debug information beside it" \
             || fail "$file.debug is missing" ;;

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """What a Windows PE file says of itself, for the build checks:
 `pe_version.py FILE version` prints its version resource as one line,
-`pe_version.py FILE manifest ID` the assemblies of the manifest at that ID,
-`pe_version.py FILE sections` names its sections."""
+`pe_version.py FILE manifest ID` the assemblies of the manifest at that ID."""
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -61,22 +60,6 @@ def version(path):
     return ' '.join(parts)
 
 
-def sections(path):
-    """Section names, long ones read from the symbol table's string table."""
-    data = open(path, 'rb').read()
-    pe = struct.unpack_from('<I', data, 0x3C)[0]
-    count, symbols, symbol_count, optional_size = struct.unpack_from('<2xH4xIIH', data, pe + 4)
-    strings = symbols + 18 * symbol_count
-    names = []
-    for i in range(count):
-        name = data[pe + 24 + optional_size + 40 * i:][:8].rstrip(b'\0').decode('ascii')
-        if name.startswith('/') and symbols:
-            start = strings + int(name[1:])
-            name = data[start:data.index(b'\0', start)].decode('ascii')
-        names.append(name)
-    return names
-
-
 def manifest(path, manifest_id):
     """The manifest's assembly and what it depends on, one line."""
     data = resources(path).get(RT_MANIFEST, {}).get(manifest_id)
@@ -94,8 +77,6 @@ def main():
     path, what = sys.argv[1], sys.argv[2]
     if what == 'version':
         print(version(path))
-    elif what == 'sections':
-        print(' '.join(sections(path)))
     elif what == 'manifest':
         print(manifest(path, int(sys.argv[3])))
     else:
