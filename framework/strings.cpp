@@ -11,22 +11,21 @@ namespace {
 
 // A string table holds 16 strings per block; an entry is a length followed
 // by UTF-16 text. Read directly so that an empty string and a missing one
-// can be told apart and no buffer size limits the text.
-bool FindStringEntry(HINSTANCE module, UINT id, std::wstring& text)
+// can be told apart and no buffer size limits the text. The entry is read in
+// place: the resource stays mapped while its module is loaded.
+const WCHAR* FindStringEntry(HINSTANCE module, UINT id, int& length)
 {
     HRSRC block = FindResourceA(module, MAKEINTRESOURCEA(id / 16 + 1), RT_STRING);
     if (!block)
-        return false;
+        return nullptr;
     HGLOBAL loaded = LoadResource(module, block);
     const WCHAR* entry = loaded ? static_cast<const WCHAR*>(LockResource(loaded)) : nullptr;
     if (!entry)
-        return false;
+        return nullptr;
     for (UINT index = 0; index < id % 16; ++index)
         entry += 1 + *entry;
-    if (*entry == 0)
-        return false;
-    text.assign(entry + 1, *entry);
-    return true;
+    length = *entry;
+    return length ? entry + 1 : nullptr;
 }
 
 }  // namespace
@@ -34,14 +33,15 @@ bool FindStringEntry(HINSTANCE module, UINT id, std::wstring& text)
 bool TryLoadResString(UINT id, std::string& text)
 {
     const ModuleState& state = CurrentModuleState();
-    std::wstring wide;
-    if (!FindStringEntry(state.resources, id, wide) && !FindStringEntry(state.instance, id, wide))
+    int length = 0;
+    const WCHAR* wide = FindStringEntry(state.resources, id, length);
+    if (!wide)
+        wide = FindStringEntry(state.instance, id, length);
+    if (!wide)
         return false;
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                   nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
     text.assign(size, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide, length, &text[0], size, nullptr, nullptr);
     return true;
 }
 

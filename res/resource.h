@@ -15,6 +15,9 @@
 #define IDI_APPLET                          1001
 #define IDI_ACTIVE_PROFILE                  1011
 
+/* The applet's manifest: the ID the Control Panel activates */
+#define IDR_COMMON_CONTROLS_MANIFEST        123
+
 /* Property pages */
 #define IDD_PAGE_CONFIG                     106
 #define IDD_PAGE_ENCRYPT                    107

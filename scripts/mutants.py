@@ -10,6 +10,8 @@ import time
 
 # ctest entries that are scripts over a test program: the program is built.
 PROGRAM_OF = {"secrets_at_rest": "profile_store_tests"}
+# The checks of what ships and of its package read the build's files.
+PROGRAM_OF.update({"shipping_x86_64": "all", "package_x86_64": "installer", "installer": "installer"})
 
 
 def read_mutants(path):

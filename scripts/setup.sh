@@ -9,6 +9,7 @@ packages=(
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64 libwine fonts-wine
     xvfb imagemagick x11-utils rsync
+    wixl msitools
 )
 
 missing=()
