@@ -8,8 +8,10 @@ import sys
 import time
 
 
-# ctest entries that are scripts over a test program: the program is built.
-PROGRAM_OF = {"secrets_at_rest": "profile_store_tests"}
+# ctest entries that are scripts over a test program, or run one in another
+# locale: the program is built.
+PROGRAM_OF = {"secrets_at_rest": "profile_store_tests", "language_resources": "language_fit_tests",
+              "language_sheet_Japanese": "language_fit_tests"}
 
 
 def read_mutants(path):

@@ -18,6 +18,9 @@ LANGUAGES = {
     'swedish.dll': 0x041D, 'spanish.dll': 0x0C0A,
 }
 MAX_SIZE = 64 * 1024
+# Texts German translates that another language may leave as in English
+# (words both languages share, such as "Hexadecimal").
+SHARED_WORDS = 3
 RT_VERSION = 16
 WS_VISIBLE, SS_NOPREFIX, STATIC, BUTTON = 0x10000000, 0x80, 0x82, 0x80
 # The blank flag counts: "% d" in a translation would format a number.
@@ -112,6 +115,14 @@ def version_problems(path, name):
     return problems
 
 
+def english_texts(path, english):
+    """The keys of the strings and control texts that PATH has as English has them."""
+    texts = {('string', i): t for i, t in strings(path).items()}
+    for dialog_id, block in resources(path).get(RT_DIALOG, {}).items():
+        texts.update({('control', dialog_id, n): c[4] for n, c in enumerate(dialog(block)) if c[4]})
+    return {key for key, text in texts.items() if english['texts'].get(key) == text}
+
+
 def problems_of(path, name, english):
     problems = []
     if os.path.getsize(path) >= MAX_SIZE:
@@ -130,6 +141,9 @@ def problems_of(path, name, english):
     for string_id, text in sorted(texts.items()):
         if PRINTF.findall(text) != PRINTF.findall(english['strings'].get(string_id, '')):
             problems.append(f'string {string_id}: formats of {text!r}')
+    left = english_texts(path, english) - english['german']
+    if len(left) > SHARED_WORDS:
+        problems.append(f'{len(left)} texts left in English that German translates')
     return problems
 
 
@@ -138,6 +152,10 @@ def main():
     applet = os.path.join(bin_dir, 'VyrWLan.cpl')
     english = {'dialogs': {i: dialog(b) for i, b in resources(applet).get(RT_DIALOG, {}).items()},
                'strings': strings(applet)}
+    english['texts'] = {('string', i): t for i, t in english['strings'].items()}
+    english['texts'].update({('control', i, n): c[4] for i, d in english['dialogs'].items() for n, c in enumerate(d)})
+    german = os.path.join(bin_dir, 'german.dll')
+    english['german'] = english_texts(german, english) if os.path.exists(german) else set()
     present = set(os.listdir(bin_dir))
     failed = 0
     for name in LANGUAGES:
