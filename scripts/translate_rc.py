@@ -88,19 +88,19 @@ def edge_blanks(text):
     return text[:start], text[start + len(stripped):]
 
 
-def check_entry(english, german, code_page, where):
-    if not german.strip():
+def check_entry(english, translation, code_page, where):
+    if not translation.strip():
         raise InputError(f"{where}: empty translation of {english!r}")
-    if accelerators(english) != accelerators(german):
+    if accelerators(english) != accelerators(translation):
         raise InputError(f"{where}: number of accelerators (&) differs: "
-                         f"{english!r} -> {german!r}")
-    if edge_blanks(english) != edge_blanks(german):
+                         f"{english!r} -> {translation!r}")
+    if edge_blanks(english) != edge_blanks(translation):
         raise InputError(f"{where}: leading or trailing blanks differ: "
-                         f"{english!r} -> {german!r}")
+                         f"{english!r} -> {translation!r}")
     try:
-        german.encode(f"cp{code_page}")
+        translation.encode(f"cp{code_page}")
     except UnicodeEncodeError as err:
-        raise InputError(f"{where}: {german!r} has a character that code "
+        raise InputError(f"{where}: {translation!r} has a character that code "
                          f"page {code_page} cannot hold ({err.reason})")
 
 
@@ -156,12 +156,12 @@ def read_table(path):
             raise InputError(f"{where}: expected 'English<TAB>translation', "
                              f"found {len(fields) - 1} tabs")
         english = unescape_table_text(fields[0], where)
-        german = unescape_table_text(fields[1], where)
-        check_entry(english, german, table.code_page, where)
-        if english in table.entries and table.entries[english] != german:
+        translation = unescape_table_text(fields[1], where)
+        check_entry(english, translation, table.code_page, where)
+        if english in table.entries and table.entries[english] != translation:
             raise InputError(f"{where}: {english!r} already translated on "
                              f"line {table.origin[english]} differently")
-        table.entries[english] = german
+        table.entries[english] = translation
         table.origin[english] = number
     if not table.entries:
         raise InputError(f"{path}: the table has no entries")
