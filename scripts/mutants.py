@@ -8,8 +8,10 @@ import sys
 import time
 
 
-# ctest entries that are scripts over a test program: the program is built.
-PROGRAM_OF = {"secrets_at_rest": "profile_store_tests"}
+# ctest entries that are scripts over a test program, or run one in another
+# locale: the program is built.
+PROGRAM_OF = {"secrets_at_rest": "profile_store_tests", "language_resources": "language_fit_tests",
+              "language_sheet_Japanese": "language_fit_tests"}
 # The checks of what ships and of its package read the build's files.
 PROGRAM_OF.update({"shipping_x86_64": "all", "package_x86_64": "installer", "installer": "installer"})
 

@@ -33,7 +33,7 @@ fi
 
 "$top/scripts/setup.sh"
 [ -f "$build/x86_64/bin/VyrWLan.cpl" ] || "$top/scripts/build.sh"
-cmake --build "$build/x86_64" --target VyrWLan german vyr80211 vyrsim >/dev/null
+cmake --build "$build/x86_64" --target VyrWLan languages vyr80211 vyrsim >/dev/null
 
 prepare_applet_prefix "$build/x86_64/wineprefix-run" "$version" x11
 cd "$build/x86_64/bin"

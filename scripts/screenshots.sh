@@ -2,6 +2,8 @@
 # Writes one PNG per page of the applet's sheet into a folder (default
 # build/screenshots), on a virtual X display, as Windows XP shows it.
 #   scripts/screenshots.sh [FOLDER]
+# In another language with its locale, e.g. LC_ALL=ja_JP.UTF-8 (Wine takes
+# the user's language from it; East Asian ones need a CJK font installed).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VYR_BUILD_DIR:-$top/build}
@@ -10,7 +12,7 @@ out=$(mkdir -p "${1:-$build/screenshots}" && cd "${1:-$build/screenshots}" && pw
 
 "$top/scripts/setup.sh"
 [ -f "$build/x86_64/bin/VyrWLan.cpl" ] || "$top/scripts/build.sh"
-cmake --build "$build/x86_64" --target VyrWLan german vyr80211 >/dev/null
+cmake --build "$build/x86_64" --target VyrWLan languages vyr80211 >/dev/null
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -26,7 +28,8 @@ prepare_applet_prefix "$build/x86_64/wineprefix-screenshots" winxp x11
 "$WINESERVER" -w
 "$WINESERVER" -p
 
-title="Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration"
+# Every language's sheet title names the adapter.
+title="Vyr 11a/b/g Wireless LAN Mini PCI"
 pages=(status configuration security power about)
 cd "$build/x86_64/bin"
 for page in 0 1 2 3 4; do
@@ -34,7 +37,7 @@ for page in 0 1 2 3 4; do
     control=$!
     window=""
     for _ in $(seq 1 100); do
-        window=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$title\"" | awk '{print $1}' | head -n 1 || true)
+        window=$(LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | grep -F "$title" | awk '{print $1}' | head -n 1 || true)
         [ -n "$window" ] && break
         sleep 0.2
     done
