@@ -281,6 +281,9 @@ int RunAppletSession(const SessionPlan& plan)
     std::string inserted = InsertCardIfOut();
     if (!inserted.empty())
         Log("vyrsim: " + inserted);
+    // Before the applet loads, as it asks for the answer ahead then.
+    int zeroConfig = ZeroConfigAnswer();
+    SetZeroConfigAnswer(0);
 
     HMODULE applet = LoadLibraryA((ProgramFolder() + "\\VyrWLan.cpl").c_str());
     APPLET_PROC entry =
@@ -292,6 +295,7 @@ int RunAppletSession(const SessionPlan& plan)
     }
     entry(nullptr, CPL_INQUIRE, 0, reinterpret_cast<LPARAM>(&info));
     WarmUp(entry);
+    SetZeroConfigAnswer(zeroConfig);
     GuiCounts start = CountGuiObjects();
     for (long opening = 1; session.next < session.plan.endAction; ++opening) {
         Log("opening " + std::to_string(opening));

@@ -109,3 +109,16 @@ bool CardIsOut()
 {
     return !ReadCardPresent(OpenStore());
 }
+
+int ZeroConfigAnswer()
+{
+    return ReadZeroConfigAnswer(OpenStore());
+}
+
+void SetZeroConfigAnswer(int answer)
+{
+    RegistryKey store = OpenStore();
+    SimulatedCard card = ReadSimulatedCard(store);
+    card.zeroConfig = answer;
+    WriteSimulatedCard(store, card);
+}

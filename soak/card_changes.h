@@ -12,3 +12,7 @@ std::string ChangeCardAtRandom(RandomStream& random);
 // Puts the card back when it is out: "card in", or "" when it was in.
 std::string InsertCardIfOut();
 bool CardIsOut();
+// Wireless Zero Configuration's answer as vyrsim sets it, and a change of
+// it: the soak's warm-up needs all five pages.
+int ZeroConfigAnswer();
+void SetZeroConfigAnswer(int answer);

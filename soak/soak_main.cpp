@@ -1,6 +1,6 @@
 // vyrsoak: a random user against the live applet, with the card changing
 // underneath. scripts/soak.sh runs it; see the README.
-//   vyrsoak [--seed N] [--actions N]
+//   vyrsoak [--seed N] [--actions N] [--log]
 //   vyrsoak --session SEED FIRST END   (a child: one applet process)
 //   vyrsoak --check-store              (a child: the store's faults)
 #include <windows.h>
@@ -18,7 +18,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: vyrsoak [--seed N] [--actions N]\n");
+    std::fprintf(stderr, "usage: vyrsoak [--seed N] [--actions N] [--log]\n");
     return 2;
 }
 
@@ -51,6 +51,11 @@ int main(int argc, char** argv)
     SoakOptions options;
     options.seed = GetTickCount() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 20);
     for (int i = 1; i < argc; i += 2) {
+        if (std::strcmp(argv[i], "--log") == 0) {
+            options.printLog = true;
+            --i;
+            continue;
+        }
         unsigned long long number = 0;
         if (i + 1 >= argc || !ParseNumber(argv[i + 1], number))
             return Usage();

@@ -70,6 +70,10 @@ void KeepLargest(long growth, long& largest)
 bool Take(Run& run, HangWatch& watch, const std::string& line)
 {
     watch.Progress();
+    if (run.options.printLog) {
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
     run.tail.push_back(line);
     if (run.tail.size() > kTailLines)
         run.tail.pop_front();

@@ -9,6 +9,7 @@
 struct SoakOptions {
     uint64_t seed = 0;
     long actions = 300;
+    bool printLog = false;  // every line of the sessions' logs as it comes
 };
 
 // 0 when no invariant broke; otherwise 1, after the failure and the tail
