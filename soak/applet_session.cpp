@@ -5,6 +5,7 @@
 #include <cpl.h>
 
 #include <cstdio>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -97,6 +98,8 @@ void Meet(HWND window)
         char handle[32];
         std::snprintf(handle, sizeof(handle), "%p", static_cast<void*>(window));
         Log(std::string("sheet ") + handle);
+    } else if (session.warming) {
+        return;  // the warm-up's windows are not the user's
     } else if (GetDlgItem(window, kMessageBoxText)) {
         Log("message box: " + TextOf(GetDlgItem(window, kMessageBoxText)));
     } else {
@@ -234,13 +237,14 @@ std::string ProgramFolder()
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
-// One opening, from CPL_DBLCLK until the sheet is gone.
-void Open(APPLET_PROC entry)
+// Runs `show` (which shows modal windows) with the thread's windows
+// watched, and the actions running in whatever is in front.
+void Watched(const std::function<void()>& show)
 {
     session.activated.clear();
     session.sheet = nullptr;
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchWindows, nullptr, GetCurrentThreadId());
-    entry(nullptr, CPL_DBLCLK, 0, 0);
+    show();
     UnhookWindowsHookEx(hook);
     KillTimer(session.actionWindow, kIdleTurn);
     MSG message;
@@ -250,12 +254,20 @@ void Open(APPLET_PROC entry)
     session.sheet = nullptr;
 }
 
-// Caches that live as long as the process (the profile list's image list,
-// the pages' and dialogs' first creation) are made before the counting
-// starts.
+// One opening, from CPL_DBLCLK until the sheet is gone.
+void Open(APPLET_PROC entry)
+{
+    Watched([entry] { entry(nullptr, CPL_DBLCLK, 0, 0); });
+}
+
+// Caches that live as long as the process (the message boxes' shared
+// icons, the profile list's image list, the pages' and dialogs' first
+// creation) are made before the counting starts.
 void WarmUp(APPLET_PROC entry)
 {
     session.warming = true;
+    for (UINT icon : {MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK})
+        Watched([icon] { MessageBoxA(nullptr, "warm-up", "vyrsoak", MB_OK | icon); });
     Open(entry);
     session.warming = false;
 }

@@ -9,6 +9,20 @@ const DWORD kLookEveryMs = 250;
 // Without a line for this long the session is stuck, sheet or not.
 const DWORD kSilenceMs = 30000;
 const UINT kHungExitCode = 0x48554E47;
+// How long a sheet that missed the second is given to answer at all, to
+// tell a slow answer from none.
+const UINT kLastChanceMs = 20000;
+
+// "answered 1.4 s after it was asked", or "no answer within 20 s".
+std::string LateAnswer(HWND sheet)
+{
+    DWORD start = GetTickCount();
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(sheet, WM_NULL, 0, 0, SMTO_NORMAL, kLastChanceMs, &answer))
+        return "no answer within " + std::to_string(kLastChanceMs / 1000) + " s";
+    DWORD tenths = (GetTickCount() - start + kAnswerWithinMs + 50) / 100;
+    return "answered " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s after it was asked";
+}
 
 }  // namespace
 
@@ -67,7 +81,7 @@ void HangWatch::Watch()
         DWORD_PTR answer = 0;
         if (sheet && IsWindow(sheet) &&
             !SendMessageTimeoutA(sheet, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerWithinMs, &answer) && IsWindow(sheet))
-            hang = "the sheet did not answer within a second";
+            hang = "the sheet did not answer within a second (" + LateAnswer(sheet) + ")";
         else if (silent > kSilenceMs)
             hang = "the session wrote nothing for " + std::to_string(silent / 1000) + " s";
         if (!hang.empty()) {

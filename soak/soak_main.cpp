@@ -66,5 +66,8 @@ int main(int argc, char** argv)
         else
             return Usage();
     }
-    return RunSoak(options);
+    std::printf("soak: seed %llu, %ld actions, store HKEY_CURRENT_USER\\%s\n",
+                static_cast<unsigned long long>(options.seed), options.actions, options.store.c_str());
+    std::fflush(stdout);
+    return ReportSoak(options, RunSoak(options));
 }

@@ -16,22 +16,7 @@
 
 namespace {
 
-const char kSoakStore[] = "Software\\Vyr\\Soak";
 const size_t kTailLines = 40;
-
-struct Figures {
-    long actions = 0;
-    long openings = 0;
-    long messageBoxes = 0;
-    long dialogs = 0;
-    long cardChanges = 0;
-    long cardEndings = 0;  // the applet ended its process as the card went out
-    long crashes = 0;
-    long hangs = 0;
-    // The largest of the sessions' growths at their last closing.
-    long windowGrowth = 0;
-    long gdiGrowth = 0;
-};
 
 // The counts' growth at a session's latest closing.
 struct Growth {
@@ -41,7 +26,7 @@ struct Growth {
 
 struct Run {
     SoakOptions options;
-    Figures figures;
+    SoakFigures figures;
     long next = 0;  // the first action a new session runs
     Growth sessionGrowth;
     std::deque<std::string> tail;
@@ -77,7 +62,7 @@ bool Take(Run& run, HangWatch& watch, const std::string& line)
     run.tail.push_back(line);
     if (run.tail.size() > kTailLines)
         run.tail.pop_front();
-    Figures& figures = run.figures;
+    SoakFigures& figures = run.figures;
     long index = 0;
     if (std::sscanf(line.c_str(), "action %ld:", &index) == 1) {
         ++figures.actions;
@@ -105,7 +90,7 @@ bool Take(Run& run, HangWatch& watch, const std::string& line)
 // applet ends it; false when an invariant broke.
 bool RunSession(Run& run, bool& finished)
 {
-    ChildProgram session("--session " + std::to_string(run.options.seed) + " " + std::to_string(run.next) + " " +
+    ChildProgram session(run.options.sessionArguments + " " + std::to_string(run.options.seed) + " " + std::to_string(run.next) + " " +
                          std::to_string(run.options.actions));
     if (!session.Started()) {
         run.failure = "the session process did not start";
@@ -125,7 +110,7 @@ bool RunSession(Run& run, bool& finished)
         std::string hang = watch.Hang();
         if (!hang.empty()) {
             ++run.figures.hangs;
-            run.failure = "hang: " + hang;
+            run.failure = "after action " + std::to_string(run.next - 1) + ": hang: " + hang;
             return false;
         }
         char code[16];
@@ -140,7 +125,7 @@ bool RunSession(Run& run, bool& finished)
             return true;
         }
         ++run.figures.crashes;
-        run.failure = std::string("the applet's process ended with exit code ") + code +
+        run.failure = "after action " + std::to_string(run.next - 1) + ": the applet's process ended with exit code " + code +
                       (exitCode == 0 ? " while the card was in" : "");
         return false;
     }
@@ -148,7 +133,7 @@ bool RunSession(Run& run, bool& finished)
 
 bool CheckStoreFromNewProcess(Run& run)
 {
-    ChildProgram check("--check-store");
+    ChildProgram check(run.options.storeCheckArguments);
     std::string line, faults;
     while (check.ReadLine(line))
         faults += "\n  " + line;
@@ -158,50 +143,66 @@ bool CheckStoreFromNewProcess(Run& run)
     return false;
 }
 
-void PrintFigures(const Run& run, double seconds)
+}  // namespace
+
+SoakResult RunSoak(const SoakOptions& options)
 {
-    const Figures& figures = run.figures;
-    long growth = figures.windowGrowth + figures.gdiGrowth;
+    // A store of the soak's own, new at every run, so that a seed replays.
+    SetEnvironmentVariableA(kStoreVariable, options.store.c_str());
+    Run run;
+    run.options = options;
+    if (!ResetStore()) {
+        run.failure = "the store " + options.store + " cannot be made new";
+        return {run.figures, run.failure, run.tail};
+    }
+    DWORD start = GetTickCount();
+    // After a crash or a hang a new session goes on from the next action, so
+    // that a long run counts them all; one that fails before its first
+    // action ends the run.
+    std::string failures;
+    std::deque<std::string> failureTail;
+    for (bool finished = false; !finished;) {
+        long first = run.next;
+        if (RunSession(run, finished))
+            continue;
+        failures += (failures.empty() ? "" : "\n") + run.failure;
+        if (failureTail.empty())
+            failureTail = run.tail;
+        run.failure.clear();
+        if (run.next == first)
+            break;
+    }
+    if (run.figures.windowGrowth != 0 || run.figures.gdiGrowth != 0)
+        failures += std::string(failures.empty() ? "" : "\n") +
+                    "USER or GDI objects did not come back to where they started";
+    bool storeWhole = CheckStoreFromNewProcess(run);
+    if (failureTail.empty())
+        failureTail = run.tail;
+    if (!failures.empty()) {
+        run.failure = failures + (storeWhole ? "" : "\n" + run.failure);
+        run.tail = failureTail;
+    }
+    run.figures.seconds = (GetTickCount() - start) / 1000.0;
+    return {run.figures, run.failure, run.tail};
+}
+
+int ReportSoak(const SoakOptions& options, const SoakResult& result)
+{
+    const SoakFigures& figures = result.figures;
+    long growth = labs(figures.windowGrowth) + labs(figures.gdiGrowth);
+    double seconds = figures.seconds;
     std::printf("soak: seed %llu: %ld actions, %ld openings, %ld message boxes, %ld dialogs, %ld card changes "
                 "(%ld ended the applet as the card went out), crashes %ld, hangs %ld, handle growth %ld "
                 "(windows %+ld, GDI objects %+ld), %.0f s (%.0f actions a second)\n",
-                static_cast<unsigned long long>(run.options.seed), figures.actions, figures.openings,
+                static_cast<unsigned long long>(options.seed), figures.actions, figures.openings,
                 figures.messageBoxes, figures.dialogs, figures.cardChanges, figures.cardEndings, figures.crashes,
                 figures.hangs, growth, figures.windowGrowth, figures.gdiGrowth, seconds,
                 seconds > 0 ? figures.actions / seconds : 0.0);
-}
-
-}  // namespace
-
-int RunSoak(const SoakOptions& options)
-{
-    // A store of the soak's own, new at every run, so that a seed replays.
-    // Never another: it is emptied first.
-    SetEnvironmentVariableA(kStoreVariable, kSoakStore);
-    if (!ResetStore()) {
-        std::printf("soak: the store %s cannot be made new\n", StoreRootPath().c_str());
-        return 1;
-    }
-    std::printf("soak: seed %llu, %ld actions, store HKEY_CURRENT_USER\\%s\n",
-                static_cast<unsigned long long>(options.seed), options.actions, StoreRootPath().c_str());
-    std::fflush(stdout);
-    Run run;
-    run.options = options;
-    DWORD start = GetTickCount();
-    bool finished = false;
-    bool whole = true;
-    while (whole && !finished)
-        whole = RunSession(run, finished);
-    if (whole && run.figures.windowGrowth + run.figures.gdiGrowth != 0)
-        whole = false, run.failure = "USER or GDI objects did not come back to where they started";
-    if (whole)
-        whole = CheckStoreFromNewProcess(run);
-    PrintFigures(run, (GetTickCount() - start) / 1000.0);
-    if (whole)
+    if (result.failure.empty())
         return 0;
-    std::printf("soak: FAILED at seed %llu: %s\nThe log's last lines:\n",
-                static_cast<unsigned long long>(options.seed), run.failure.c_str());
-    for (const std::string& line : run.tail)
+    std::printf("soak: FAILED at seed %llu:\n%s\nThe log's last lines before the first failure:\n",
+                static_cast<unsigned long long>(options.seed), result.failure.c_str());
+    for (const std::string& line : result.tail)
         std::printf("  %s\n", line.c_str());
     return 1;
 }
