@@ -17,6 +17,7 @@
 namespace {
 
 const size_t kTailLines = 40;
+const long kProgressEvery = 10000;
 
 // The counts' growth at a session's latest closing.
 struct Growth {
@@ -66,6 +67,11 @@ bool Take(Run& run, HangWatch& watch, const std::string& line)
     long index = 0;
     if (std::sscanf(line.c_str(), "action %ld:", &index) == 1) {
         ++figures.actions;
+        if (figures.actions % kProgressEvery == 0 && !run.options.printLog) {
+            std::printf("soak: %ld actions so far, %ld openings, %ld message boxes, %ld crashes, %ld hangs\n",
+                        figures.actions, figures.openings, figures.messageBoxes, figures.crashes, figures.hangs);
+            std::fflush(stdout);
+        }
         run.next = index + 1;
         if (line.find(": vyrsim: ") != std::string::npos)
             ++figures.cardChanges;
