@@ -24,11 +24,25 @@ std::string ClassOf(HWND window)
     return name;
 }
 
+// Bytes as the log shows them: a line each, whatever the user typed.
+std::string Printable(const std::string& bytes)
+{
+    std::string shown;
+    const char kHex[] = "0123456789ABCDEF";
+    for (unsigned char byte : bytes) {
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\')
+            shown += static_cast<char>(byte);
+        else
+            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+    }
+    return shown;
+}
+
 std::string Label(HWND window)
 {
     char text[48] = "";
     GetWindowTextA(window, text, sizeof(text));
-    return "\"" + std::string(text) + "\" (" + std::to_string(GetDlgCtrlID(window)) + ")";
+    return "\"" + Printable(text) + "\" (" + std::to_string(GetDlgCtrlID(window)) + ")";
 }
 
 // Shown and enabled as far up as `front`, which a user could reach.
@@ -121,19 +135,6 @@ char RandomByte(RandomStream& random)
     if (kind < 80)
         return static_cast<char>(0x80 + random.Below(0x80));
     return static_cast<char>(0x01 + random.Below(0x1F));
-}
-
-std::string Printable(const std::string& bytes)
-{
-    std::string shown;
-    const char kHex[] = "0123456789ABCDEF";
-    for (unsigned char byte : bytes) {
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\')
-            shown += static_cast<char>(byte);
-        else
-            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-    }
-    return shown;
 }
 
 UserAction Type(const Controls& controls, RandomStream& random)
