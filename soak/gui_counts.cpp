@@ -1,0 +1,67 @@
+#include "gui_counts.h"
+
+#include <windows.h>
+
+namespace {
+
+// Regions and display contexts are left out: Wine keeps a cache of
+// display contexts and their visible regions, which come and go as windows
+// paint, whatever the program does.
+long CountGdiObjects()
+{
+    const ULONG_PTR kIndexes = 0x10000;
+    long count = 0;
+    for (ULONG_PTR value = 1; value < kIndexes; ++value) {
+        DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(value));
+        if (type != 0 && type != OBJ_REGION && type != OBJ_DC)
+            ++count;
+    }
+    return count;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<long*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
+{
+    ++*reinterpret_cast<long*>(count);
+    EnumChildWindows(window, CountChild, count);
+    return TRUE;
+}
+
+long CountWindows()
+{
+    long count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+}  // namespace
+
+GuiCounts CountGuiObjects()
+{
+    GuiCounts counts;
+    counts.windows = CountWindows();
+    counts.gdiObjects = CountGdiObjects();
+    return counts;
+}
+
+std::string CheckGuiCounting()
+{
+    std::string missed;
+    GuiCounts before = CountGuiObjects();
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    GuiCounts with = CountGuiObjects();
+    if (with.gdiObjects != before.gdiObjects + 1)
+        missed += " a brush";
+    // The thread's first window may bring others (an input method's).
+    if (with.windows <= before.windows)
+        missed += " a window";
+    DestroyWindow(window);
+    DeleteObject(brush);
+    return missed;
+}
