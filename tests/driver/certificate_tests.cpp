@@ -1,6 +1,5 @@
-// Certificates of the test prefix's real current-user stores, as
-// 80211API.dll lists and reads them, and the user certificates the core
-// makes. Every certificate a test adds to "MY" is removed at its end.
+// Certificates of the test prefix's real current-user stores, as 80211API.dll lists and reads them, and the user
+// certificates the core makes. Every certificate a test adds to "MY" is removed at its end.
 #include <windows.h>
 #include <wincrypt.h>
 #include <gtest/gtest.h>

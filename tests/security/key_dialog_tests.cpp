@@ -118,6 +118,9 @@ TEST_F(KeyDialogs, TypedKeysKeepOnlyTheirFormatsCharactersAndAMaskGoesWhole)
     EXPECT_EQ(PlayWep("/0", "1009:ab*c", 1), "'c" + rest + "1-1 | open");
     // The edit itself takes no DEL or other control character.
     EXPECT_EQ(PlayWep("/0", "1009:a\x7f\x02\x80" "b\xff 1009@1 1009:\x90", 1), "'ab" + rest + "1-1 | open");
+    // A "0x" prefix, blanks and mixed case in hexadecimal entry; a typed asterisk empties as a mask does.
+    EXPECT_EQ(PlayWep("/0", "1009:0x1f2E3d_"), "'01F2E3D" + rest + "7-7 | open");
+    EXPECT_EQ(PlayWep("/0", "1009:\x02" "1\x1f\x7f" "2*34"), "'34" + rest + "2-2 | open");
     // A full mask takes no character, but Wine's edit still notifies.
     EXPECT_EQ(PlayWep(masked, "1009:5"), "'" + rest + "0-0 | open");
     EXPECT_EQ(PlayWep(masked, "1009@10 1009:\b"), "'" + rest + "0-0 | open");
@@ -170,11 +173,16 @@ TEST_F(KeyDialogs, OkRefusesTheFirstKeyAtFaultThenHandsBackMasksAsTheyAre)
     EXPECT_EQ(PlayWep("/0", "1009:0123456789 1013#1 1!"),
               "'0123456789'0 ''1 ''1 ''1 1 @1013" + refused("\"Default Key to Use\" specifies a key that is empty."));
     EXPECT_EQ(PlayWep(keys, "1030#0 1012:A~b@! 1!", 1, 2), "ok *5/0 *13/1 *16/-1 417E624021/0 d2");
+    // Blanks at the ends and inside, and "0x", are characters like any other; hexadecimal digits go in upper case.
+    EXPECT_EQ(PlayWep("/0", "1009:_a_b_ 1!", 1), "ok 2061206220/0 /1 /1 /1 d1");
+    EXPECT_EQ(PlayWep("/0", "1009:0x1F2 1!", 1), "ok 3078314632/0 /1 /1 /1 d1");
+    EXPECT_EQ(PlayWep("/0", "1009:aBcDeF0123 1!"), "ok ABCDEF0123/0 /1 /1 /1 d1");
 }
 
 TEST_F(KeyDialogs, TheWpaKeyTakesEightToSixtyThreeCharactersOrSixtyFourHexDigitsAndKeepsAnUntouchedMask)
 {
     const std::string phrase = "twenty-character-key ", hex63 = kHex64.substr(1), nonHex = hex63 + "g";
+    const std::string p63(63, 'p'), hex0x = "0x" + kHex64.substr(2);
     const std::pair<std::string, std::string> rows[] = {
         {" ", "'' @1079 0-0 | open"}, {phrase, "'*20' @1079 0-20 | open"}, {phrase + "1!", "ok *20 0"},
         {kHex64 + " 1!", "ok *64 0"}, {phrase + "1079@20 1079:x 1079:new", "'new' @1079 3-3 | open"},
@@ -184,6 +192,10 @@ TEST_F(KeyDialogs, TheWpaKeyTakesEightToSixtyThreeCharactersOrSixtyFourHexDigits
         {" 1079:" + hex63 + " 1!", "ok " + hex63 + " 0"}, {" 1079:" + kHex64 + "5 1!", "ok " + kHex64 + " 1"},
         {" 1079:" + nonHex + " 1!", "'" + nonHex + "' @1079 64-64 | " + kBadPhrase + "open"},
         {" 1079:__my_ 1079:phrase__", "'myphrase' @1079 8-8 | open"}, {" 1079:ab*cdefgh 1!", "ok ab*cdefgh 0"},
+        {" 1079:myphrase 1079@2 1079:_", "'my phrase' @1079 3-3 | open"}, {" 1079:" + p63 + " 1!", "ok " + p63 + " 0"},
+        {" 1079:0x12345678 1!", "ok 0x12345678 0"}, {" 1079:" + hex0x + " 1!", "'" + hex0x + "' @1079 64-64 | " + kBadPhrase + "open"},
+        {" 1079:ab\x02\x1f\x7f" "cdefgh 1!", "ok abcdefgh 0"}, {" 1079:caf\xe9\x80\xff\xa0x 1!", "ok caf\xe9\x80\xff\xa0x 0"},
+        {" 1079:" + hex63 + "* 1!", "ok " + hex63 + "* 0"},  // an untouched mask's shape: the caller keeps its key
     };
     for (const auto& [script, shown] : rows) {
         CDlgWpaKey dialog;

@@ -1,7 +1,6 @@
-// The user-information dialogs opened on their own, as the Security page
-// opens them, with certificates the tests put into the user's real "MY"
-// store: what each shows of the values handed in, its checks in order with
-// their messages and focus, and the values it hands back.
+// The user-information dialogs opened on their own, as the Security page opens them, with certificates the tests put
+// into the user's real "MY" store: what each shows of the values handed in, its checks in order with their messages
+// and focus, and the values it hands back.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -156,6 +155,17 @@ TEST_F(UserDialogs, LeapAndPeapCheckTheNameThenThePasswordThenTheConfirmationCom
     EXPECT_EQ(Run<CDlgPeapUser>("", typing("1145", "1148", "1150")),
               "57368 [<Any>] '' '' '' @1145 | 57365 [<Any>] '" + k32 + "' '' '' @1148 | 57365 [<Any>] " + typed +
                   "'' @1150 | 57369 [<Any>] " + typed + "'secret-987' @1148 | ok |||" + end);
+}
+
+// Blanks at the ends and inside, asterisks and bytes above 0x7F stay; the edits take no control character.
+TEST_F(UserDialogs, LeapAndPeapTakeNamesAndPasswordsAsTypedUpToTheirLimits)
+{
+    const std::string typed = "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1";
+    EXPECT_EQ(Run<CDlgLeapUser>("|", typed), "ok  a*\xe9\x80\xff | p*\xff ");
+    EXPECT_EQ(Run<CDlgPeapUser>("", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1"),
+              "ok |||" + k32.substr(1) + "|123456789");
+    EXPECT_EQ(Run<CDlgLeapUser>("|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?"),
+              "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |");
 }
 
 TEST_F(UserDialogs, TlsWithoutUserCertificatesSaysSoAndClosesKeepingTheCertificateHandedIn)

@@ -1,8 +1,7 @@
-// The applet as the Control Panel meets it: the real VyrWLan.cpl, loaded and
-// called through CPlApplet; the application and applet objects behind it; the
-// Windows version and user rights it finds, under the version that Wine
-// reports to a child process; and the main property sheet, built in this
-// process as the applet builds it. The test prefix reports Windows XP.
+// The applet as the Control Panel meets it: the real VyrWLan.cpl, loaded and called through CPlApplet; the
+// application and applet objects behind it; the Windows version and user rights it finds, under the version that Wine
+// reports to a child process; and the main property sheet, built in this process as the applet builds it. The test
+// prefix reports Windows XP.
 #include <windows.h>
 #include <cpl.h>
 #include <gtest/gtest.h>
@@ -78,8 +77,7 @@ protected:
     }
     void TearDown() override { FreeLibrary(module_); }
 
-    // The answer to a message, then what it filled in of the inquiry
-    // structure it was given, if anything.
+    // The answer to a message, then what it filled in of the inquiry structure it was given, if anything.
     template <class Send>
     static std::string Answer(const Send& send, UINT message, LPARAM index)
     {
@@ -142,10 +140,9 @@ TEST_F(Shell, TheApplicationRoutesEachMessageToTheAppletThatAnswersForItsClassAn
         EXPECT_EQ(app.AddApplet(applet), TRUE);
         EXPECT_EQ(applet->m_pOwner, &app);
     }
-    // The first applet answers only the new inquiry, its texts missing; the
-    // third one's class cannot be created: the double click reports it, the
-    // start with parameters answers 1 all the same. Any window but the last
-    // applet's dialog would fail the test as unexpected.
+    // The first applet answers only the new inquiry, its texts missing; the third one's class cannot be created: the
+    // double click reports it, the start with parameters answers 1 all the same. Any window but the last applet's
+    // dialog would fail the test as unexpected.
     const std::string ids = std::to_string(IDI_APPLET) + " " + std::to_string(IDI_APPLET) + " " +
                             std::to_string(IDI_APPLET) + " data " + std::to_string(LONG_PTR(applets[1]));
     const std::tuple<UINT, LPARAM, std::string> rows[] = {
@@ -218,8 +215,7 @@ TEST_F(Shell, ClassifiesEveryWindowsVersionAndChecksAdministratorsWhereItCan)
         {"win2003", false, "code 0 admin 1"}, {"win7", false, "code 0 admin 1"}, {"winxp", true, "code 3 admin 0"},
         {"win2k", true, "code 2 admin 0"}, {"nt40", true, "code 1 admin 0"}, {"win98", true, "code 5 admin 1"},
     };
-    // One child per row: Wine fixes a process's version, and its token, when
-    // the process starts.
+    // One child per row: Wine fixes a process's version, and its token, when the process starts.
     std::string expected, seen;
     for (const auto& [version, asNonAdministrator, classification] : rows) {
         std::string name = version + std::string(asNonAdministrator ? ", no administrator: " : ": ");
@@ -265,10 +261,9 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
     }
 }
 
-// The pages taken out have no window and no sheet; made again, they show.
-// A sheet whose window cannot be made still ends, and lets the claim go;
-// with Wireless Zero Configuration in charge, the Power page commits the
-// current profile through a hidden Configuration page.
+// The pages taken out have no window and no sheet; made again, they show. A sheet whose window cannot be made still
+// ends, and lets the claim go; with Wireless Zero Configuration in charge, the Power page commits the current profile
+// through a hidden Configuration page.
 TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
 {
     bool deleted = false;
@@ -316,11 +311,9 @@ TEST_F(Shell, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
     });
 }
 
-// Opens the sheet with no test seams but the message boxes, so the process
-// really ends when the rule stops it: as the applet builds it, or ("applet")
-// through the real applet, whose own box a second thread meets as a user
-// would: its text is printed and OK pressed. With "own claim" the child takes
-// the claim first and keeps it until told.
+// Opens the sheet with no test seams but the message boxes, so the process really ends when the rule stops it: as the
+// applet builds it, or ("applet") through the real applet, whose own box a second thread meets as a user would: its
+// text is printed and OK pressed. With "own claim" the child takes the claim first and keeps it until told.
 ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     PrintMessageBoxesInChild();
     auto open = [] {
@@ -364,8 +357,7 @@ TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
                       std::to_string(exits.Codes().size()) + " " + std::to_string(exits.Codes().at(0)),
                   "box: " + std::string(kOtherUser) + " | pages 0 exits 1 1");
     }
-    // One child per row: the rule ends its process, and Wine fixes the
-    // version a process sees when it starts.
+    // One child per row: the rule ends its process, and Wine fixes the version a process sees when it starts.
     std::string expected, seen;
     for (const auto& [name, windowsVersion, argument, output] : rows) {
         expected += std::string(name) + ": " + output;

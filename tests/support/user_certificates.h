@@ -1,6 +1,5 @@
-// Certificates a test puts into the current user's "MY" store, signed by a
-// key thrown away at the end; all are removed when the object ends, also
-// when the test fails.
+// Certificates a test puts into the current user's "MY" store, signed by a key thrown away at the end; all are
+// removed when the object ends, also when the test fails.
 #pragma once
 
 #include <windows.h>
