@@ -23,7 +23,6 @@
 
 namespace {
 
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const std::string kNoSelection = "box: Could not find a selected profile on which to perform the operation. | ";
 const std::string kNotDefault = "box: You cannot delete or rename the \"Default\" profile. | ";
 const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
@@ -154,7 +153,7 @@ std::string Play(HWND page, const std::string& script)
             shown += kSent;
             SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
         }
-        shown += boxes.Text(kTitle);
+        shown += boxes.Text(kAppTitle);
     }
     if (user::Rows(page, kList) != before)
         shown += "rows: " + user::Rows(page, kList) + " | ";
@@ -293,7 +292,7 @@ std::string Configure(const std::string& script, CAdapterConfig& profile)
         }
     });
     INT_PTR result = CDlgConfigureProfile().DoModal();
-    return shown + boxes.Text(kTitle) +
+    return shown + boxes.Text(kAppTitle) +
            (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") + Describe(profile);
 }
 
@@ -586,7 +585,7 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
 // back in the edit, where only a name in use is selected, and types "Fixed".
 TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
 {
-    const std::string n32(32, 'n'), opened = kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
+    const std::string n32(32, 'n'), opened = kAppTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
     auto edit = [](HWND dialog) {
         return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
                (user::HasFocus(dialog, kEdit) ? " focused" : "");
@@ -632,7 +631,7 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
             SetFocus(GetDlgItem(window, IDOK));
             user::Click(window, IDOK);
             if (!boxes.Shown().empty()) {
-                shown += boxes.Text(kTitle) + over + "then " + edit(window) + " | ";
+                shown += boxes.Text(kAppTitle) + over + "then " + edit(window) + " | ";
                 user::Retype(window, kEdit, "Fixed");
                 user::Click(window, IDOK);
             }

@@ -16,13 +16,13 @@
 #include "res/resource.h"
 #include "shell/shared_flags.h"
 #include "support/adapter_profiles.h"
+#include "support/dialog_words.h"
 #include "support/main_sheet.h"
 #include "support/user_certificates.h"
 
 namespace {
 
 enum { kStatusPage = 0, kSecurityPage = 2, kAboutPage = 4 };
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const size_t kLabelPrefix = std::string("Currently Selected Profile:  ").size();
 const std::pair<std::string, int> kRadios[] = {{"wpa", IDC_ENCRYPT_WPA}, {"psk", IDC_ENCRYPT_WPA_PSK},
     {"1x", IDC_ENCRYPT_8021X}, {"wep", IDC_ENCRYPT_WEP}, {"none", IDC_ENCRYPT_DISABLE}};
@@ -202,8 +202,8 @@ TEST_F(SecurityPage, TheStoredSelectionShowsAsTheNetworkTypeWpaSupportWindowsVer
 }
 
 // Each row on its own profile, as stored before, the sheet opened on the page, the words (`Act`), then OK ("ok" at
-// the end) or Cancel. Each dialog that Configure opens is shown, gets "ID=text" typed over its edits and is closed
-// with "ok" or "cancel" (another ID is clicked). `stored` names the fields read back.
+// the end) or Cancel. Each dialog that Configure opens is shown, gets PlayWords' words and is closed with "ok" or
+// "cancel". `stored` names the fields read back.
 struct Row {
     std::string name, settings, actions, shown, stored;
     std::vector<std::string> dialogs = {};
@@ -222,14 +222,8 @@ void PlayRows(const std::vector<Row>& rows, int startPage = kSecurityPage)
             for (const std::string& script : row.dialogs) {
                 modal.Then([&shown, script](HWND dialog) {
                     shown += DialogView(dialog);
-                    std::istringstream words(script);
-                    for (std::string word; words >> word;) {
-                        size_t equals = word.find('=');
-                        if (equals != std::string::npos)
-                            user::Retype(dialog, std::stoi(word.substr(0, equals)), word.substr(equals + 1));
-                        else
-                            user::Click(dialog, word == "ok" ? IDOK : word == "cancel" ? IDCANCEL : std::stoi(word));
-                    }
+                    auto end = [&](const std::string& button) { user::Click(dialog, button == "ok" ? IDOK : IDCANCEL); };
+                    PlayWords(dialog, script, end);
                 });
             }
             HWND status = user::CurrentPage(window);
@@ -239,7 +233,7 @@ void PlayRows(const std::vector<Row>& rows, int startPage = kSecurityPage)
             shown += Act(window, row.actions.substr(0, row.actions.size() - (ok ? 2 : 0)), status);
             ok ? user::PressOk(window) : user::PressCancel(window);
         });
-        EXPECT_EQ(boxes.Text(kTitle) + shown, row.shown) << row.name;
+        EXPECT_EQ(boxes.Text(kAppTitle) + shown, row.shown) << row.name;
         std::istringstream words(row.stored.substr(0, row.stored.find('|')));
         std::string fields;
         for (std::string word; words >> word;)

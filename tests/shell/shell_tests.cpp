@@ -30,8 +30,6 @@
 
 namespace {
 
-const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
-
 struct NameDialog : CDialog {
     NameDialog() : CDialog(IDD_PROFILE_NAME) {}
     static const CRuntimeClass runtimeClass;
@@ -190,7 +188,7 @@ TEST_F(Shell, OpensOnThePageNamedByTheParameterTextOrElseOnTheFirst)
     for (const auto& row : rows) {
         const auto& [message, parameters, expected] = row;
         std::string seen;
-        WindowWatcher watcher(kTitle, [&](HWND sheet) {
+        WindowWatcher watcher(kAppTitle, [&](HWND sheet) {
             seen = user::PageCaption(sheet, user::CurrentPageIndex(sheet)) + " of " +
                    std::to_string(user::PageCount(sheet));
             CancelSheetFromWatcher(sheet);  // the sheet is gone, and `seen` set, when the applet returns
@@ -256,7 +254,7 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
             ok ? user::PressOk(window) : user::PressCancel(window);
         }, startPage, new ObservedSheet(deleted));
         seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
-        EXPECT_EQ(seen, kTitle + (" (icon) | " + expected) +
+        EXPECT_EQ(seen, kAppTitle + (" (icon) | " + expected) +
                             " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1");
     }
 }
@@ -329,7 +327,7 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     if (argument != "applet")
         return open();
     APPLET_PROC cplApplet = LoadAppletEntry();
-    WindowWatcher watcher(kTitle, [](HWND box) {
+    WindowWatcher watcher(kAppTitle, [](HWND box) {
         std::printf("box: %s\n", user::Text(box, 0xFFFF).c_str());
         std::fflush(stdout);
         SendMessageA(box, WM_COMMAND, IDOK, 0);
@@ -342,7 +340,7 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
 TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns)
 {
     const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
-        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kTitle + ": " + kOtherUser + "\n"},
+        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kAppTitle + ": " + kOtherUser + "\n"},
         {"Windows XP, the Control Panel", "", "applet", std::string("exit 1 | box: ") + kOtherUser + "\n"},
         {"Windows XP, tray companion", "", "tray", "exit 0 | pages 5\n"},
         {"Windows 2000", "win2k", "", "exit 0 | pages 5\n"},
@@ -353,7 +351,7 @@ TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
         MessageBoxLog boxes;
         ProcessExits exits;
         CWiFiPropSheet sheet;
-        EXPECT_EQ(boxes.Text(kTitle) + "pages " + std::to_string(sheet.GetPageCount()) + " exits " +
+        EXPECT_EQ(boxes.Text(kAppTitle) + "pages " + std::to_string(sheet.GetPageCount()) + " exits " +
                       std::to_string(exits.Codes().size()) + " " + std::to_string(exits.Codes().at(0)),
                   "box: " + std::string(kOtherUser) + " | pages 0 exits 1 1");
     }

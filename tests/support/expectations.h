@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// The product title: the caption of the applet's sheet, dialogs and message boxes.
+inline const std::string kAppTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
+
 struct ShownMessageBox {
     std::string text;
     std::string caption;
