@@ -19,6 +19,7 @@
 #include "support/child.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
+#include "support/main_sheet.h"
 #include "support/user.h"
 
 namespace {
@@ -88,11 +89,7 @@ std::string SetMembers(const std::string& set)
 // `step` gets the sheet, its window and the page, and must close the sheet.
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
 {
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(1);
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(*sheet, window, user::CurrentPage(window)); });
-    sheet->DoModal();
+    RunMainSheet(1, [&](CWiFiPropSheet& sheet, HWND window) { step(sheet, window, user::CurrentPage(window)); });
 }
 
 // The selected row and the current profile, the buttons (and the sheet's

@@ -25,6 +25,7 @@
 #include "support/claim_holder.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
+#include "support/main_sheet.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
 
@@ -92,16 +93,6 @@ protected:
             return answer + " | " + DescribeNewInquiry(filled.newInfo);
         return answer + " | " + std::to_string(filled.info.idIcon) + " " + std::to_string(filled.info.idName) + " " +
                std::to_string(filled.info.idInfo) + " data " + std::to_string(filled.info.lData);
-    }
-
-    // Runs the sheet modally; `step` gets its window and must close it.
-    void Run(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0,
-             CWiFiPropSheet* sheet = new CWiFiPropSheet)
-    {
-        sheet->SetStartPage(startPage);
-        ModalWindows modal;
-        modal.Then([&](HWND window) { step(*sheet, window); });
-        sheet->DoModal();
     }
 
     IsolatedStore store_;
@@ -243,7 +234,7 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
         SetCurrentProfile(nullptr);
         bool deleted = false;
         std::string seen;
-        Run([&](CWiFiPropSheet& sheet, HWND window) {
+        RunMainSheet(startPage, [&](CWiFiPropSheet& sheet, HWND window) {
             bool icon = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0);
             CAdapterConfig* current = GetCurrentProfile();
             seen = user::WindowText(window) + (icon ? " (icon) | " : " | ") + View(sheet, window) + " | " +
@@ -252,7 +243,7 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
                 seen += " " + name;
             seen += " | deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
             ok ? user::PressOk(window) : user::PressCancel(window);
-        }, startPage, new ObservedSheet(deleted));
+        }, new ObservedSheet(deleted));
         seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
         EXPECT_EQ(seen, kAppTitle + (" (icon) | " + expected) +
                             " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1");
@@ -271,7 +262,7 @@ TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
     }
     std::string seen = "deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
     store_.SetSimulation("WirelessZeroConfig", 1);
-    Run([](CWiFiPropSheet& sheet, HWND window) {
+    RunMainSheet(0, [](CWiFiPropSheet& sheet, HWND window) {
         GetCurrentProfile()->SetNetworkName("Lab");
         sheet.GetPowerPage().GetHiddenConfigPage().CommitProfile();
         user::PressCancel(window);
@@ -284,7 +275,7 @@ TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
 
 TEST_F(Shell, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
-    Run([](CWiFiPropSheet& sheet, HWND window) {
+    RunMainSheet(0, [](CWiFiPropSheet& sheet, HWND window) {
         std::string seen;
         auto view = [&](const char* step, BOOL done) {
             std::string shown = View(sheet, window);
