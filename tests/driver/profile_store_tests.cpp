@@ -369,7 +369,8 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
         {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false},
         {"=" + std::string(33, 'r'), false}, {"=" + std::string(32, 'r'), true}, {"=Home", true},
         {"=HOME", true},  // its own name in another case
-        {"=\x01", false}, {"=a\x1f", false}, {"=Caf\xe9\x80\xff", true}, {"=a*b", true}, {"= a b ", true},
+        {"=\x01", false}, {std::string("=a\0b", 4), false}, {"=a\x1f", false}, {"=Caf\xe9\x80\xff", true},
+        {"=a*b", true}, {"= a b ", true},
         {"=" + std::string(31, 'r'), true},
         {"=" + home, true},  // its first name, free again since it was renamed
         {"+..", false}, {"+a\tb", false}, {"+   ", false}, {"=.", false}, {"=x\x7f", false},

@@ -183,8 +183,10 @@ TEST_F(KeyDialogs, TheWpaKeyTakesEightToSixtyThreeCharactersOrSixtyFourHexDigits
         {" 1079:" + nonHex + " 1", "'" + nonHex + "' @1079 64-64 | " + kBadPhrase + "open"},
         {" 1079:__my_ 1079:phrase__", "'myphrase' @1079 8-8 | open"}, {" 1079:ab*cdefgh 1", "ok ab*cdefgh 0"},
         {" 1079:myphrase 1079@2 1079:_", "'my phrase' @1079 3-3 | open"}, {" 1079:" + p63 + " 1", "ok " + p63 + " 0"},
-        {" 1079:0x12345678 1", "ok 0x12345678 0"}, {" 1079:" + hex0x + " 1", "'" + hex0x + "' @1079 64-64 | " + kBadPhrase + "open"},
-        {" 1079:ab\x02\x1f\x7f" "cdefgh 1", "ok abcdefgh 0"}, {" 1079:caf\xe9\x80\xff\xa0x 1", "ok caf\xe9\x80\xff\xa0x 0"},
+        {" 1079:0x12345678 1", "ok 0x12345678 0"},
+        {" 1079:" + hex0x + " 1", "'" + hex0x + "' @1079 64-64 | " + kBadPhrase + "open"},
+        {" 1079:ab\x02\x1f\x7f" "cd" + std::string(1, '\0') + "efgh 1", "ok abcdefgh 0"},
+        {" 1079:caf\xe9\x80\xff\xa0x 1", "ok caf\xe9\x80\xff\xa0x 0"},
         {" 1079:" + hex63 + "* 1", "ok " + hex63 + "* 0"},  // an untouched mask's shape: the caller keeps its key
     };
     for (const auto& [script, shown] : rows) {
