@@ -9,13 +9,25 @@ const int kMaxNameLength = 32;
 // Names of the driver's own registry keys beside the profiles.
 const char* const kReservedNames[] = {"CustomParams", "Tcpip", "Linkage", "Ndi"};
 
+// A pasted name can hold what no typed one can.
+bool HasControlCharacter(const std::string& name)
+{
+    for (char c : name) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return true;
+    }
+    return false;
+}
+
 bool IsNameNotAllowed(const std::string& name)
 {
     if (Contains(name, LoadResString(IDS_DEFAULT_PROFILE)) || Contains(name, "default") || Contains(name, "_"))
         return true;
-    // The card takes no backslash in a name: refused here, where the user
-    // can still choose another, rather than silently by the card.
-    if (Contains(name, "\\"))
+    // The card takes no backslash, control character, "." or ".." as a
+    // name: refused here, where the user can still choose another, rather
+    // than silently by the card.
+    if (Contains(name, "\\") || HasControlCharacter(name) || name == "." || name == "..")
         return true;
     for (const char* reserved : kReservedNames) {
         if (EqualsIgnoringCase(name, reserved))

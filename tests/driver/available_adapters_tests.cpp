@@ -1,6 +1,5 @@
-// The card's shared state through the library: the configuration claim
-// between processes and logon sessions, and the admin profile name. What
-// vyrsim changes of it is read through the library in vyrsim_tests.
+// The card's shared state through the library: the configuration claim between processes and logon sessions, and the
+// admin profile name. What vyrsim changes of it is read through the library in vyrsim_tests.
 #include <windows.h>
 
 #include "driver/card_state.h"
@@ -50,9 +49,8 @@ TEST_F(SharedCardState, TheAdminProfileNameFollowsTheRuleForNames)
     EXPECT_EQ(seen + " " + adapters.GetAdminProfileName(name), "10000 " + std::string(32, 'a'));
 }
 
-// The library looks for a service that is not installed again only once a
-// service was installed or deleted: it must still see one come. A program of
-// Wine's that runs as a service whatever it is called stands in for it.
+// The library looks for a service that is not installed again only once a service was installed or deleted: it must
+// still see one come. A program of Wine's that runs as a service whatever it is called stands in for it.
 TEST_F(SharedCardState, TheServicesAnswerFollowsItsInstallationAndStart)
 {
     char program[MAX_PATH];

@@ -1,6 +1,5 @@
-// Certificates of the test prefix's real current-user stores, as
-// 80211API.dll lists and reads them, and the user certificates the core
-// makes. Every certificate a test adds to "MY" is removed at its end.
+// Certificates of the test prefix's real current-user stores, as 80211API.dll lists and reads them, and the user
+// certificates the core makes. Every certificate a test adds to "MY" is removed at its end.
 #include <windows.h>
 #include <wincrypt.h>
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include "driver/80211api.h"
 #include "driver/certificate_names.h"
 #include "driver/user_certificate.h"
+#include "support/user_certificates.h"
 
 namespace {
 
@@ -48,43 +48,9 @@ protected:
         return id;
     }
 
-    // Adds to "MY" a certificate signed by a key that is thrown away; a null
-    // name or an empty alternative name is left out.
-    std::string AddToMy(const wchar_t* commonName, const wchar_t* email, std::string altName = std::string())
-    {
-        auto bytes = [](const void* data) { return static_cast<BYTE*>(const_cast<void*>(data)); };
-        CERT_RDN_ATTR attributes[] = {
-            {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, bytes(commonName)}},
-            {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, bytes(email)}}};
-        std::vector<CERT_RDN> rdns;
-        for (CERT_RDN_ATTR& attribute : attributes)
-            if (attribute.Value.pbData)
-                rdns.push_back({1, &attribute});
-        CERT_NAME_INFO name = {static_cast<DWORD>(rdns.size()), rdns.data()};
-        BYTE subjectData[512];
-        CERT_NAME_BLOB subject = {sizeof(subjectData), subjectData};
-        EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &name, subjectData, &subject.cbData));
-        CERT_EXTENSION extension = {const_cast<LPSTR>(szOID_SUBJECT_ALT_NAME2), FALSE,
-                                    {static_cast<DWORD>(altName.size()), bytes(altName.data())}};
-        CERT_EXTENSIONS extensions = {altName.empty() ? 0u : 1u, &extension};
-        HCRYPTPROV provider = 0;
-        HCRYPTKEY key = 0;
-        CryptAcquireContextW(&provider, nullptr, MS_ENHANCED_PROV_W, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT);
-        CryptGenKey(provider, AT_SIGNATURE, 1024 << 16, &key);
-        PCCERT_CONTEXT certificate =
-            CertCreateSelfSignCertificate(provider, &subject, 0, nullptr, nullptr, nullptr, nullptr, &extensions);
-        HCERTSTORE my = CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "MY");
-        EXPECT_TRUE(CertAddCertificateContextToStore(my, certificate, CERT_STORE_ADD_NEW, nullptr));
-        made_.push_back(CertificateIdentifier(certificate));
-        CertCloseStore(my, 0);
-        CertFreeCertificateContext(certificate);
-        CryptDestroyKey(key);
-        CryptReleaseContext(provider, 0);
-        return made_.back();
-    }
-
-    std::vector<std::string> made_;
+    std::vector<std::string> made_;  // by CreateUser
     std::string address_;  // the last user@domain made
+    TestCertificates others_;
 };
 
 // Its removal from the list and a second removal refused: vyrsim_tests (cert remove).
@@ -160,16 +126,15 @@ TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
 
 TEST_F(Certificates, UserAndDomainComeFromThePrincipalNameThenTheAltEmailThenTheSubjectEmail)
 {
-    const wchar_t* third = L"third@subject.example";
+    const std::wstring third = L"third@subject.example";
     // The certificate, and the user and domain read from it.
     const std::pair<std::string, std::string> rows[] = {
-        {AddToMy(nullptr, third, EncodePrincipalAltName("first@team@upn.example", "second@alt.example")),
-         "first@team upn.example"},
-        {AddToMy(nullptr, third, EncodePrincipalAltName("", "second@alt.example")), "second alt.example"},
-        {AddToMy(L"Third", third), "third subject.example"},
-        {AddToMy(L"No Address", nullptr), "!- !-"},
-        {AddToMy(nullptr, nullptr), "!- !-"},
-        {AddToMy(nullptr, L"nobody@", EncodePrincipalAltName("@upn.example", "")), "!- !-"},
+        {others_.Add(L"", "first@team@upn.example", "second@alt.example", third), "first@team upn.example"},
+        {others_.Add(L"", "", "second@alt.example", third), "second alt.example"},
+        {others_.Add(L"Third", "", "", third), "third subject.example"},
+        {others_.Add(L"No Address"), "!- !-"},
+        {others_.Add(L""), "!- !-"},
+        {others_.Add(L"", "@upn.example", "", L"nobody@"), "!- !-"},
     };
     CCertificate certificate;
     std::string seen, wanted;

@@ -28,10 +28,9 @@ inline std::string Claim(PAvailableAdapters& adapters, bool keep = false)
     return std::to_string(claimed != 0);
 }
 
-// A profile's settings, read and written through the library's own getters
-// and setters, so a test writes settings as it later reads them. Keys read
-// "<digits>/<length index>", the pass phrase "[hex ]<text>/<length>";
-// passwords read as their text.
+// A profile's settings, read and written through the library's own getters and setters, so a test writes settings as
+// it later reads them. Keys read "<digits>/<length index>", the pass phrase "[hex ]<text>/<length>"; passwords read
+// as their text.
 std::string DescribeProfile(const CAdapterConfig& profile);
 // Sets each "name=value" line in turn (a password may add "/<length>"); the
 // names of the settings refused, one blank apart, or "" when all were taken.

@@ -1,6 +1,5 @@
-// Profiles of the simulated card through the library's public interface:
-// what is stored, what survives a new process, and what bad input cannot
-// break.
+// Profiles of the simulated card through the library's public interface: what is stored, what survives a new process,
+// and what bad input cannot break.
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -77,8 +76,7 @@ ChildScenario listed("listed", [](const std::string&) {
     return 0;
 });
 
-// What another process does with a stored profile; the argument is "<verb> <name>".
-// 2 when it finds no such profile.
+// What another process does with a stored profile; the argument is "<verb> <name>". 2 when it finds no such profile.
 ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
     std::string verb = argument.substr(0, argument.find(' '));
     CAdapterConfig* profile = FindProfile(argument.substr(verb.size() + 1));
@@ -196,8 +194,7 @@ TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClea
     ASSERT_EQ(SetProfile(*profile, kEverySetting), "");
     ASSERT_TRUE(profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
-    // A process that saves it without ever reading its keys and passwords
-    // keeps them.
+    // A process that saves it without ever reading its keys and passwords keeps them.
     ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
     std::string changed = kEverySetting;
     changed.replace(changed.find("ssid1=Harbour"), 13, "ssid1=FromElsewhere");
@@ -277,8 +274,7 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
     ASSERT_NE(profile, nullptr);
     const std::string untouched = PickSettings(DescribeProfile(*profile), kEven);  // killed before its first Save
     HANDLE saving = SharedEvent("saving");
-    // VYR_KILLS asks for more kills than the test command's 100; the moments
-    // are random but the same in every run.
+    // VYR_KILLS asks for more kills than the test command's 100; the moments are random but the same in every run.
     const char* kills = std::getenv("VYR_KILLS");
     std::srand(20261208);
     for (int attempt = 0, count = kills ? std::atoi(kills) : 100; attempt < count; ++attempt) {
@@ -373,6 +369,9 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
         {"+" + home, true}, {"+" + std::string(32, 'H'), false}, {"=DEFAULT", false},
         {"=" + std::string(33, 'r'), false}, {"=" + std::string(32, 'r'), true}, {"=Home", true},
         {"=HOME", true},  // its own name in another case
+        {"=\x01", false}, {std::string("=a\0b", 4), false}, {"=a\x1f", false}, {"=Caf\xe9\x80\xff", true},
+        {"=a*b", true}, {"= a b ", true},
+        {"=" + std::string(31, 'r'), true},
         {"=" + home, true},  // its first name, free again since it was renamed
         {"+..", false}, {"+a\tb", false}, {"+   ", false}, {"=.", false}, {"=x\x7f", false},
     };
@@ -541,9 +540,8 @@ TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChan
                     "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
 }
 
-// A profile read from the store keeps its keys and passwords sealed until
-// they are asked for; loading the security group takes what another process
-// stored since, sealed or not.
+// A profile read from the store keeps its keys and passwords sealed until they are asked for; loading the security
+// group takes what another process stored since, sealed or not.
 TEST_F(ProfileStore, SealedSecretsAreOpenedWhenAskedForAndLoadedAfresh)
 {
     std::string seen;

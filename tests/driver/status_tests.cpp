@@ -12,9 +12,8 @@ class StatusTest : public CardTest {
 protected:
     void SetUp() override { ASSERT_TRUE(status_->Refresh()); }
 
-    // The state now, then after each of `refreshes` Refresh calls; then what
-    // the Status page reads (the radio: as shown / as stored for the next start;
-    // rates, quality and signal: whether any is not 0).
+    // The state now, then after each of `refreshes` Refresh calls; then what the Status page reads (the radio: as
+    // shown / as stored for the next start; rates, quality and signal: whether any is not 0).
     std::string Look(int refreshes)
     {
         std::string states(1, static_cast<char>('0' + status_->GetState()));

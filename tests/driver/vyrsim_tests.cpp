@@ -87,8 +87,7 @@ std::string DumpStore(const std::string& path)
     return dump;
 }
 
-// A command that must succeed, the first line it prints, and what is seen
-// afterwards as "key=value | ..." (see Look).
+// A command that must succeed, the first line it prints, and what is seen afterwards as "key=value | ..." (see Look).
 struct Step {
     std::string line, says, look;
 };
@@ -97,9 +96,8 @@ class VyrsimTest : public CardTest {
 protected:
     std::string Status() { return VyrsimOutput("status"); }
 
-    // `expected` with each value replaced by the one read now. A key is a
-    // field of `vyrsim status`, a reading of the library (lib.*), an access
-    // point as stored (point.SSID) or as `ap list` shows it (listed.SSID).
+    // `expected` with each value replaced by the one read now. A key is a field of `vyrsim status`, a reading of the
+    // library (lib.*), an access point as stored (point.SSID) or as `ap list` shows it (listed.SSID).
     std::string Look(const std::string& expected)
     {
         status_->Refresh();
@@ -450,9 +448,8 @@ TEST_F(VyrsimTest, ResetPutsTheDefaultBack)
     EXPECT_EQ(VyrsimOutput("profiles"), profiles);
 }
 
-// VYR80211_STORE may name only an empty or absent key, or a store of the
-// library's own (a half-made one is made again). Anything else is left as it
-// was: vyrsim says which key and why, and the library reports no card.
+// VYR80211_STORE may name only an empty or absent key, or a store of the library's own (a half-made one is made
+// again). Anything else is left as it was: vyrsim says which key and why, and the library reports no card.
 TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
 {
     const std::string base = store_.Path() + "\\Other", made = "exit 0 |  | adapters 1 | default store";

@@ -1,7 +1,6 @@
-// The framework on a test form, test pages and a resource-only module: what
-// the applet's pages do not already drive through the real sheet, where
-// resources come from, the application object, the string helpers, the test
-// seams, and who ends what when.
+// The framework on a test form, test pages and a resource-only module: what the applet's pages do not already drive
+// through the real sheet, where resources come from, the application object, the string helpers, the test seams, and
+// who ends what when.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -89,8 +88,7 @@ struct TestPage : CPropertyPage {
     }
 };
 
-// Counts its ends; deletes itself with its window, as the applet's sheet
-// does. A sheet gets one page.
+// Counts its ends; deletes itself with its window, as the applet's sheet does. A sheet gets one page.
 template <class Base>
 struct SelfDeleting : Base {
     explicit SelfDeleting(UINT id) : Base(id)
@@ -121,8 +119,7 @@ protected:
         DeleteObject(info.hbmMask);
         return got ? Which(GetModuleHandleA(info.szModName)) : "none";
     }
-    // Runs the form; `step` gets its window once its loop runs, and closes it
-    // unless `keepOpen`; the form's result.
+    // Runs the form; `step` gets its window once its loop runs, and closes it unless `keepOpen`; the form's result.
     INT_PTR RunForm(std::function<void(HWND window)> step, bool keepOpen = false)
     {
         ModalWindows modal;
@@ -134,9 +131,8 @@ protected:
         });
         return form_.DoModal();
     }
-    // Runs a sheet of the three pages; `step` gets it once its loop runs and
-    // closes it, `dialogs` what it opens meanwhile, in turn. The sheet's
-    // window ends detached; the pages outlive it and no longer point at it.
+    // Runs a sheet of the three pages; `step` gets it once its loop runs and closes it, `dialogs` what it opens
+    // meanwhile, in turn. The sheet's window ends detached; the pages outlive it and no longer point at it.
     INT_PTR RunSheet(std::function<void(CPropertySheet& sheet, HWND window)> step,
                      std::vector<std::function<void(HWND dialog)>> dialogs = {})
     {
@@ -210,8 +206,7 @@ TEST_F(Framework, DataExchangeFollowsAControlThatReplacesAnother)
     auto newEdit = [](HWND form) {
         return CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 40, 12, form, HMENU(IDC_FW_NAME), nullptr, nullptr);
     };
-    // How the control with the ID comes; then what it shows, what is taken
-    // from it and what the one before shows.
+    // How the control with the ID comes; then what it shows, what is taken from it and what the one before shows.
     const std::pair<const char*, std::function<HWND(HWND, HWND)>> rows[] = {
         {"as made", [](HWND, HWND current) { return current; }},
         {"made again", [&](HWND form, HWND current) { DestroyWindow(current); return newEdit(form); }},
@@ -314,9 +309,8 @@ TEST_F(Framework, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExcha
     });
 }
 
-// Cancel reaches every page with a window. A dialog belongs to the sheet,
-// which waits: a page's through its parent; one without a parent, even with
-// another program's window in front, to the innermost modal window.
+// Cancel reaches every page with a window. A dialog belongs to the sheet, which waits: a page's through its parent;
+// one without a parent, even with another program's window in front, to the innermost modal window.
 TEST_F(Framework, APageIsLeftOnlyWhenItLetsGoAndItsValuesPass)
 {
     MessageBoxLog boxes;
@@ -401,8 +395,7 @@ TEST_F(Framework, ResourcesComeFromTheResourceModuleInForceThenTheOwnModule)
                Format(" | shown %d %d %d ", int(translated), int(form), int(CDialog(IDD_FW_MISSING).DoModal())) +
                dialog;
     };
-    // A scoped state holds for its thread only, and switching changes the
-    // state in force, not the module's own.
+    // A scoped state holds for its thread only, and switching changes the state in force, not the module's own.
     ModuleState translated{own_, dll_}, other{own_, own_};
     std::string seen, otherThread;
     {
@@ -499,10 +492,9 @@ TEST_F(Framework, TheSeamsHandMessageBoxesAndTheProcessEndToTheirHooks)
                            " | hooked 3 0", MB_YESNO | MB_ICONQUESTION, IDNO, IDRETRY));
 }
 
-// Pages and sheets forget each other whichever ends first; a sheet runs on
-// without its object; a sheet or dialog whose window cannot be made ends its
-// object as its window would have; a list view that destroys its image lists
-// (no LVS_SHAREIMAGELISTS) takes them over.
+// Pages and sheets forget each other whichever ends first; a sheet runs on without its object; a sheet or dialog
+// whose window cannot be made ends its object as its window would have; a list view that destroys its image lists (no
+// LVS_SHAREIMAGELISTS) takes them over.
 TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
 {
     CPropertySheet sheet(IDS_FW_SHEET_CAPTION);
@@ -544,8 +536,7 @@ TEST_F(Framework, EachObjectEndsOnceAndNothingKeepsWhatEnded)
                 (images.GetSafeHandle() ? ", kept" : ", handed over");
         DestroyWindow(list.Detach());
     }
-    // An object made for a window in passing leaves it to its owner; the
-    // owner, once ended, leaves it to nobody.
+    // An object made for a window in passing leaves it to its owner; the owner, once ended, leaves it to nobody.
     {
         CWnd owner;
         owner.Attach(parent);

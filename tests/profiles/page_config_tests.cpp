@@ -1,6 +1,5 @@
-// The Configuration page in the real sheet, the name dialog its New and Rename
-// run and the Configure Profile dialog, against the real library and an
-// isolated store. Run on its own the Configure Profile dialog only changes the
+// The Configuration page in the real sheet, the name dialog its New and Rename run and the Configure Profile dialog,
+// against the real library and an isolated store. Run on its own the Configure Profile dialog only changes the
 // profile object; inside the sheet its OK puts the change into effect.
 #include <gtest/gtest.h>
 
@@ -20,11 +19,11 @@
 #include "support/child.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
+#include "support/main_sheet.h"
 #include "support/user.h"
 
 namespace {
 
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const std::string kNoSelection = "box: Could not find a selected profile on which to perform the operation. | ";
 const std::string kNotDefault = "box: You cannot delete or rename the \"Default\" profile. | ";
 const std::string kLastProfile = "box: You cannot delete the selected profile.  There must be at least one profile. | ";
@@ -90,11 +89,7 @@ std::string SetMembers(const std::string& set)
 // `step` gets the sheet, its window and the page, and must close the sheet.
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
 {
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
-    sheet->SetStartPage(1);
-    ModalWindows modal;
-    modal.Then([&](HWND window) { step(*sheet, window, user::CurrentPage(window)); });
-    sheet->DoModal();
+    RunMainSheet(1, [&](CWiFiPropSheet& sheet, HWND window) { step(sheet, window, user::CurrentPage(window)); });
 }
 
 // The selected row and the current profile, the buttons (and the sheet's
@@ -110,11 +105,10 @@ std::string State(HWND page)
            (off.empty() ? " none" : off) + (user::HasFocus(page, kList) ? " | focus=list" : "");
 }
 
-// "<row>: <button> <words>": chooses the row ("-": empty space), clicks the
-// button, or sends a disabled one's command, as the page's own checks stand
-// behind the buttons' states. "yes", "no", "cancel" answer the boxes, other
-// words go in turn to the name dialog ("(Cancel)" cancels). Answers the
-// dialog, the boxes, the rows when they changed and the State.
+// "<row>: <button> <words>": chooses the row ("-": empty space), clicks the button, or sends a disabled one's
+// command, as the page's own checks stand behind the buttons' states. "yes", "no", "cancel" answer the boxes, other
+// words go in turn to the name dialog ("(Cancel)" cancels). Answers the dialog, the boxes, the rows when they changed
+// and the State.
 std::string Play(HWND page, const std::string& script)
 {
     const std::map<std::string, int> answers = {{"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
@@ -133,8 +127,7 @@ std::string Play(HWND page, const std::string& script)
         id = button == name ? buttonId : id;
     EXPECT_TRUE(id || button.empty()) << "no button " << button;
     if (id) {
-        // Something to apply and the focus away from the list, so that the
-        // view shows what the action does to them.
+        // Something to apply and the focus away from the list, so that the view shows what the action does to them.
         EnableWindow(GetDlgItem(GetParent(page), CPropertySheet::kApplyButtonId), TRUE);
         SetFocus(GetDlgItem(page, IDC_CONFIG_NEW));
         MessageBoxLog boxes(replies);
@@ -157,7 +150,7 @@ std::string Play(HWND page, const std::string& script)
             shown += kSent;
             SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
         }
-        shown += boxes.Text(kTitle);
+        shown += boxes.Text(kAppTitle);
     }
     if (user::Rows(page, kList) != before)
         shown += "rows: " + user::Rows(page, kList) + " | ";
@@ -229,8 +222,7 @@ std::string Describe(CAdapterConfig& profile)
     return out.str();
 }
 
-// The choices by position, the names and the disabled controls: "x+" with
-// its label, "x" alone.
+// The choices by position, the names and the disabled controls: "x+" with its label, "x" alone.
 std::string View(HWND dialog)
 {
     std::ostringstream out;
@@ -246,12 +238,10 @@ std::string View(HWND dialog)
     return out.str() + "| ";
 }
 
-// Acts out a script, steps separated by ";": "?" adds the view, "lists" the
-// items of the lists and how the transmit rate shows, "name1?" whether
-// Network Name 1 has the focus and its selection; "enter type" moves the
-// focus to the type as a user's click does; "type N", "mode N", "band N"
-// choose; "nameN=text" types; "name1:=text" sets the text as a program does;
-// "ok" and "cancel" click.
+// Acts out a script, steps separated by ";": "?" adds the view, "lists" the items of the lists and how the transmit
+// rate shows, "name1?" whether Network Name 1 has the focus and its selection; "enter type" moves the focus to the
+// type as a user's click does; "type N", "mode N", "band N" choose; "nameN=text" types; "name1:=text" sets the text
+// as a program does; "ok" and "cancel" click.
 void Act(HWND dialog, const std::string& script, std::string& shown)
 {
     std::istringstream steps(script);
@@ -285,8 +275,7 @@ void Act(HWND dialog, const std::string& script, std::string& shown)
     }
 }
 
-// Runs the dialog through the script: answers what it showed and how it
-// ended, with what `profile` then holds.
+// Runs the dialog through the script: answers what it showed and how it ended, with what `profile` then holds.
 std::string Configure(const std::string& script, CAdapterConfig& profile)
 {
     std::string shown;
@@ -300,12 +289,11 @@ std::string Configure(const std::string& script, CAdapterConfig& profile)
         }
     });
     INT_PTR result = CDlgConfigureProfile().DoModal();
-    return shown + boxes.Text(kTitle) +
+    return shown + boxes.Text(kAppTitle) +
            (result == IDOK ? "OK " : result == IDCANCEL ? "Cancel " : "failed ") + Describe(profile);
 }
 
-// The card and the Default profile's settings (as Prepare takes them), the
-// script and what Configure answers.
+// The card and the Default profile's settings (as Prepare takes them), the script and what Configure answers.
 struct Session {
     std::string stored, script, shown;
 };
@@ -366,8 +354,7 @@ TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSel
              {"-:", "row=-1 Guest | off: apply | focus=list"}});
 }
 
-// More profiles than the list has room for: the list scrolls, and New
-// brings the new profile's row into view.
+// More profiles than the list has room for: the list scrolls, and New brings the new profile's row into view.
 TEST_F(ConfigPage, AListLongerThanItsWindowScrollsToTheNewProfile)
 {
     std::vector<std::string> names = {"Default"};
@@ -475,11 +462,10 @@ TEST_F(ConfigPage, DeletingFromASetRewritesItAndCommitsTheProfileThatTakesItsPla
     }
 }
 
-// Another user may activate an administrator profile but neither change it
-// nor make it the selection: the page marks it again for that user only,
-// until the user activates a profile of their own. An administrator sees the
-// stored selection, and on Windows 98 every user is one: an activation there
-// makes the selection and leaves the other users' mark alone.
+// Another user may activate an administrator profile but neither change it nor make it the selection: the page marks
+// it again for that user only, until the user activates a profile of their own. An administrator sees the stored
+// selection, and on Windows 98 every user is one: an activation there makes the selection and leaves the other users'
+// mark alone.
 TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNowExceptOnWindows98)
 {
     store_.StoreProfiles({"Default", "Office", "admin_net"}, {"admin_corp"});
@@ -512,9 +498,8 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNowExceptOnWindows
                             stored + "admin_net | applied=admin_net[] | admin=admin_corp"}});
 }
 
-// Only the name closes a profile to other users: a provisioned profile
-// without "admin_" is theirs to rename, activate and delete, while a refused
-// delete leaves every row showing and standing for its own profile.
+// Only the name closes a profile to other users: a provisioned profile without "admin_" is theirs to rename, activate
+// and delete, while a refused delete leaves every row showing and standing for its own profile.
 TEST_F(ConfigPage, OnlyTheNameClosesAProfileToOtherUsers)
 {
     store_.StoreProfiles({"Default", "Office"}, {"Guest", "admin_net", "Zed"});
@@ -546,9 +531,8 @@ TEST_F(ConfigPage, OnlyTheNameClosesAProfileToOtherUsers)
     });
 }
 
-// Apply commits once until a page records a change; leaving the page stores
-// the current profile, and OK never applies one that is not in effect but
-// commits a profile of a set as a member of it.
+// Apply commits once until a page records a change; leaving the page stores the current profile, and OK never applies
+// one that is not in effect but commits a profile of a set as a member of it.
 TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
 {
     store_.SetMultipleConfigNames({"Campus"});
@@ -593,13 +577,12 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
               "Campus: Campus_a");
 }
 
-// The dialog opens with the name selected for typing. Each name is typed into
-// an edit whose limit was raised, then OK is pressed from its button. A
-// refused name shows a box over the trimmed name; then the user is back in the
-// edit, where only a name in use is selected, and types "Fixed".
+// The dialog opens with the name selected for typing. Each name is typed into an edit whose limit was raised ("=name"
+// is pasted), then OK is pressed from its button. A refused name shows a box over the trimmed name; then the user is
+// back in the edit, where only a name in use is selected, and types "Fixed".
 TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThatBreaksNoRule)
 {
-    const std::string n32(32, 'n'), opened = kTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
+    const std::string n32(32, 'n'), opened = kAppTitle + " | Prompt text | Label text | 'NewProfile' 0-10 focused | ";
     auto edit = [](HWND dialog) {
         return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
                (user::HasFocus(dialog, kEdit) ? " focused" : "");
@@ -607,14 +590,20 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
     std::vector<std::pair<std::string, std::string>> rows = {
         {"(Cancel)", "Cancel NewProfile"}, {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"},
         {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"}, {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
+        {n32.substr(1), "OK " + n32.substr(1)}, {n32, "OK " + n32}, {n32 + "n", "shown '" + n32 + "' | OK " + n32},
+        {"a\x02\x1f\x7f" "b", "shown 'ab' | OK ab"}, {"Caf\xe9 \x80\xff", "OK Caf\xe9 \x80\xff"}, {"a*b", "OK a*b"},
+        {"  a  b  ", "OK a  b"}, {"=\tLab\r\n", "OK Lab"},
         {"   ", kBlank + "over '' | then '' 0-0 focused | OK Fixed"},
         {"  my_net ", kNotAllowed + "over 'my_net' | then 'my_net' 0-0 focused | OK Fixed"},
         {" OFFICE", kInUse + "over 'OFFICE' | then 'OFFICE' 0-6 focused | OK Fixed"},
         {"home", kInUse + "over 'home' | then 'home' 0-4 focused | OK Fixed"},
     };
     for (std::string name :
-         {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_", "Lab\\2"})
-        rows.push_back({name, kNotAllowed + "over '" + name + "' | then '" + name + "' 0-0 focused | OK Fixed"});
+         {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_", "Lab\\2", ".", "..",
+          "=a\tb", "=x\x01", "=\x1f", "=y\x7f"}) {
+        std::string over = name.substr(name[0] == '=');
+        rows.push_back({name, kNotAllowed + "over '" + over + "' | then '" + over + "' 0-0 focused | OK Fixed"});
+    }
     for (const auto& row : rows) {
         std::vector<std::string> inUse = {"Office", "Home"};
         CDlgProfileName dialog;
@@ -632,13 +621,14 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
             std::string over;
             MessageBoxLog boxes({}, [&] { over = "over '" + user::Text(window, kEdit) + "' | "; });
             SendDlgItemMessageA(window, kEdit, EM_LIMITTEXT, 100, 0);
-            user::Retype(window, kEdit, row.first);
-            if (user::Text(window, kEdit) != row.first)
+            row.first[0] == '=' ? void(SetDlgItemTextA(window, kEdit, row.first.c_str() + 1))
+                                : user::Retype(window, kEdit, row.first);
+            if (user::Text(window, kEdit) != row.first && row.first[0] != '=')
                 shown += "shown '" + user::Text(window, kEdit) + "' | ";
             SetFocus(GetDlgItem(window, IDOK));
             user::Click(window, IDOK);
             if (!boxes.Shown().empty()) {
-                shown += boxes.Text(kTitle) + over + "then " + edit(window) + " | ";
+                shown += boxes.Text(kAppTitle) + over + "then " + edit(window) + " | ";
                 user::Retype(window, kEdit, "Fixed");
                 user::Click(window, IDOK);
             }
@@ -650,10 +640,9 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
     }
 }
 
-// A user who is not an administrator (for the temporary activation) runs a
-// command on the row, and while its dialog or box is up the sheet drops to
-// the three pages of Wireless Zero Configuration, as the Status page's tick
-// does; then the user says OK or Yes. Prints the tabs left and the store.
+// A user who is not an administrator (for the temporary activation) runs a command on the row, and while its dialog
+// or box is up the sheet drops to the three pages of Wireless Zero Configuration, as the Status page's tick does;
+// then the user says OK or Yes. Prints the tabs left and the store.
 ChildScenario dropPageInModal("drop_page_in_modal", [](const std::string& rows) {
     return PrintEachRow(rows, [](const std::string& row) {
         std::string command = row.substr(0, row.find(' ')), tabs;
@@ -699,12 +688,10 @@ ChildScenario storeNetworkName("store_network_name", [](const std::string& argum
     return profile && profile->SetNetworkName(argument.substr(argument.find(' ') + 1)) && profile->Save() ? 0 : 1;
 });
 
-// Leaving the page stores the current profile even unchanged, so the page's
-// copy wins over what another process stored meanwhile; once the Configure
-// Profile dialog has loaded the network names, the stored ones win. With
-// another program's window in front the dialog is still the sheet's: the
-// sheet is disabled behind it, and its OK puts the change into effect at once,
-// even with the commit guard that Apply leaves set. The sheet's OK commits again.
+// Leaving the page stores the current profile even unchanged, so the page's copy wins over what another process
+// stored meanwhile; once the Configure Profile dialog has loaded the network names, the stored ones win. With another
+// program's window in front the dialog is still the sheet's: the sheet is disabled behind it, and its OK puts the
+// change into effect at once, even with the commit guard that Apply leaves set. The sheet's OK commits again.
 TEST_F(ConfigPage, TheConfigureDialogIsTheSheetsAndPutsItsChangeIntoEffectAtOnce)
 {
     HWND other = CreateWindowExA(0, "STATIC", "Another program", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
@@ -748,9 +735,8 @@ TEST_F(ConfigPage, TheConfigureDialogIsTheSheetsAndPutsItsChangeIntoEffectAtOnce
                                 "applied Later 1");
 }
 
-// The lists offer 802.11g only on cards that have it, and names take 32
-// characters; stored modes and bands show as list positions and come back
-// normalised.
+// The lists offer 802.11g only on cards that have it, and names take 32 characters; stored modes and bands show as
+// list positions and come back normalised.
 TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands)
 {
     const std::string lists = "lists;name1=" + std::string(40, 'n') + ";?;cancel";
@@ -759,6 +745,12 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     std::vector<Session> sessions = {
         {"US AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
         {"no11g AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
+        // Names go as typed: blanks at the ends, asterisks and bytes above 0x7F stay; the edit takes no control
+        // character.
+        {"US AP || 13 0", "name1= Caf\xe9*\x80\xff ;name2=" + std::string(33, 'n') + ";name3=a\x02\x1f\x7f" "b;ok",
+         "OK AP  Caf\xe9*\x80\xff |" + std::string(32, 'n') + "|ab 13 0 modified"},
+        {"US AP || 13 0", "name1=" + std::string(31, 'n') + ";name2=" + std::string(32, 'n') + ";ok",
+         "OK AP " + std::string(31, 'n') + "|" + std::string(32, 'n') + "| 13 0 modified"},
     };
     // Card, stored, shown position, written back.
     const std::tuple<std::string, int, int, int> modes[] = {
@@ -783,11 +775,9 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     ExpectSessions(sessions);
 }
 
-// Names 2 and 3 serve access points on cards that take three. The start band
-// is chosen only for peer-to-peer in Auto mode: a single band leaves only
-// itself to start on, Auto starts on 802.11b. World-wide domains limit
-// peer-to-peer to 802.11b: loaded, only the choice is greyed, not its label;
-// a mode no item stands for still shows none.
+// Names 2 and 3 serve access points on cards that take three. The start band is chosen only for peer-to-peer in Auto
+// mode: a single band leaves only itself to start on, Auto starts on 802.11b. World-wide domains limit peer-to-peer
+// to 802.11b: loaded, only the choice is greyed, not its label; a mode no item stands for still shows none.
 TEST_F(ConfigPage, ConfigureGreysWhatTheNetworkTypeTheModeAndTheCardRuleOut)
 {
     const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
@@ -848,8 +838,7 @@ TEST_F(ConfigPage, ConfigurePeerToPeerNeedsANameAndCancelOrAMissingProfileWrites
     EXPECT_EQ(Configure("?;name1=Nowhere;ok", profile), "type=0 mode=-1 band=-1 || off=| OK AP Home|Two|Three 13 0");
 }
 
-// Opens the dialog on each named profile, presses OK and prints what it
-// showed and wrote.
+// Opens the dialog on each named profile, presses OK and prints what it showed and wrote.
 ChildScenario configureAs("configure_as", [](const std::string& names) {
     return PrintEachRow(names, [](const std::string& name) {
         SetCurrentProfile(FindProfile(name));

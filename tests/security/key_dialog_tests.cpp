@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 #include "credentials/dlg_wep_keys.h"
@@ -11,13 +10,13 @@
 #include "profiles/current_profile.h"
 #include "res/resource.h"
 #include "support/adapter_profiles.h"
+#include "support/dialog_words.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/user.h"
 
 namespace {
 
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const std::string kWrongLength = "box: The length of the Pre-Shared key does not match the length specified. | ";
 const std::string kBadPhrase = "box: Invalid Passphrase Length. Length should be between 8 to 64 characters | ";
 // What OK makes of Typed(false, 16).
@@ -47,9 +46,8 @@ std::string View(HWND dialog)
     return view + (edit ? " " + user::EditSelection(dialog, focus) : "");
 }
 
-// Words, one blank apart: "ID:text" types at the caret ("_" types a blank), "ID@P" puts the caret at P, "ID#I"
-// chooses a list's item, "ID!" clicks, "ID?" adds a list's items. Then what the dialog shows and its message boxes,
-// and "open"; or the boxes and "ok" when OK ended it.
+// PlayWords' words, and "ID?", which adds a list's first two items. Then what the dialog shows and its message
+// boxes, and "open"; or the boxes and "ok" when OK ended it.
 std::string Play(CDialog& dialog, const std::string& script)
 {
     std::string shown;
@@ -57,19 +55,11 @@ std::string Play(CDialog& dialog, const std::string& script)
     modal.Then([&](HWND window) {
         MessageBoxLog boxes;
         std::string items;
-        std::istringstream words(script);
-        for (std::string word; words >> word;) {
-            size_t at = word.find_first_of(":@#!?");
-            int id = std::stoi(word.substr(0, at));
-            std::string text = word.substr(at + 1);
-            std::replace(text.begin(), text.end(), '_', ' ');
-            char act = word[at];
-            act == ':' ? user::Type(window, id, text) : act == '!' ? user::Click(window, id) : void();
-            act == '#' ? user::ChooseItem(window, id, std::stoi(text)) : void();
-            act == '@' ? void(SendDlgItemMessageA(window, id, EM_SETSEL, std::stoi(text), std::stoi(text))) : void();
-            act == '?' ? void(items = " | " + user::Items(window, id)[0] + ", " + user::Items(window, id)[1]) : void();
-        }
-        shown = boxes.Text(kTitle);
+        PlayWords(window, script, [&](const std::string& word) {
+            std::vector<std::string> listed = user::Items(window, std::stoi(word));
+            items = " | " + listed[0] + ", " + listed[1];
+        });
+        shown = boxes.Text(kAppTitle);
         // A dialog that OK ended is hidden until its loop ends.
         if (IsWindowVisible(window))
             shown = View(window) + items + " | " + shown, CloseModal(window);
@@ -118,6 +108,9 @@ TEST_F(KeyDialogs, TypedKeysKeepOnlyTheirFormatsCharactersAndAMaskGoesWhole)
     EXPECT_EQ(PlayWep("/0", "1009:ab*c", 1), "'c" + rest + "1-1 | open");
     // The edit itself takes no DEL or other control character.
     EXPECT_EQ(PlayWep("/0", "1009:a\x7f\x02\x80" "b\xff 1009@1 1009:\x90", 1), "'ab" + rest + "1-1 | open");
+    // A "0x" prefix, blanks and mixed case in hexadecimal entry; a typed asterisk empties as a mask does.
+    EXPECT_EQ(PlayWep("/0", "1009:0x1f2E3d_"), "'01F2E3D" + rest + "7-7 | open");
+    EXPECT_EQ(PlayWep("/0", "1009:\x02" "1\x1f\x7f" "2*34"), "'34" + rest + "2-2 | open");
     // A full mask takes no character, but Wine's edit still notifies.
     EXPECT_EQ(PlayWep(masked, "1009:5"), "'" + rest + "0-0 | open");
     EXPECT_EQ(PlayWep(masked, "1009@10 1009:\b"), "'" + rest + "0-0 | open");
@@ -127,16 +120,16 @@ TEST_F(KeyDialogs, LengthAndFormatChangesKeepOnlyTextsTheNewLimitCanHold)
 {
     const std::string hex26 = Typed(true, 26), hex16 = Typed(true, 16), ten = Typed(false, 10);
     const std::string rest = "''1 ''1 ''1 0 @1009 ", refused = " | " + kWrongLength + "open";
-    EXPECT_EQ(PlayWep("0123456789/0", "1027#1 1!"), "'*10'1 " + rest + "0-0" + refused);
+    EXPECT_EQ(PlayWep("0123456789/0", "1027#1 1"), "'*10'1 " + rest + "0-0" + refused);
     EXPECT_EQ(PlayWep("/0 " + hex26 + "/1", "1028#0"), "''0 ''0 ''1 ''1 0 @1010 0-0 | open");
-    EXPECT_EQ(PlayWep("/1", "1009:" + hex16 + " 1027#0 1!"), "'" + hex16 + "'0 " + rest + "16-16" + refused);
-    EXPECT_EQ(PlayWep("/1", "1009:" + ten + " 1027#0 1!", 1), "'" + ten + "'0 " + rest + "10-10" + refused);
-    EXPECT_EQ(PlayWep("0123456789/0 " + hex26 + "/1 /0", "1059! 1027?"),
+    EXPECT_EQ(PlayWep("/1", "1009:" + hex16 + " 1027#0 1"), "'" + hex16 + "'0 " + rest + "16-16" + refused);
+    EXPECT_EQ(PlayWep("/1", "1009:" + ten + " 1027#0 1", 1), "'" + ten + "'0 " + rest + "10-10" + refused);
+    EXPECT_EQ(PlayWep("0123456789/0 " + hex26 + "/1 /0", "1059 1027?"),
               "''0 ''1 ''1 ''1 0 @1059 | 64 (40+24) 5 Characters, 128 (104+24) 13 Characters | open");
-    EXPECT_EQ(PlayWep("/1 /0", "1009:" + hex26 + " 1010:0123456789 1011:12 1060! 1027?"),
+    EXPECT_EQ(PlayWep("/1 /0", "1009:" + hex26 + " 1010:0123456789 1011:12 1060 1027?"),
               "''0 '0123456789'1 '12'1 ''1 0 @1060 | 64 (40+24) 10 hex digits, 128 (104+24) 26 hex digits | open");
     SetCurrentProfile(nullptr);
-    EXPECT_EQ(PlayWep("/1", "1009:" + hex26 + " 1060! 1!"), "'" + hex26 + "'0 " + rest + "26-26" + refused);
+    EXPECT_EQ(PlayWep("/1", "1009:" + hex26 + " 1060 1"), "'" + hex26 + "'0 " + rest + "26-26" + refused);
 }
 
 // At, below and above each class's length in both formats; a 152-bit key's list has no selection, OK hands back -1.
@@ -147,7 +140,7 @@ TEST_F(KeyDialogs, OkTakesEachKeyOnlyAtTheLengthOfItsClassInHexadecimalDigits)
         UINT format = row / 9;
         int index = row / 3 % 3, extra = row % 3 - 1;
         std::string typed = Typed(!format, lengths[format][index] + extra), handed = format ? kLetterDigits : typed;
-        std::string shown = PlayWep("/" + std::to_string(index), "1009:" + typed + " 1!", format);
+        std::string shown = PlayWep("/" + std::to_string(index), "1009:" + typed + " 1", format);
         std::string list = std::to_string(index < 2 ? index : -1), refused = " | " + kWrongLength + "open";
         EXPECT_EQ(extra < 0 ? shown.substr(shown.find(" | ")) : shown,
                   extra < 0 ? refused : "ok " + handed.substr(0, lengths[0][index]) + "/" + list + " /1 /1 /1 d1")
@@ -159,31 +152,42 @@ TEST_F(KeyDialogs, OkRefusesTheFirstKeyAtFaultThenHandsBackMasksAsTheyAre)
 {
     const std::string keys = "0123456789/0 " + Typed(true, 26) + "/1 " + Typed(true, 32) + "/2";
     auto refused = [](const std::string& text) { return " | box: " + text + " | open"; };
-    EXPECT_EQ(PlayWep("/0", "1009:27514 1010:12 1!", 1),
+    EXPECT_EQ(PlayWep("/0", "1009:27514 1010:12 1", 1),
               "'27514'0 '12'1 ''1 ''1 0 @1009 5-5" + refused("This key is not allowd. Please enter another key."));
-    EXPECT_EQ(PlayWep("/0 /1", "1028#0 1010:27514 1!", 1, 2), "ok /0 3237353134/0 /1 /1 d2");
-    EXPECT_EQ(PlayWep("/0", "1009:27514 1!"), "'27514'0 ''1 ''1 ''1 0 @1009 5-5 | " + kWrongLength + "open");
-    EXPECT_EQ(PlayWep("/0", "1009:0123456789 1011:12 1!"),
+    EXPECT_EQ(PlayWep("/0 /1", "1028#0 1010:27514 1", 1, 2), "ok /0 3237353134/0 /1 /1 d2");
+    EXPECT_EQ(PlayWep("/0", "1009:27514 1"), "'27514'0 ''1 ''1 ''1 0 @1009 5-5 | " + kWrongLength + "open");
+    EXPECT_EQ(PlayWep("/0", "1009:0123456789 1011:12 1"),
               "'0123456789'0 ''1 '12'1 ''1 0 @1011 2-2 | " + kWrongLength + "open");
-    EXPECT_EQ(PlayWep("/0", "1!"), "''0 ''1 ''1 ''1 0 @1009 0-0" +
+    EXPECT_EQ(PlayWep("/0", "1"), "''0 ''1 ''1 ''1 0 @1009 0-0" +
                                        refused("Please specify at least one Pre-Shared key, or disable security."));
-    EXPECT_EQ(PlayWep("/0", "1009:0123456789 1013#1 1!"),
+    EXPECT_EQ(PlayWep("/0", "1009:0123456789 1013#1 1"),
               "'0123456789'0 ''1 ''1 ''1 1 @1013" + refused("\"Default Key to Use\" specifies a key that is empty."));
-    EXPECT_EQ(PlayWep(keys, "1030#0 1012:A~b@! 1!", 1, 2), "ok *5/0 *13/1 *16/-1 417E624021/0 d2");
+    EXPECT_EQ(PlayWep(keys, "1030#0 1012:A~b@! 1", 1, 2), "ok *5/0 *13/1 *16/-1 417E624021/0 d2");
+    // Blanks at the ends and inside, and "0x", are characters like any other; hexadecimal digits go in upper case.
+    EXPECT_EQ(PlayWep("/0", "1009:_a_b_ 1", 1), "ok 2061206220/0 /1 /1 /1 d1");
+    EXPECT_EQ(PlayWep("/0", "1009:0x1F2 1", 1), "ok 3078314632/0 /1 /1 /1 d1");
+    EXPECT_EQ(PlayWep("/0", "1009:aBcDeF0123 1"), "ok ABCDEF0123/0 /1 /1 /1 d1");
 }
 
 TEST_F(KeyDialogs, TheWpaKeyTakesEightToSixtyThreeCharactersOrSixtyFourHexDigitsAndKeepsAnUntouchedMask)
 {
     const std::string phrase = "twenty-character-key ", hex63 = kHex64.substr(1), nonHex = hex63 + "g";
+    const std::string p63(63, 'p'), hex0x = "0x" + kHex64.substr(2);
     const std::pair<std::string, std::string> rows[] = {
-        {" ", "'' @1079 0-0 | open"}, {phrase, "'*20' @1079 0-20 | open"}, {phrase + "1!", "ok *20 0"},
-        {kHex64 + " 1!", "ok *64 0"}, {phrase + "1079@20 1079:x 1079:new", "'new' @1079 3-3 | open"},
+        {" ", "'' @1079 0-0 | open"}, {phrase, "'*20' @1079 0-20 | open"}, {phrase + "1", "ok *20 0"},
+        {kHex64 + " 1", "ok *64 0"}, {phrase + "1079@20 1079:x 1079:new", "'new' @1079 3-3 | open"},
         {phrase + "1079:x 1079:new", "'xnew' @1079 4-4 | open"},
-        {" 1!", "'' @1079 0-0 | box: The password is Empty. Please enter a password. | open"},
-        {" 1079:1234567 1!", "'1234567' @1079 7-7 | " + kBadPhrase + "open"}, {" 1079:12345678 1!", "ok 12345678 0"},
-        {" 1079:" + hex63 + " 1!", "ok " + hex63 + " 0"}, {" 1079:" + kHex64 + "5 1!", "ok " + kHex64 + " 1"},
-        {" 1079:" + nonHex + " 1!", "'" + nonHex + "' @1079 64-64 | " + kBadPhrase + "open"},
-        {" 1079:__my_ 1079:phrase__", "'myphrase' @1079 8-8 | open"}, {" 1079:ab*cdefgh 1!", "ok ab*cdefgh 0"},
+        {" 1", "'' @1079 0-0 | box: The password is Empty. Please enter a password. | open"},
+        {" 1079:1234567 1", "'1234567' @1079 7-7 | " + kBadPhrase + "open"}, {" 1079:12345678 1", "ok 12345678 0"},
+        {" 1079:" + hex63 + " 1", "ok " + hex63 + " 0"}, {" 1079:" + kHex64 + "5 1", "ok " + kHex64 + " 1"},
+        {" 1079:" + nonHex + " 1", "'" + nonHex + "' @1079 64-64 | " + kBadPhrase + "open"},
+        {" 1079:__my_ 1079:phrase__", "'myphrase' @1079 8-8 | open"}, {" 1079:ab*cdefgh 1", "ok ab*cdefgh 0"},
+        {" 1079:myphrase 1079@2 1079:_", "'my phrase' @1079 3-3 | open"}, {" 1079:" + p63 + " 1", "ok " + p63 + " 0"},
+        {" 1079:0x12345678 1", "ok 0x12345678 0"},
+        {" 1079:" + hex0x + " 1", "'" + hex0x + "' @1079 64-64 | " + kBadPhrase + "open"},
+        {" 1079:ab\x02\x1f\x7f" "cd" + std::string(1, '\0') + "efgh 1", "ok abcdefgh 0"},
+        {" 1079:caf\xe9\x80\xff\xa0x 1", "ok caf\xe9\x80\xff\xa0x 0"},
+        {" 1079:" + hex63 + "* 1", "ok " + hex63 + "* 0"},  // an untouched mask's shape: the caller keeps its key
     };
     for (const auto& [script, shown] : rows) {
         CDlgWpaKey dialog;

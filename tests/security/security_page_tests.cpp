@@ -1,7 +1,6 @@
-// The Security page in the real sheet, against the real library and an
-// isolated store: what it shows of a stored profile, how clicks read the
-// choice, what leaving refuses and stores (read back by a new process), and
-// what Configure hands to the credential dialogs and takes back.
+// The Security page in the real sheet, against the real library and an isolated store: what it shows of a stored
+// profile, how clicks read the choice, what leaving refuses and stores (read back by a new process), and what
+// Configure hands to the credential dialogs and takes back.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -17,13 +16,13 @@
 #include "res/resource.h"
 #include "shell/shared_flags.h"
 #include "support/adapter_profiles.h"
+#include "support/dialog_words.h"
 #include "support/main_sheet.h"
 #include "support/user_certificates.h"
 
 namespace {
 
 enum { kStatusPage = 0, kSecurityPage = 2, kAboutPage = 4 };
-const std::string kTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 const size_t kLabelPrefix = std::string("Currently Selected Profile:  ").size();
 const std::pair<std::string, int> kRadios[] = {{"wpa", IDC_ENCRYPT_WPA}, {"psk", IDC_ENCRYPT_WPA_PSK},
     {"1x", IDC_ENCRYPT_8021X}, {"wep", IDC_ENCRYPT_WEP}, {"none", IDC_ENCRYPT_DISABLE}};
@@ -46,10 +45,9 @@ std::string View(HWND page)
     return view + (labels ? "" : "| labels- ") + "| cfg" + off(IDC_ENCRYPT_CONFIGURE);
 }
 
-// Words: a radio's name clicks it, "1x=N" and "wpa=N" choose a list's item,
-// "cfg" clicks Configure, "leave" goes to another page ("left", and back, or
-// "held"), "absent" and "present" take the card out and put it back, "tick"
-// ticks the Status page.
+// Words: a radio's name clicks it, "1x=N" and "wpa=N" choose a list's item, "cfg" clicks Configure, "leave" goes to
+// another page ("left", and back, or "held"), "absent" and "present" take the card out and put it back, "tick" ticks
+// the Status page.
 std::string Act(HWND window, const std::string& actions, HWND statusPage = nullptr)
 {
     std::istringstream words(actions);
@@ -80,8 +78,7 @@ std::string Act(HWND window, const std::string& actions, HWND statusPage = nullp
     return trace + "| warning=" + std::to_string(IsSecurityWarningRaised()) + (apply ? " apply" : "");
 }
 
-// Stores the "name=value" words on the profile, made when missing, and makes
-// it the card's selection.
+// Stores the "name=value" words on the profile, made when missing, and makes it the card's selection.
 void Seed(const std::string& name, std::string settings)
 {
     CAdapterConfig* profile = FindProfile(name) ? FindProfile(name) : TheAdapter()->AddConfiguration(name);
@@ -126,9 +123,8 @@ std::string DialogView(HWND dialog)
     return view + "| ";
 }
 
-// Per "name support words" row: the page opened on the profile with the
-// WPA-support flag as given, after the words; its label's name, the dialog
-// that Configure opened (then cancelled) and View.
+// Per "name support words" row: the page opened on the profile with the WPA-support flag as given, after the words;
+// its label's name, the dialog that Configure opened (then cancelled) and View.
 ChildScenario views("views", [](const std::string& rows) {
     return PrintEachRow(rows, [](const std::string& row) {
         std::istringstream words(row);
@@ -205,11 +201,9 @@ TEST_F(SecurityPage, TheStoredSelectionShowsAsTheNetworkTypeWpaSupportWindowsVer
               "Ttls1x | (Use Any Certificate Authority) [0] 'd' '' | wpa psk *1x wep none | LEAP [] | TLS PEAP [TLS]- | cfg\n");
 }
 
-// Each row on its own profile, as stored before, the sheet opened on the
-// page, the words (`Act`), then OK ("ok" at the end) or Cancel. Each dialog
-// that Configure opens is shown, gets "ID=text" typed over its edits and
-// is closed with "ok" or "cancel" (another ID is clicked). `stored` names
-// the fields read back.
+// Each row on its own profile, as stored before, the sheet opened on the page, the words (`Act`), then OK ("ok" at
+// the end) or Cancel. Each dialog that Configure opens is shown, gets PlayWords' words and is closed with "ok" or
+// "cancel". `stored` names the fields read back.
 struct Row {
     std::string name, settings, actions, shown, stored;
     std::vector<std::string> dialogs = {};
@@ -228,14 +222,8 @@ void PlayRows(const std::vector<Row>& rows, int startPage = kSecurityPage)
             for (const std::string& script : row.dialogs) {
                 modal.Then([&shown, script](HWND dialog) {
                     shown += DialogView(dialog);
-                    std::istringstream words(script);
-                    for (std::string word; words >> word;) {
-                        size_t equals = word.find('=');
-                        if (equals != std::string::npos)
-                            user::Retype(dialog, std::stoi(word.substr(0, equals)), word.substr(equals + 1));
-                        else
-                            user::Click(dialog, word == "ok" ? IDOK : word == "cancel" ? IDCANCEL : std::stoi(word));
-                    }
+                    auto end = [&](const std::string& button) { user::Click(dialog, button == "ok" ? IDOK : IDCANCEL); };
+                    PlayWords(dialog, script, end);
                 });
             }
             HWND status = user::CurrentPage(window);
@@ -245,7 +233,7 @@ void PlayRows(const std::vector<Row>& rows, int startPage = kSecurityPage)
             shown += Act(window, row.actions.substr(0, row.actions.size() - (ok ? 2 : 0)), status);
             ok ? user::PressOk(window) : user::PressCancel(window);
         });
-        EXPECT_EQ(boxes.Text(kTitle) + shown, row.shown) << row.name;
+        EXPECT_EQ(boxes.Text(kAppTitle) + shown, row.shown) << row.name;
         std::istringstream words(row.stored.substr(0, row.stored.find('|')));
         std::string fields;
         for (std::string word; words >> word;)

@@ -1,7 +1,6 @@
-// The user-information dialogs opened on their own, as the Security page
-// opens them, with certificates the tests put into the user's real "MY"
-// store: what each shows of the values handed in, its checks in order with
-// their messages and focus, and the values it hands back.
+// The user-information dialogs opened on their own, as the Security page opens them, with certificates the tests put
+// into the user's real "MY" store: what each shows of the values handed in, its checks in order with their messages
+// and focus, and the values it hands back.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +14,7 @@
 #include "credentials/dlg_tls_user.h"
 #include "credentials/dlg_ttls_user.h"
 #include "res/resource.h"
+#include "support/dialog_words.h"
 #include "support/expectations.h"
 #include "support/user.h"
 #include "support/user_certificates.h"
@@ -43,15 +43,14 @@ std::string View(HWND dialog)
     return view + "@" + std::to_string(GetDlgCtrlID(GetFocus())) + " | ";
 }
 
-// Plays each "|"-separated part of the script on the next modal window: "ID=text" types over an edit ("_" a
-// blank, "ID=" empties it), "ID:text" chooses a list's item, "ID" clicks, "?" notes the view. A box shows as its
-// string's ID ("!" unless captioned with the title, OK alone). Then how the dialog ended.
+// Plays each "|"-separated part of the script on the next modal window: PlayWords' words, and "?", which notes the
+// view. A box shows as its string's ID ("!" unless captioned with the title, OK alone). Then how the dialog ended.
 std::string Play(CDialog& dialog, const std::string& script)
 {
     std::string trace;
     MessageBoxLog boxes({}, [&] {
         const ShownMessageBox& box = boxes.Shown().back();
-        bool usual = box.caption == LoadResString(IDS_APP_TITLE) && box.type == MB_OK;
+        bool usual = box.caption == kAppTitle && box.type == MB_OK;
         for (UINT id : {57365, 57368, 57369, 57370, 57374, 57378, 57380})
             trace += LoadResString(id) == box.text ? std::to_string(id) + (usual ? " " : "! ") : "";
     });
@@ -59,21 +58,7 @@ std::string Play(CDialog& dialog, const std::string& script)
     std::istringstream parts(script);
     for (std::string part; std::getline(parts, part, '|');) {
         modal.Then([&trace, part](HWND window) {
-            std::istringstream words(part);
-            for (std::string word; words >> word;) {
-                size_t mark = std::min(word.find_first_of("=:"), word.size()), id = std::atoi(word.c_str());
-                std::string text = word.substr(std::min(mark + 1, word.size()));
-                std::replace(text.begin(), text.end(), '_', ' ');
-                if (word == "?")
-                    trace += View(window);
-                else if (mark == word.size())
-                    user::Click(window, id);
-                else if (word[mark] == '=')
-                    user::Retype(window, id, text.empty() ? "\b" : text);
-                else
-                    user::ChooseItem(window, id, SendDlgItemMessageA(window, id, CB_FINDSTRINGEXACT, -1,
-                                                                     reinterpret_cast<LPARAM>(text.c_str())));
-            }
+            PlayWords(window, part, [&](const std::string&) { trace += View(window); });
             // A refused OK fails the row instead of waiting; an ended dialog never reads it.
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });
@@ -158,6 +143,17 @@ TEST_F(UserDialogs, LeapAndPeapCheckTheNameThenThePasswordThenTheConfirmationCom
                   "'' @1150 | 57369 [<Any>] " + typed + "'secret-987' @1148 | ok |||" + end);
 }
 
+// Blanks at the ends and inside, asterisks and bytes above 0x7F stay; the edits take no control character.
+TEST_F(UserDialogs, LeapAndPeapTakeNamesAndPasswordsAsTypedUpToTheirLimits)
+{
+    const std::string typed = "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1";
+    EXPECT_EQ(Run<CDlgLeapUser>("|", typed), "ok  a*\xe9\x80\xff | p*\xff ");
+    EXPECT_EQ(Run<CDlgPeapUser>("", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1"),
+              "ok |||" + k32.substr(1) + "|123456789");
+    EXPECT_EQ(Run<CDlgLeapUser>("|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?"),
+              "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |");
+}
+
 TEST_F(UserDialogs, TlsWithoutUserCertificatesSaysSoAndClosesKeepingTheCertificateHandedIn)
 {
     ASSERT_LE(CertificateList().Enumerate("MY"), 0) << "the test prefix's MY store is not empty";
@@ -173,7 +169,7 @@ TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesTheNamesItHolds)
     Add(L"Bob", "Bob", "", "bob@mail.example");
     Add(L"Cid", "Cid");
     // Names handed in stay until another certificate is chosen; its principal name or e-mail address gives them.
-    EXPECT_EQ(Run<CDlgTlsUser>("#Bob||kept", "? 1104:Cid ? 1104:Ann ? 1104:Bob ? 1104:Cid 2"),
+    EXPECT_EQ(Run<CDlgTlsUser>("#Bob||kept", "? 1104~Cid ? 1104~Ann ? 1104~Bob ? 1104~Cid 2"),
               "[Bob]" + tls + "'kept' '' @1104 | [Cid]" + tls + "'kept' '' @1104 | [Ann]" + tls +
                   "'corp.example' 'ann' @1104 | [Bob]" + tls +
                   "'mail.example' 'bob' @1104 | cancel #Cid||mail.example|bob");
@@ -195,17 +191,17 @@ TEST_F(UserDialogs, TheAuthorityRadiosEnableTheListAndOnlyAChosenAuthorityIsHand
     Add(L"Ann", "Ann");
     const std::string tls[][3] = {
         {"#root", "? 1129 ? 1", "[Ann] o * [root] 'd' 'l' @1104 | [Ann] * o [root]- 'd' 'l' @1129 | ok #Ann|"},
-        {"nope", "1130 1137:none 1", "ok #Ann|"},
+        {"nope", "1130 1137~none 1", "ok #Ann|"},
         {"nope", "1", "ok #Ann|#root0"},
         // Choosing an authority puts the certificate's displayed name in its place.
-        {"", "1130 1137:" + root_ + " 2", "cancel Ann|"},
-        {"", "1130 1137:" + root_ + " 1", "ok #Ann|#root"}};
+        {"", "1130 1137~" + root_ + " 2", "cancel Ann|"},
+        {"", "1130 1137~" + root_ + " 1", "ok #Ann|#root"}};
     for (const auto& row : tls)
         EXPECT_EQ(Run<CDlgTlsUser>("|" + row[0] + "|d|l", row[1]), row[2] + "|d|l") << row[1];
     const std::string ttls[][3] = {
         {"#root", "1129 ? 1138 ? 1", "* o [root]- 'd' 'l' @1129 | o * [root] 'd' 'l' @1138 | ok #root"},
-        {"nope", "1137:none 1", "ok nope"},
-        {"", "1138 1137:" + root_ + " 1", "ok #root"}};
+        {"nope", "1137~none 1", "ok nope"},
+        {"", "1138 1137~" + root_ + " 1", "ok #root"}};
     for (const auto& row : ttls)
         EXPECT_EQ(Run<CDlgTtlsUser>(row[0] + "|d|l|u|p", row[1]), row[2] + "|d|l|u|p") << row[1];
 }
@@ -214,8 +210,8 @@ TEST_F(UserDialogs, PeapOffersAnyAuthorityFirstThenTheRootsAndTakesTheAdvancedNa
 {
     const std::string rows[][3] = {{"#root||", "? 1", "[root] 'u' 'p' 'p' @1144 | ok #root||"},
                                    {"nope||", "? 1", "[<Any>] 'u' 'p' 'p' @1144 | ok ||"},
-                                   {"#root||", "1144:<Any> 1", "ok ||"},
-                                   {"||", "1144:" + root_ + " 1", "ok #root||"},
+                                   {"#root||", "1144~<Any> 1", "ok ||"},
+                                   {"||", "1144~" + root_ + " 1", "ok #root||"},
                                    {"||_al_", "1143 1 | 1152 1079=_srv_ 1", "ok |srv|al"}};
     for (const auto& row : rows)
         EXPECT_EQ(Run<CDlgPeapUser>(row[0] + "|u|p", row[1]), row[2] + "|u|p") << row[1];
@@ -244,7 +240,7 @@ TEST_F(UserDialogs, HundredsOfCertificatesWithAnyNamesShowAndSelectByTheirIdenti
         EXPECT_EQ(Run<CDlgTlsUser>(label + "||d|l", "? 1"),
                   "[" + shown + "] * o [root0]- 'd' 'l' @1104 | ok " + label + "||d|l");
     }
-    EXPECT_EQ(Run<CDlgTlsUser>("||d|l", "1104:Cert_137 1"), "ok #Cert137||d|l");
+    EXPECT_EQ(Run<CDlgTlsUser>("||d|l", "1104~Cert_137 1"), "ok #Cert137||d|l");
 }
 
 TEST(CertificateLists, TheLastOfDuplicateIdentifiersIsTheOneFound)

@@ -1,8 +1,7 @@
-// The applet as the Control Panel meets it: the real VyrWLan.cpl, loaded and
-// called through CPlApplet; the application and applet objects behind it; the
-// Windows version and user rights it finds, under the version that Wine
-// reports to a child process; and the main property sheet, built in this
-// process as the applet builds it. The test prefix reports Windows XP.
+// The applet as the Control Panel meets it: the real VyrWLan.cpl, loaded and called through CPlApplet; the
+// application and applet objects behind it; the Windows version and user rights it finds, under the version that Wine
+// reports to a child process; and the main property sheet, built in this process as the applet builds it. The test
+// prefix reports Windows XP.
 #include <windows.h>
 #include <cpl.h>
 #include <gtest/gtest.h>
@@ -26,12 +25,11 @@
 #include "support/claim_holder.h"
 #include "support/expectations.h"
 #include "support/isolated_store.h"
+#include "support/main_sheet.h"
 #include "support/user.h"
 #include "support/window_watcher.h"
 
 namespace {
-
-const char kTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 
 struct NameDialog : CDialog {
     NameDialog() : CDialog(IDD_PROFILE_NAME) {}
@@ -78,8 +76,7 @@ protected:
     }
     void TearDown() override { FreeLibrary(module_); }
 
-    // The answer to a message, then what it filled in of the inquiry
-    // structure it was given, if anything.
+    // The answer to a message, then what it filled in of the inquiry structure it was given, if anything.
     template <class Send>
     static std::string Answer(const Send& send, UINT message, LPARAM index)
     {
@@ -96,16 +93,6 @@ protected:
             return answer + " | " + DescribeNewInquiry(filled.newInfo);
         return answer + " | " + std::to_string(filled.info.idIcon) + " " + std::to_string(filled.info.idName) + " " +
                std::to_string(filled.info.idInfo) + " data " + std::to_string(filled.info.lData);
-    }
-
-    // Runs the sheet modally; `step` gets its window and must close it.
-    void Run(std::function<void(CWiFiPropSheet& sheet, HWND window)> step, UINT startPage = 0,
-             CWiFiPropSheet* sheet = new CWiFiPropSheet)
-    {
-        sheet->SetStartPage(startPage);
-        ModalWindows modal;
-        modal.Then([&](HWND window) { step(*sheet, window); });
-        sheet->DoModal();
     }
 
     IsolatedStore store_;
@@ -142,10 +129,9 @@ TEST_F(Shell, TheApplicationRoutesEachMessageToTheAppletThatAnswersForItsClassAn
         EXPECT_EQ(app.AddApplet(applet), TRUE);
         EXPECT_EQ(applet->m_pOwner, &app);
     }
-    // The first applet answers only the new inquiry, its texts missing; the
-    // third one's class cannot be created: the double click reports it, the
-    // start with parameters answers 1 all the same. Any window but the last
-    // applet's dialog would fail the test as unexpected.
+    // The first applet answers only the new inquiry, its texts missing; the third one's class cannot be created: the
+    // double click reports it, the start with parameters answers 1 all the same. Any window but the last applet's
+    // dialog would fail the test as unexpected.
     const std::string ids = std::to_string(IDI_APPLET) + " " + std::to_string(IDI_APPLET) + " " +
                             std::to_string(IDI_APPLET) + " data " + std::to_string(LONG_PTR(applets[1]));
     const std::tuple<UINT, LPARAM, std::string> rows[] = {
@@ -193,7 +179,7 @@ TEST_F(Shell, OpensOnThePageNamedByTheParameterTextOrElseOnTheFirst)
     for (const auto& row : rows) {
         const auto& [message, parameters, expected] = row;
         std::string seen;
-        WindowWatcher watcher(kTitle, [&](HWND sheet) {
+        WindowWatcher watcher(kAppTitle, [&](HWND sheet) {
             seen = user::PageCaption(sheet, user::CurrentPageIndex(sheet)) + " of " +
                    std::to_string(user::PageCount(sheet));
             CancelSheetFromWatcher(sheet);  // the sheet is gone, and `seen` set, when the applet returns
@@ -218,8 +204,7 @@ TEST_F(Shell, ClassifiesEveryWindowsVersionAndChecksAdministratorsWhereItCan)
         {"win2003", false, "code 0 admin 1"}, {"win7", false, "code 0 admin 1"}, {"winxp", true, "code 3 admin 0"},
         {"win2k", true, "code 2 admin 0"}, {"nt40", true, "code 1 admin 0"}, {"win98", true, "code 5 admin 1"},
     };
-    // One child per row: Wine fixes a process's version, and its token, when
-    // the process starts.
+    // One child per row: Wine fixes a process's version, and its token, when the process starts.
     std::string expected, seen;
     for (const auto& [version, asNonAdministrator, classification] : rows) {
         std::string name = version + std::string(asNonAdministrator ? ", no administrator: " : ": ");
@@ -249,7 +234,7 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
         SetCurrentProfile(nullptr);
         bool deleted = false;
         std::string seen;
-        Run([&](CWiFiPropSheet& sheet, HWND window) {
+        RunMainSheet(startPage, [&](CWiFiPropSheet& sheet, HWND window) {
             bool icon = SendMessageA(window, WM_GETICON, ICON_SMALL, 0) | SendMessageA(window, WM_GETICON, ICON_BIG, 0);
             CAdapterConfig* current = GetCurrentProfile();
             seen = user::WindowText(window) + (icon ? " (icon) | " : " | ") + View(sheet, window) + " | " +
@@ -258,17 +243,16 @@ TEST_F(Shell, OpensFromTheServiceAndAdapterAndReleasesItAllWhenClosed)
                 seen += " " + name;
             seen += " | deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
             ok ? user::PressOk(window) : user::PressCancel(window);
-        }, startPage, new ObservedSheet(deleted));
+        }, new ObservedSheet(deleted));
         seen += " | closed: deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
-        EXPECT_EQ(seen, kTitle + (" (icon) | " + expected) +
+        EXPECT_EQ(seen, kAppTitle + (" (icon) | " + expected) +
                             " | Default (adapter's) | Campus Lab | deleted 0 free 0 | closed: deleted 1 free 1");
     }
 }
 
-// The pages taken out have no window and no sheet; made again, they show.
-// A sheet whose window cannot be made still ends, and lets the claim go;
-// with Wireless Zero Configuration in charge, the Power page commits the
-// current profile through a hidden Configuration page.
+// The pages taken out have no window and no sheet; made again, they show. A sheet whose window cannot be made still
+// ends, and lets the claim go; with Wireless Zero Configuration in charge, the Power page commits the current profile
+// through a hidden Configuration page.
 TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
 {
     bool deleted = false;
@@ -278,7 +262,7 @@ TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
     }
     std::string seen = "deleted " + std::to_string(deleted) + " free " + std::to_string(AnotherProcessCouldClaim());
     store_.SetSimulation("WirelessZeroConfig", 1);
-    Run([](CWiFiPropSheet& sheet, HWND window) {
+    RunMainSheet(0, [](CWiFiPropSheet& sheet, HWND window) {
         GetCurrentProfile()->SetNetworkName("Lab");
         sheet.GetPowerPage().GetHiddenConfigPage().CommitProfile();
         user::PressCancel(window);
@@ -291,7 +275,7 @@ TEST_F(Shell, ASheetThatCannotOpenEndsAndAHiddenConfigurationPageCommits)
 
 TEST_F(Shell, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
 {
-    Run([](CWiFiPropSheet& sheet, HWND window) {
+    RunMainSheet(0, [](CWiFiPropSheet& sheet, HWND window) {
         std::string seen;
         auto view = [&](const char* step, BOOL done) {
             std::string shown = View(sheet, window);
@@ -316,11 +300,9 @@ TEST_F(Shell, SwitchesApplyAndTheZeroConfigPagesWhileOpen)
     });
 }
 
-// Opens the sheet with no test seams but the message boxes, so the process
-// really ends when the rule stops it: as the applet builds it, or ("applet")
-// through the real applet, whose own box a second thread meets as a user
-// would: its text is printed and OK pressed. With "own claim" the child takes
-// the claim first and keeps it until told.
+// Opens the sheet with no test seams but the message boxes, so the process really ends when the rule stops it: as the
+// applet builds it, or ("applet") through the real applet, whose own box a second thread meets as a user would: its
+// text is printed and OK pressed. With "own claim" the child takes the claim first and keeps it until told.
 ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     PrintMessageBoxesInChild();
     auto open = [] {
@@ -336,7 +318,7 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
     if (argument != "applet")
         return open();
     APPLET_PROC cplApplet = LoadAppletEntry();
-    WindowWatcher watcher(kTitle, [](HWND box) {
+    WindowWatcher watcher(kAppTitle, [](HWND box) {
         std::printf("box: %s\n", user::Text(box, 0xFFFF).c_str());
         std::fflush(stdout);
         SendMessageA(box, WM_COMMAND, IDOK, 0);
@@ -349,7 +331,7 @@ ChildScenario openSheet("open_sheet", [](const std::string& argument) {
 TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRuns)
 {
     const std::tuple<const char*, const char*, const char*, std::string> rows[] = {
-        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kTitle + ": " + kOtherUser + "\n"},
+        {"Windows XP", "", "", std::string("exit 1 | message box: ") + kAppTitle + ": " + kOtherUser + "\n"},
         {"Windows XP, the Control Panel", "", "applet", std::string("exit 1 | box: ") + kOtherUser + "\n"},
         {"Windows XP, tray companion", "", "tray", "exit 0 | pages 5\n"},
         {"Windows 2000", "win2k", "", "exit 0 | pages 5\n"},
@@ -360,12 +342,11 @@ TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
         MessageBoxLog boxes;
         ProcessExits exits;
         CWiFiPropSheet sheet;
-        EXPECT_EQ(boxes.Text(kTitle) + "pages " + std::to_string(sheet.GetPageCount()) + " exits " +
+        EXPECT_EQ(boxes.Text(kAppTitle) + "pages " + std::to_string(sheet.GetPageCount()) + " exits " +
                       std::to_string(exits.Codes().size()) + " " + std::to_string(exits.Codes().at(0)),
                   "box: " + std::string(kOtherUser) + " | pages 0 exits 1 1");
     }
-    // One child per row: the rule ends its process, and Wine fixes the
-    // version a process sees when it starts.
+    // One child per row: the rule ends its process, and Wine fixes the version a process sees when it starts.
     std::string expected, seen;
     for (const auto& [name, windowsVersion, argument, output] : rows) {
         expected += std::string(name) + ": " + output;

@@ -1,6 +1,5 @@
-// The Status, Power and About pages in the real sheet, against the real
-// library and an isolated store; vyrsim changes the card as a user would
-// from a second terminal.
+// The Status, Power and About pages in the real sheet, against the real library and an isolated store; vyrsim changes
+// the card as a user would from a second terminal.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -81,15 +80,12 @@ void SetSimulated(bool SimulatedCard::*flag, int SimulatedCard::*number, int val
     WriteSimulatedCard(OpenStore(), card);
 }
 
-// In a child, the applet opened on the Status page, and a table whose first
-// row names what each row then prints: "link" (the page and the card as a
-// new process reads it), "tabs" (the pages, the security-warning flag, the
-// claim). A row's words act in turn: "radio" and "rescan" click, "tick",
-// "warning" and "lowered" the security-warning flag, "absent" takes the
-// card out, "zc=N" sets the Wireless Zero Configuration answer, "power=NAME"
-// chooses NAME's row on the Configuration page and prints the Power page.
-// Message boxes (the first one ticks once more) and process ends are
-// printed where they happen, and the process goes on.
+// In a child, the applet opened on the Status page, and a table whose first row names what each row then prints:
+// "link" (the page and the card as a new process reads it), "tabs" (the pages, the security-warning flag, the claim).
+// A row's words act in turn: "radio" and "rescan" click, "tick", "warning" and "lowered" the security-warning flag,
+// "absent" takes the card out, "zc=N" sets the Wireless Zero Configuration answer, "power=NAME" chooses NAME's row on
+// the Configuration page and prints the Power page. Message boxes (the first one ticks once more) and process ends
+// are printed where they happen, and the process goes on.
 ChildScenario play("play", [](const std::string& rows) {
     static HWND page, window;
     static bool ticked = false;
@@ -153,8 +149,7 @@ ChildScenario play("play", [](const std::string& rows) {
 
 class StatusPages : public testing::Test {
 protected:
-    // The library's status as a process opening the applet on this store
-    // reads it.
+    // The library's status as a process opening the applet on this store reads it.
     void SetUp() override { CVeltoDriverStatus::GetInstance()->Refresh(); }
 
     std::string Play(const char* version, const std::vector<std::string>& rows, bool administrator = true)
@@ -271,12 +266,10 @@ TEST_F(StatusPages, OnWindowsXPThePagesFollowTheZeroConfigService)
 
 TEST_F(StatusPages, ThePowerPageAndOkAndApplyStoreAndCommitThroughTheConfigurationPageInUse)
 {
-    // The current profile ("NAME:transmit/saving" as stored first, "-": Default
-    // as it is), the Wireless Zero Configuration answer, the page the sheet
-    // opens on, then steps: "tx=N" changes the current profile without
-    // storing it (on the Power page: chooses item N, as does "saving=N"),
-    // "view" shows the Power page, "leave" leaves it, "five" brings all five
-    // pages back and shows the Power page again, "apply", "ok", "cancel".
+    // The current profile ("NAME:transmit/saving" as stored first, "-": Default as it is), the Wireless Zero
+    // Configuration answer, the page the sheet opens on, then steps: "tx=N" changes the current profile without
+    // storing it (on the Power page: chooses item N, as does "saving=N"), "view" shows the Power page, "leave" leaves
+    // it, "five" brings all five pages back and shows the Power page again, "apply", "ok", "cancel".
     const std::pair<const char*, const char*> rows[] = {
         {"- 0 0 tx=2 ok", "2/0 | in effect 2/0"},
         {"- 0 4 tx=3 ok", "3/0 | in effect 3/0"},

@@ -6,9 +6,8 @@
 
 #include <string>
 
-// Loads VyrWLan.cpl from the program's folder and returns its CPlApplet, or
-// null (with a test failure) when either is missing. The module is handed
-// out for FreeLibrary when `module` is given.
+// Loads VyrWLan.cpl from the program's folder and returns its CPlApplet, or null (with a test failure) when either is
+// missing. The module is handed out for FreeLibrary when `module` is given.
 APPLET_PROC LoadAppletEntry(HMODULE* module = nullptr);
 
 // An applet's answer to CPL_NEWINQUIRE as one line:

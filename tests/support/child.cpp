@@ -26,8 +26,7 @@ std::string ThisProgram()
     return std::string(path, length);
 }
 
-// Wine reports a version per program name, so the child runs as a copy of
-// this program named after the version.
+// Wine reports a version per program name, so the child runs as a copy of this program named after the version.
 std::string ProgramForVersion(const std::string& version)
 {
     std::string program = ThisProgram();

@@ -1,6 +1,5 @@
-// Runs a scenario of this test program in a child process: for what only a
-// process start decides (the Windows version Wine reports, the user's
-// locale, the DLLs it loads) and for what ends the process.
+// Runs a scenario of this test program in a child process: for what only a process start decides (the Windows version
+// Wine reports, the user's locale, the DLLs it loads) and for what ends the process.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +9,7 @@
 #include <vector>
 
 struct ChildOptions {
-    // Wine's name of the version the child sees ("winxp", "win2k", "win98",
-    // ...); empty: the prefix's own.
+    // Wine's name of the version the child sees ("winxp", "win2k", "win98", ...); empty: the prefix's own.
     std::string windowsVersion;
     std::string argument;  // handed to the scenario
     // The Administrators group disabled in the child's token.

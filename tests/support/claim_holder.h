@@ -1,7 +1,6 @@
-// Another session holding the simulated card's configuration claim: a child
-// process of this test program that takes it and keeps it until released.
-// Header only, so that its scenarios exist in every program using it, and
-// only there, as they need the card's library.
+// Another session holding the simulated card's configuration claim: a child process of this test program that takes
+// it and keeps it until released. Header only, so that its scenarios exist in every program using it, and only there,
+// as they need the card's library.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,9 +12,8 @@
 #include "driver/80211api.h"
 #include "support/child.h"
 
-// In the child: takes the claim, runs `meanwhile` while holding it, tells the
-// parent and keeps the claim until the parent lets go. 3 when the claim was
-// not to be had.
+// In the child: takes the claim, runs `meanwhile` while holding it, tells the parent and keeps the claim until the
+// parent lets go. 3 when the claim was not to be had.
 inline int HoldClaimUntilReleased(const std::function<void()>& meanwhile = nullptr)
 {
     PAvailableAdapters adapters;
@@ -68,8 +66,7 @@ private:
     bool released_ = false;
 };
 
-// Whether a process other than the claim's holder could take the claim now;
-// it gives the claim back at once.
+// Whether a process other than the claim's holder could take the claim now; it gives the claim back at once.
 inline ChildScenario tryClaimScenario("try_claim", [](const std::string&) {
     PAvailableAdapters adapters;
     int claimed = adapters.CheckMultipleConfig();

@@ -1,7 +1,5 @@
-// What a test expects the applet to show or do: message boxes, modal
-// windows and the end of the process. Each is met through the framework's
-// seams; anything unexpected fails the test and is closed, so a headless
-// run never hangs.
+// What a test expects the applet to show or do: message boxes, modal windows and the end of the process. Each is met
+// through the framework's seams; anything unexpected fails the test and is closed, so a headless run never hangs.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +8,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The product title: the caption of the applet's sheet, dialogs and message boxes.
+inline const std::string kAppTitle = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 
 struct ShownMessageBox {
     std::string text;
@@ -30,8 +31,7 @@ private:
     std::deque<std::function<void(HWND)>> steps_;
 };
 
-// Records the codes with which the applet ends the process, instead of
-// ending it.
+// Records the codes with which the applet ends the process, instead of ending it.
 class ProcessExits {
 public:
     ProcessExits();
@@ -45,12 +45,10 @@ private:
 // Ends a modal dialog or sheet the way the user's Cancel would.
 void CloseModal(HWND window);
 
-// Installed by the test runner: unexpected boxes, modal windows and process
-// ends fail the running test.
+// Installed by the test runner: unexpected boxes, modal windows and process ends fail the running test.
 void InstallUnexpectedHandlers();
 
-// Records every message box and answers them in turn from `answers`, then
-// with OK; `during` runs while each is up.
+// Records every message box and answers them in turn from `answers`, then with OK; `during` runs while each is up.
 class MessageBoxLog {
 public:
     explicit MessageBoxLog(std::vector<int> answers = {}, std::function<void()> during = nullptr);
@@ -65,9 +63,8 @@ private:
     std::vector<ShownMessageBox> shown_;
 };
 
-// While it lives, this thread cannot create top-level windows (those with
-// the title, or all when it is empty), as when the system is out of window
-// resources.
+// While it lives, this thread cannot create top-level windows (those with the title, or all when it is empty), as
+// when the system is out of window resources.
 class RefusedWindows {
 public:
     explicit RefusedWindows(const std::string& title = std::string());

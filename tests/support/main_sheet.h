@@ -9,11 +9,11 @@
 #include "support/expectations.h"
 #include "support/user.h"
 
-// Opens on `startPage`; `step` gets the sheet and its window once the modal
-// loop runs, and must close it. The sheet deletes itself.
-inline void RunMainSheet(int startPage, const std::function<void(CWiFiPropSheet& sheet, HWND window)>& step)
+// Opens `sheet` on `startPage`; `step` gets the sheet and its window once the modal loop runs, and must close it. The
+// sheet deletes itself.
+inline void RunMainSheet(int startPage, const std::function<void(CWiFiPropSheet& sheet, HWND window)>& step,
+                         CWiFiPropSheet* sheet = new CWiFiPropSheet)
 {
-    CWiFiPropSheet* sheet = new CWiFiPropSheet;
     sheet->SetStartPage(startPage);
     ModalWindows modal;
     modal.Then([&](HWND window) { step(*sheet, window); });

@@ -1,5 +1,4 @@
-// The main of every test program: GoogleTest, or one child scenario when the
-// command line asks for it.
+// The main of every test program: GoogleTest, or one child scenario when the command line asks for it.
 #include <gtest/gtest.h>
 
 #include "child.h"

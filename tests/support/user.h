@@ -1,5 +1,4 @@
-// Acts as a user on the real windows: clicks, types, chooses, switches
-// pages and reads back what the user would see.
+// Acts as a user on the real windows: clicks, types, chooses, switches pages and reads back what the user would see.
 #pragma once
 
 #include <windows.h>

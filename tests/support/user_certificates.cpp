@@ -31,12 +31,19 @@ TestCertificates::~TestCertificates()
     CryptReleaseContext(provider_, 0);
 }
 
-std::string TestCertificates::Add(const std::wstring& name, const std::string& upn, const std::string& email)
+std::string TestCertificates::Add(const std::wstring& name, const std::string& upn, const std::string& email,
+                                  const std::wstring& subjectEmail)
 {
-    CERT_RDN_ATTR commonName = {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING,
-                                {0, reinterpret_cast<BYTE*>(const_cast<wchar_t*>(name.c_str()))}};
-    CERT_RDN rdn = {1, &commonName};
-    CERT_NAME_INFO info = {1, &rdn};
+    auto bytes = [](const std::wstring& text) { return reinterpret_cast<BYTE*>(const_cast<wchar_t*>(text.c_str())); };
+    CERT_RDN_ATTR attributes[] = {
+        {const_cast<LPSTR>(szOID_COMMON_NAME), CERT_RDN_UTF8_STRING, {0, bytes(name)}},
+        {const_cast<LPSTR>(szOID_RSA_emailAddr), CERT_RDN_IA5_STRING, {0, bytes(subjectEmail)}}};
+    std::vector<CERT_RDN> rdns;
+    for (CERT_RDN_ATTR& attribute : attributes) {
+        if (*reinterpret_cast<wchar_t*>(attribute.Value.pbData))
+            rdns.push_back({1, &attribute});
+    }
+    CERT_NAME_INFO info = {static_cast<DWORD>(rdns.size()), rdns.data()};
     BYTE subject[4096];
     CERT_NAME_BLOB subjectBlob = {sizeof(subject), subject};
     EXPECT_TRUE(CryptEncodeObject(X509_ASN_ENCODING, X509_UNICODE_NAME, &info, subject, &subjectBlob.cbData));

@@ -1,6 +1,5 @@
-// Meets a window that code under test shows modally on this thread, from a
-// second thread: for windows of the real applet DLL, whose framework seams
-// a test program cannot reach.
+// Meets a window that code under test shows modally on this thread, from a second thread: for windows of the real
+// applet DLL, whose framework seams a test program cannot reach.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +19,6 @@ private:
     std::thread thread_;
 };
 
-// From a watcher's step: presses the sheet's Cancel until the sheet is gone.
-// The sheet is visible before its modal loop runs, and a press that arrives
-// then is lost.
+// From a watcher's step: presses the sheet's Cancel until the sheet is gone. The sheet is visible before its modal
+// loop runs, and a press that arrives then is lost.
 void CancelSheetFromWatcher(HWND sheet);
