@@ -32,9 +32,11 @@ xvfb=$!
 export DISPLAY=$display
 trap 'kill $xvfb 2>/dev/null; "$WINESERVER" -k 2>/dev/null || true' EXIT
 prepare_applet_prefix "$prefix" winxp x11 >/dev/null
-"$WINESERVER" -p
 
+# msiexec may leave work to Wine's services: each check starts once every
+# Wine process of the step has ended.
 wine msiexec /i "Z:${msi//\//\\}" /qn
+"$WINESERVER" -w
 cpl=$(value "$panel\\Cpls" Vyr.WirelessLAN)
 expect "Control Panel entry" "$cpl" 'REG_EXPAND_SZ C:\Program Files\Vyr Wireless LAN\VyrWLan.cpl'
 applet=${cpl#REG_EXPAND_SZ }
@@ -52,16 +54,17 @@ expect "the folder on PATH" "$(folder_on_path)" 1
 "$WINELOADER" control "$applet" </dev/null >/dev/null 2>&1 &
 control=$!
 shown=no
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
     xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\"" && { shown=yes; break; }
     sleep 0.2
 done
 expect "the sheet opens from the installed applet" "$shown" yes
 wine taskkill /im control.exe >/dev/null
-for _ in $(seq 1 50); do kill -0 $control 2>/dev/null || break; sleep 0.2; done
+for _ in $(seq 1 150); do kill -0 $control 2>/dev/null || break; sleep 0.2; done
 kill -0 $control 2>/dev/null && { fail "the sheet did not close"; kill $control; }
 
 wine msiexec /x "Z:${msi//\//\\}" /qn
+"$WINESERVER" -w
 expect "files after uninstalling" "$(ls -A "$folder" 2>/dev/null || echo none)" none
 expect "registry after uninstalling" \
     "$(value "$panel\\Cpls" Vyr.WirelessLAN)$(value "$category" "$applet")$(value "$canonical" "$applet")" ""
