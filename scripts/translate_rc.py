@@ -8,8 +8,8 @@ whose whole text has an entry in TABLE is replaced by its translation;
 texts without an entry stay as they are, and so does everything else:
 IDs, styles, file names, and the layout unless TABLE moves or widens a
 control. The LANGUAGE statement becomes the table's language, and the
-output includes lang_version.rc, the DLL's version resource, with the
-language's macros defined.
+output includes version_info.rc, the version resource every shipped file
+carries, with the language's macros defined.
 
 The output is UTF-8 with "#pragma code_page(65001)": in the East Asian
 code pages the second byte of a character can be a backslash or a quote,
@@ -359,12 +359,14 @@ def apply_layouts(source, path, table):
 
 def version_macros(table, out_path):
     dll = os.path.splitext(os.path.basename(out_path))[0] + ".dll"
-    return (f"#define VYR_LANGUAGE_ID {table.language_id:#06x}\n"
-            f"#define VYR_CODE_PAGE {table.code_page}\n"
-            f'#define VYR_TRANSLATION_BLOCK "{table.language_id:04X}'
+    return (f'#define VYR_FILE_DESCRIPTION "Vyr wireless applet resources: '
+            f'{table.name}"\n'
+            f'#define VYR_ORIGINAL_FILENAME "{dll}"\n'
+            f"#define VYR_FILE_TYPE VFT_DLL\n"
+            f'#define VYR_LANGUAGE_BLOCK "{table.language_id:04X}'
             f'{table.code_page:04X}"\n'
-            f'#define VYR_LANGUAGE_NAME "{table.name}"\n'
-            f'#define VYR_DLL_NAME "{dll}"\n')
+            f"#define VYR_LANGUAGE {table.language_id:#06x}, "
+            f"{table.code_page}\n")
 
 
 def translate(source, path, table):
@@ -415,7 +417,7 @@ def main(argv):
                   f"and {os.path.basename(table_path)}: do not edit.\n"
                   f"#pragma code_page(65001)\n")
         footer = ("\n" + version_macros(table, out_path) +
-                  '#include "lang_version.rc"\n')
+                  '#include "version_info.rc"\n')
         data = (header + body + footer).encode("utf-8")
     except InputError as err:
         sys.stderr.write(f"{prog}: error: {err}\n")
