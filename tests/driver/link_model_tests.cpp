@@ -11,7 +11,15 @@ namespace {
 AccessPoint Point(const char* ssid, char band, int signal = 60, const char* security = "open", bool adHoc = false,
                   const char* cipher = "tkip")
 {
-    return {ssid, band, band == 'a' ? 40 : 11, signal, security, cipher, adHoc};
+    AccessPoint point;
+    point.ssid = ssid;
+    point.band = band;
+    point.channel = band == 'a' ? 40 : 11;
+    point.signal = signal;
+    point.security = security;
+    point.cipher = cipher;
+    point.adHoc = adHoc;
+    return point;
 }
 
 LinkInputs Inputs(DWORD type, const char* name, std::vector<AccessPoint> points = {})
