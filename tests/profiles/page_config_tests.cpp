@@ -745,8 +745,7 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     std::vector<Session> sessions = {
         {"US AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto,802.11g, | 802.11b,802.11a,802.11g, | " + rest},
         {"no11g AP Home|Two|Three 13 0", lists, "802.11b,802.11a,Auto, | 802.11b,802.11a, | " + rest},
-        // Names go as typed: blanks at the ends, asterisks and bytes above 0x7F stay; the edit takes no control
-        // character.
+        // Names go as typed: blanks at the ends, asterisks and high bytes stay; the edit takes no control character.
         {"US AP || 13 0", "name1= Caf\xe9*\x80\xff ;name2=" + std::string(33, 'n') + ";name3=a\x02\x1f\x7f" "b;ok",
          "OK AP  Caf\xe9*\x80\xff |" + std::string(32, 'n') + "|ab 13 0 modified"},
         {"US AP || 13 0", "name1=" + std::string(31, 'n') + ";name2=" + std::string(32, 'n') + ";ok",

@@ -324,7 +324,11 @@ TEST_F(SecurityPage, ConfigureHandsTheRecordToTheModesDialogAndTakesBackWhatWasC
               {"Plain", "eap=7 key3=0A1B2C3D4E/0", "leave cfg cfg leave", "box: \"Default Key to Use\" specifies a key "
                "that is empty. | (&Hexadecimal) ''" + keys + "'0A1B2C3D4E' [0] '' [1] [0] plain=1 | (&Hexadecimal) "
                "'**********'" + keys + "'**********' [0] '' [1] [0] plain=0 | held left | warning=0 apply",
-               "key1=0123456789/0 key3=0A1B2C3D4E/0", {"1009=0123456789 ok", "ok"}}});
+               "key1=0123456789/0 key3=0A1B2C3D4E/0", {"1009=0123456789 ok", "ok"}},
+              {"PlainNoKeys", "eap=7", "leave cfg leave",
+               "box: Please specify at least one Pre-Shared key, or disable security. | (&Hexadecimal) ''" + keys +
+                   "'' [1] '' [1] [0] plain=1 | held left | warning=0 apply",
+               "key1=0123456789/0", {"1009=0123456789 ok"}}});
 }
 
 TEST_F(SecurityPage, LeavingStoresEverySettingInOrderOnceUntilTheNextChange)
