@@ -8,7 +8,6 @@
 #include <deque>
 #include <string>
 
-#include "card_changes.h"
 #include "child_program.h"
 #include "driver/store.h"
 #include "driver/store_root.h"
@@ -30,6 +29,10 @@ struct Run {
     SoakFigures figures;
     long next = 0;  // the first action a new session runs
     Growth sessionGrowth;
+    // The card went out during the session: the applet then says so and
+    // ends its process, even when the card is back in by the time the
+    // message is answered.
+    bool sessionCardOut = false;
     std::deque<std::string> tail;
     std::string failure;
 };
@@ -75,6 +78,8 @@ bool Take(Run& run, HangWatch& watch, const std::string& line)
         run.next = index + 1;
         if (line.find(": vyrsim: ") != std::string::npos)
             ++figures.cardChanges;
+        if (line.find(": vyrsim: card out") != std::string::npos)
+            run.sessionCardOut = true;
     } else if (StartsWith(line, "opening ")) {
         ++figures.openings;
     } else if (StartsWith(line, "message box: ")) {
@@ -104,6 +109,7 @@ bool RunSession(Run& run, bool& finished)
     }
     long first = run.next;
     run.sessionGrowth = Growth();
+    run.sessionCardOut = false;
     bool done = false;
     {
         HangWatch watch(session);
@@ -126,13 +132,14 @@ bool RunSession(Run& run, bool& finished)
             return true;
         }
         // The applet ends its process when the card goes; anything else is a crash.
-        if (exitCode == 0 && CardIsOut() && run.next > first) {
+        if (exitCode == 0 && run.sessionCardOut && run.next > first) {
             ++run.figures.cardEndings;
             return true;
         }
         ++run.figures.crashes;
         run.failure = "after action " + std::to_string(run.next - 1) + ": the applet's process ended with exit code " + code +
-                      (exitCode == 0 ? " while the card was in" : "");
+                      (exitCode == 0 ? " though the card did not go out" : "") +
+                      (run.tail.empty() ? "" : " (the log's last line: " + run.tail.back() + ")");
         return false;
     }
 }

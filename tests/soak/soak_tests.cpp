@@ -38,9 +38,11 @@ TEST_F(SoakJudgement, EachEndingOfASessionIsJudgedByItsInvariant)
     const char* const rows[][2] = {
         {"whole", " | card endings 0, actions 1, crashes 0, hangs 0 | done"},
         {"card out", " | card endings 1, actions 2, crashes 0, hangs 0 | done"},
-        {"crash", "after action 1: the applet's process ended with exit code 0xC0000005 | card endings 0, actions 2, "
+        {"crash", "after action 1: the applet's process ended with exit code 0xC0000005 (the log's last line: "
+                  "action 1: click \"OK\" (1)) | card endings 0, actions 2, "
                   "crashes 1, hangs 0 | action 1: click \"OK\" (1)"},
-        {"exit", "after action 1: the applet's process ended with exit code 0x0 while the card was in | card "
+        {"exit", "after action 1: the applet's process ended with exit code 0x0 though the card did not go out (the "
+                 "log's last line: action 1: click \"OK\" (1)) | card "
                  "endings 0, actions 2, crashes 1, hangs 0 | action 1: click \"OK\" (1)"},
         {"hang", "after action 1: hang: the sheet did not answer within a second (answered N s after it was asked) | "
                  "card endings 0, actions 2, crashes 0, hangs 1 | sheet"},
