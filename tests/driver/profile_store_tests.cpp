@@ -88,13 +88,12 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
         return ReadWhileSaved(*profile);
     if (verb == "delete")
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
-    if (verb == "store")  // a second program changes the network name and power
-        return SetProfile(*profile, "ssid1=FromElsewhere\ntxpower=4").empty() && profile->Save() ? 0 : 1;
-    if (verb == "rekey") {  // a second program changes the pass phrase, first to second
+    if (verb == "store" || verb == "rekey") {  // a second program changes name and power, or the phrase twice
         bool first = PickSettings(DescribeProfile(*profile), "pp") == "pp=/0\n";
-        return SetProfile(*profile, first ? "pp=first phrase/12" : "pp=second phrase/13").empty() && profile->Save()
-                   ? 0
-                   : 1;
+        std::string change = verb == "store" ? "ssid1=FromElsewhere\ntxpower=4"
+                             : first         ? "pp=first phrase/12"
+                                             : "pp=second phrase/13";
+        return SetProfile(*profile, change).empty() && profile->Save() ? 0 : 1;
     }
     if (verb == "use") {  // as a user without administrator rights may
         profile->SetTransmitPower(4);
@@ -190,9 +189,7 @@ TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
-    ASSERT_NE(profile, nullptr);
-    ASSERT_EQ(SetProfile(*profile, kEverySetting), "");
-    ASSERT_TRUE(profile->Save());
+    ASSERT_TRUE(profile && SetProfile(*profile, kEverySetting).empty() && profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
     // A process that saves it without ever reading its keys and passwords keeps them.
     ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
@@ -294,9 +291,7 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
 TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSaving)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Torn");
-    ASSERT_NE(profile, nullptr);
-    ASSERT_EQ(SetProfile(*profile, kEven), "");
-    ASSERT_TRUE(profile->Save());
+    ASSERT_TRUE(profile && SetProfile(*profile, kEven).empty() && profile->Save());
     HANDLE saving = SharedEvent("saving");
     ResetEvent(saving);
     ChildProcess writer("elsewhere", UnderVersion("", "save-forever Torn"));
