@@ -88,12 +88,13 @@ ChildScenario elsewhere("elsewhere", [](const std::string& argument) {
         return ReadWhileSaved(*profile);
     if (verb == "delete")
         return TheAdapter()->DeleteConfiguration(profile) ? 0 : 1;
-    if (verb == "store" || verb == "rekey") {  // a second program changes name and power, or the phrase twice
+    if (verb == "store")  // a second program changes the network name and power
+        return SetProfile(*profile, "ssid1=FromElsewhere\ntxpower=4").empty() && profile->Save() ? 0 : 1;
+    if (verb == "rekey") {  // a second program changes the pass phrase, first to second
         bool first = PickSettings(DescribeProfile(*profile), "pp") == "pp=/0\n";
-        std::string change = verb == "store" ? "ssid1=FromElsewhere\ntxpower=4"
-                             : first         ? "pp=first phrase/12"
-                                             : "pp=second phrase/13";
-        return SetProfile(*profile, change).empty() && profile->Save() ? 0 : 1;
+        return SetProfile(*profile, first ? "pp=first phrase/12" : "pp=second phrase/13").empty() && profile->Save()
+                   ? 0
+                   : 1;
     }
     if (verb == "use") {  // as a user without administrator rights may
         profile->SetTransmitPower(4);
@@ -313,13 +314,11 @@ TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSavi
 
 TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
 {
-    for (const char* prefix : {"A", "B"})
-        ResetEvent(SharedEvent(std::string("ready-") + prefix));
-    HANDLE go = SharedEvent("add");
-    ResetEvent(go);
+    HANDLE go = SharedEvent("add"), ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
+    for (HANDLE event : {go, ready[0], ready[1]})
+        ResetEvent(event);
     ChildProcess a("add-many", UnderVersion("", "A " + std::to_string(kAdditions)));
     ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
-    HANDLE ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
     SetEvent(go);
     std::string seen = Outcome(a.Finish());
