@@ -88,9 +88,7 @@ std::string DumpStore(const std::string& path)
 }
 
 // A command that must succeed, the first line it prints, and what is seen afterwards as "key=value | ..." (see Look).
-struct Step {
-    std::string line, says, look;
-};
+struct Step { std::string line, says, look; };
 
 class VyrsimTest : public CardTest {
 protected:
@@ -504,10 +502,8 @@ TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
 {
     std::string added = VyrsimOutput("cert add vyrsim.tester@example.org");
     // Removed even when the test fails half-way.
-    struct Cleanup {
-        std::string id;
-        ~Cleanup() { DeleteUserCertificate(id); }
-    } cleanup{added.substr(added.rfind(' ') + 1, 40)};
+    struct Cleanup { std::string id; ~Cleanup() { DeleteUserCertificate(id); } };
+    Cleanup cleanup{added.substr(added.rfind(' ') + 1, 40)};
     const std::string& id = cleanup.id;
     ASSERT_EQ(added, "Certificate for vyrsim.tester@example.org: " + id + "\n");
 
