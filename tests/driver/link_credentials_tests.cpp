@@ -51,12 +51,7 @@ ProfileSettings Profile(DWORD selection, bool wpa)
 
 TEST(PreSharedKey, DerivationMatchesPublishedVectors)
 {
-    const struct {
-        std::string password, salt;
-        unsigned rounds;
-        size_t size;
-        const char* expected;
-    } rows[] = {
+    const struct { std::string password, salt; unsigned rounds; size_t size; const char* expected; } rows[] = {
         {"password", "salt", 1, 20, "0c60c80f961f0e71f3a9b524af6012062fe037a6"},
         {"password", "salt", 2, 20, "ea6c014dc72d6f8ccd1ed92ace1d41f0d8de8957"},
         {"password", "salt", 4096, 20, "4b007901b765489abead49d926f721d065a429c1"},
@@ -81,13 +76,8 @@ TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
     CCertificate().EnumerateCertificates(names, roots, "ROOT");
     ASSERT_GE(roots.size(), 2u);
 
-    const struct {
-        const char* name;
-        const char* security;
-        DWORD selection;
-        const char* expected;
-        std::function<void(AccessPoint&, ProfileSettings&)> set;
-    } rows[] = {
+    const struct { const char *name, *security; DWORD selection; const char* expected;
+                   std::function<void(AccessPoint&, ProfileSettings&)> set; } rows[] = {
         {"wep right", "wep", 7, "", [](auto& p, auto& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0a1b2c3d4e"; }},
         {"wep wrong key", "wep", 7, "wrong WEP key",
          [](auto& p, auto& s) { p.wepKey = "0A1B2C3D4E"; s.sharedKey1 = "0A1B2C3D4F"; }},
@@ -179,13 +169,8 @@ TEST(RefusedLink, NeverAssociatesAndTriesAgainAtEachRescanOrChange)
     off.cardState.radioOn = false;
 
     LinkModel model;
-    const struct {
-        const char* name;
-        std::function<void()> act;
-        const LinkInputs& inputs;
-        int steps;
-        const char* expected;
-    } rows[] = {
+    const struct { const char* name; std::function<void()> act; const LinkInputs& inputs; int steps;
+                   const char* expected; } rows[] = {
         {"a new reader finds it refused", [] {}, inputs, 1, "0 IEEE [IEEE: wrong pre-shared key]"},
         {"no retry while nothing changes", [] {}, inputs, 3, "000 IEEE [IEEE: wrong pre-shared key]"},
         {"rescan: authenticated, then the timeout", [&] { model.Restart(inputs); }, inputs, 6,
@@ -231,10 +216,8 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     EXPECT_EQ(states, "02220");
     EXPECT_EQ(ReadLinkFailure(OpenStore()), "VyrSecure: wrong pre-shared key");
 
-    const struct {
-        const char* line;
-        const char* expected;  // the line of the output that holds the point's credentials
-    } rows[] = {
+    // A command and the line of its output that holds the point's credentials.
+    const struct { const char *line, *expected; } rows[] = {
         {"ap list", " VyrSecure pre-shared key ********\n"},
         {"ap list --show-secrets", " VyrSecure pre-shared key vyrsecurehome\n"},
         {"ap set VyrSecure --psk 'vyrsecurehomE'",
@@ -255,11 +238,7 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     std::string before = VyrsimOutput("ap list --show-secrets");
     // Refused, changing nothing: a key the kind does not use, a malformed key, users without passwords, an
     // authority that ROOT does not hold.
-    const struct {
-        const char* line;
-        int exitCode;
-        const char* message;
-    } refusals[] = {
+    const struct { const char* line; int exitCode; const char* message; } refusals[] = {
         {"ap set Lab --psk 'twelve chars'", 2, "--psk applies to wpa-psk, not 8021x"},
         {"ap set VyrSecure --psk short", 2, "8 to 63 printable characters"},
         {"ap set Lab --eap peap --users ann", 2, "peap users need NAME:PASSWORD"},

@@ -101,13 +101,8 @@ TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
 {
     // The profile's EAP selection and WPA, the one kind of network it takes (a kind of WPA only on a card
     // with WPA), that network's cipher, and the encryption shown associated and while searching.
-    const struct {
-        DWORD selection;
-        bool wpa;
-        std::string kind;
-        const char* cipher;
-        DWORD associated, searching;
-    } rows[] = {
+    const struct { DWORD selection; bool wpa; std::string kind; const char* cipher;
+                   DWORD associated, searching; } rows[] = {
         {0, false, "open", "tkip", kCipherNone, kCipherNone}, {7, false, "wep", "aes", kCipherWep, kCipherWep},
         {7, true, "wpa-psk", "aes", kCipherAes, kCipherTkip}, {1, false, "8021x", "aes", kCipherCkip, kCipherCkip},
         {3, false, "8021x", "aes", kCipherWep, kCipherWep},   {1, true, "wpa", "tkip", kCipherTkip, kCipherTkip},

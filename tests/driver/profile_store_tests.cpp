@@ -190,9 +190,7 @@ TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
 TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
-    ASSERT_NE(profile, nullptr);
-    ASSERT_EQ(SetProfile(*profile, kEverySetting), "");
-    ASSERT_TRUE(profile->Save());
+    ASSERT_TRUE(profile && SetProfile(*profile, kEverySetting).empty() && profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
     // A process that saves it without ever reading its keys and passwords keeps them.
     ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
@@ -294,9 +292,7 @@ TEST_F(ProfileStore, AProcessKilledWhileSavingLeavesOneWholeProfile)
 TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSaving)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Torn");
-    ASSERT_NE(profile, nullptr);
-    ASSERT_EQ(SetProfile(*profile, kEven), "");
-    ASSERT_TRUE(profile->Save());
+    ASSERT_TRUE(profile && SetProfile(*profile, kEven).empty() && profile->Save());
     HANDLE saving = SharedEvent("saving");
     ResetEvent(saving);
     ChildProcess writer("elsewhere", UnderVersion("", "save-forever Torn"));
@@ -318,13 +314,11 @@ TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSavi
 
 TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
 {
-    for (const char* prefix : {"A", "B"})
-        ResetEvent(SharedEvent(std::string("ready-") + prefix));
-    HANDLE go = SharedEvent("add");
-    ResetEvent(go);
+    HANDLE go = SharedEvent("add"), ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
+    for (HANDLE event : {go, ready[0], ready[1]})
+        ResetEvent(event);
     ChildProcess a("add-many", UnderVersion("", "A " + std::to_string(kAdditions)));
     ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
-    HANDLE ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
     SetEvent(go);
     std::string seen = Outcome(a.Finish());

@@ -77,12 +77,7 @@ TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
     const std::string own = " link=VyrLink channel=6 band=2 cipher=0 readings=some", up = " present=1 radio=1/1";
     const std::string lab = "3023" + up + " link=Lab channel=40 band=0 cipher=2 readings=some";
     // What changes (it must be taken), the refreshes after, and the states and the page then.
-    const struct {
-        const char* name;
-        std::function<bool()> change;
-        int refreshes;
-        std::string expected;
-    } rows[] = {
+    const struct { const char* name; std::function<bool()> change; int refreshes; std::string expected; } rows[] = {
         // The default profile takes any network: it searches for none by name.
         {"network gone", vyrsim("ap remove VyrLink"), 2, "300" + up + none},
         {"network back", vyrsim("ap add VyrLink --band g --channel 6 --signal 74"), 3, "0233" + up + own},

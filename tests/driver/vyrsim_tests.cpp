@@ -88,9 +88,7 @@ std::string DumpStore(const std::string& path)
 }
 
 // A command that must succeed, the first line it prints, and what is seen afterwards as "key=value | ..." (see Look).
-struct Step {
-    std::string line, says, look;
-};
+struct Step { std::string line, says, look; };
 
 class VyrsimTest : public CardTest {
 protected:
@@ -202,11 +200,7 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
     const std::string longName(33, 'n'), unknownId(40, 'A'), huge(10000, 'x');
     auto cut = [](const std::string& word) { return "\"" + word.substr(0, 40) + "...\""; };
     // The line, its exit code (2 for bad usage, 1 for a refusal) and what its message must name.
-    const struct {
-        std::string line;
-        DWORD code;
-        std::string named;
-    } cases[] = {
+    const struct { std::string line; DWORD code; std::string named; } cases[] = {
         {"", 2, "COMMAND"}, {"fly", 2, "\"fly\""}, {"card", 2, "missing"}, {"card maybe", 2, "\"maybe\""},
         {"card present now", 2, "\"now\""}, {"radio off --force", 2, "--force"}, {"zeroconfig auto", 2, "\"auto\""},
         {"claim other 0", 2, "SESSION"}, {"claim other 70000", 2, "SESSION"}, {"claim none 3", 2, "\"3\""},
@@ -388,13 +382,11 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
 
 TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
 {
+    const std::string settings = "ssid1=Office\nssid2=Office 2\nmode=8\nsecurity=1\neap=7\ndefault=2\n"
+                                 "key2=0123456789abcdef0123456789/1\npp=pass phrase 1\nleapuser=leapuser\n"
+                                 "leappw=leap-secret\ndomain=CORP\nadvpw=adv-secret\ntxpower=2\nsaving=1";
     CAdapterConfig* work = TheAdapter()->AddConfiguration("Work");
-    ASSERT_NE(work, nullptr);
-    ASSERT_EQ(SetProfile(*work, "ssid1=Office\nssid2=Office 2\nmode=8\nsecurity=1\neap=7\ndefault=2\n"
-                                "key2=0123456789abcdef0123456789/1\npp=pass phrase 1\nleapuser=leapuser\n"
-                                "leappw=leap-secret\ndomain=CORP\nadvpw=adv-secret\ntxpower=2\nsaving=1"),
-              "");
-    ASSERT_TRUE(work->Save());
+    ASSERT_TRUE(work && SetProfile(*work, settings).empty() && work->Save());
     RegistryKey list = OpenStore().OpenChild(kProfilesKey);
     ProfileSettings stored;
     ASSERT_TRUE(ReadProfileRecord(list, ReadProfileOrder(list).at(1), stored));
@@ -460,9 +452,7 @@ TEST_F(VyrsimTest, StorePathTakesOnlyAnEmptyKeyOrTheLibrarysOwnStore)
                                           "the card" + noCard + " | adapters 0 | left as it was";
     const std::string beingMade = "Format=" + std::to_string(kStoreBeingMade);
     // The key as the row fills it: "absent", or "Sub\\Value=number" (a DWORD) and "Sub\\" (a key) items.
-    const struct {
-        std::string path, command, fill, expected;
-    } cases[] = {
+    const struct { std::string path, command, fill, expected; } cases[] = {
         {base, "status", "Junk=3 Inner\\Junk=3", foreign},
         {base, "reset", "Junk=3", foreign},
         {base, "ap list", "Inner\\", foreign},
@@ -512,10 +502,8 @@ TEST_F(VyrsimTest, CertificatesRoundTripThroughTheUserStore)
 {
     std::string added = VyrsimOutput("cert add vyrsim.tester@example.org");
     // Removed even when the test fails half-way.
-    struct Cleanup {
-        std::string id;
-        ~Cleanup() { DeleteUserCertificate(id); }
-    } cleanup{added.substr(added.rfind(' ') + 1, 40)};
+    struct Cleanup { std::string id; ~Cleanup() { DeleteUserCertificate(id); } };
+    Cleanup cleanup{added.substr(added.rfind(' ') + 1, 40)};
     const std::string& id = cleanup.id;
     ASSERT_EQ(added, "Certificate for vyrsim.tester@example.org: " + id + "\n");
 
