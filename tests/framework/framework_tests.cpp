@@ -112,8 +112,7 @@ protected:
     // The module an icon was loaded from, to tell two icons of one ID apart.
     std::string IconModule(HICON icon)
     {
-        ICONINFOEXA info{};
-        info.cbSize = sizeof(info);
+        ICONINFOEXA info{sizeof(info)};
         bool got = icon && GetIconInfoExA(icon, &info);
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);

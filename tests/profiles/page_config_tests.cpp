@@ -135,11 +135,10 @@ std::string Play(HWND page, const std::string& script)
         if (!names.empty()) {
             dialogs.Then([&](HWND dialog) {
                 shown += "dialog: " + user::Text(dialog, IDC_PROFILE_NAME_PROMPT) + " " +
-                         user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " '" + user::Text(dialog, IDC_PROFILE_NAME_EDIT) +
-                         "' | ";
+                         user::Text(dialog, IDC_PROFILE_NAME_LABEL) + " '" + user::Text(dialog, kEdit) + "' | ";
                 for (const std::string& typed : names) {
                     if (typed != "(Cancel)")
-                        user::Retype(dialog, IDC_PROFILE_NAME_EDIT, typed);
+                        user::Retype(dialog, kEdit, typed);
                     user::Click(dialog, typed == "(Cancel)" ? IDCANCEL : IDOK);
                 }
             });
@@ -587,23 +586,22 @@ TEST_F(ConfigPage, TheNameDialogTakesATrimmedNameOfAtMostThirtyTwoCharactersThat
         return "'" + user::Text(dialog, kEdit) + "' " + user::EditSelection(dialog, kEdit) +
                (user::HasFocus(dialog, kEdit) ? " focused" : "");
     };
+    // A refused name: the box over what the edit held, and the edit's selection when the user is back.
+    auto refused = [](const std::string& box, const std::string& over, const char* selection) {
+        return box + "over '" + over + "' | then '" + over + "' " + selection + " focused | OK Fixed";
+    };
     std::vector<std::pair<std::string, std::string>> rows = {
         {"(Cancel)", "Cancel NewProfile"}, {"  Lab 2  ", "OK Lab 2"}, {"DEFAULT", "OK DEFAULT"},
         {"Tcpip2", "OK Tcpip2"}, {"Homes", "OK Homes"}, {std::string(40, 'n'), "shown '" + n32 + "' | OK " + n32},
         {n32.substr(1), "OK " + n32.substr(1)}, {n32, "OK " + n32}, {n32 + "n", "shown '" + n32 + "' | OK " + n32},
         {"a\x02\x1f\x7f" "b", "shown 'ab' | OK ab"}, {"Caf\xe9 \x80\xff", "OK Caf\xe9 \x80\xff"}, {"a*b", "OK a*b"},
         {"  a  b  ", "OK a  b"}, {"=\tLab\r\n", "OK Lab"},
-        {"   ", kBlank + "over '' | then '' 0-0 focused | OK Fixed"},
-        {"  my_net ", kNotAllowed + "over 'my_net' | then 'my_net' 0-0 focused | OK Fixed"},
-        {" OFFICE", kInUse + "over 'OFFICE' | then 'OFFICE' 0-6 focused | OK Fixed"},
-        {"home", kInUse + "over 'home' | then 'home' 0-4 focused | OK Fixed"},
+        {"   ", refused(kBlank, "", "0-0")}, {"  my_net ", refused(kNotAllowed, "my_net", "0-0")},
+        {" OFFICE", refused(kInUse, "OFFICE", "0-6")}, {"home", refused(kInUse, "home", "0-4")},
     };
-    for (std::string name :
-         {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_", "Lab\\2", ".", "..",
-          "=a\tb", "=x\x01", "=\x1f", "=y\x7f"}) {
-        std::string over = name.substr(name[0] == '=');
-        rows.push_back({name, kNotAllowed + "over '" + over + "' | then '" + over + "' 0-0 focused | OK Fixed"});
-    }
+    for (std::string name : {"MyDefaultNet", "default2", "tcpip", "NDI", "customparams", "LINKAGE", "Office_",
+                             "Lab\\2", ".", "..", "=a\tb", "=x\x01", "=\x1f", "=y\x7f"})
+        rows.push_back({name, refused(kNotAllowed, name.substr(name[0] == '='), "0-0")});
     for (const auto& row : rows) {
         std::vector<std::string> inUse = {"Office", "Home"};
         CDlgProfileName dialog;
@@ -657,10 +655,8 @@ ChildScenario dropPageInModal("drop_page_in_modal", [](const std::string& rows) 
                     user::Click(dialog, IDOK);
                 });
             }
-            for (const auto& [name, id] : kButtons) {
-                if (command == name)
-                    user::Click(page, id);
-            }
+            for (const auto& [name, id] : kButtons)
+                command == name ? user::Click(page, id) : void();
             tabs = user::Tabs(window);
             user::PressCancel(window);
         });

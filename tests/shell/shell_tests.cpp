@@ -80,10 +80,7 @@ protected:
     template <class Send>
     static std::string Answer(const Send& send, UINT message, LPARAM index)
     {
-        union {
-            NEWCPLINFOA newInfo;
-            CPLINFO info;
-        } filled, untouched;
+        union { NEWCPLINFOA newInfo; CPLINFO info; } filled, untouched;
         std::memset(&untouched, 0xA5, sizeof(untouched));  // as a text, no page number
         filled = untouched;
         std::string answer = std::to_string(send(message, index, reinterpret_cast<LPARAM>(&filled)));

@@ -27,15 +27,11 @@ namespace {
 enum { kStatusPage = 0, kConfigPage = 1, kPowerPage = 3, kAboutPage = 4 };
 const std::string kLabel = "Currently Selected Profile:  ";
 
-std::string Bar(HWND page, int id)
-{
-    return std::to_string(SendDlgItemMessageA(page, id, PBM_GETPOS, 0, 0));
-}
-
 // The link as the page shows it, then the radio button and Rescan.
 std::string StatusView(HWND page)
 {
     using user::Text;
+    auto Bar = [](HWND page, int id) { return std::to_string(SendDlgItemMessageA(page, id, PBM_GETPOS, 0, 0)); };
     return Text(page, IDC_STATUS_STATE) + " | " + Text(page, IDC_STATUS_CHANNEL) + " | " +
            Text(page, IDC_STATUS_TX_RATE) + "/" + Text(page, IDC_STATUS_RX_RATE) + " | " +
            Text(page, IDC_STATUS_LINK_QUALITY) + " " + Bar(page, IDC_STATUS_LINK_QUALITY_BAR) + " | " +
@@ -68,10 +64,7 @@ ChildScenario describeCard("describe_card", [](const std::string&) {
     return 0;
 });
 
-std::string StoredCard()
-{
-    return RunChild("describe_card").output;
-}
+std::string StoredCard() { return RunChild("describe_card").output; }
 
 void SetSimulated(bool SimulatedCard::*flag, int SimulatedCard::*number, int value)
 {
@@ -164,7 +157,10 @@ protected:
 
 TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
 {
-    const std::pair<const char*, const char*> rows[] = {
+    // After the sixth row the rates, the readings and the encryption stay.
+    const std::string office = "  Office | Scanning";
+    const std::string rest = " | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None";
+    const std::pair<std::string, std::string> rows[] = {
         {"link --state 3 --name Office --channel 11 --band 2 --tx 54 --rx 5 --quality -3 --signal 5 --encryption 3",
          "Associated  Office | 11  G | 54/ 5 | Weak ( 0%) 0 | Weak ( 5%) 5 | AES"},
         {"link --quality 19 --signal -3 --band 9 --encryption 9",
@@ -176,14 +172,10 @@ TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
         {"link --quality 100 --signal 100 --encryption 5",
          "Associated  Office | 11  B | 54/ 5 | Excellent (100%) 100 | Excellent (100%) 100 | TKIP"},
         {"link --quality 50 --signal 60 --state 1 --join-final 0 --encryption 2",
-         "Joined  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | AES"},
-        {"link --join-final 1 --encryption 0",
-         "Joined | 11  B | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
-        {"link --state 2", "Authenticated  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
-        {"link --state 7", "  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
-        {"link --state 0", "Not Joined  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
-        {"link --state 4", "Unknown  Office | Scanning | 54/ 5 | Excellent (50%) 50 | Excellent (60%) 60 | None"},
-        {"radio off", "Unknown |  | / |  0 |  0 | "},
+         "Joined" + office + rest.substr(0, rest.size() - 4) + "AES"},
+        {"link --join-final 1 --encryption 0", "Joined | 11  B" + rest}, {"link --state 7", office + rest},
+        {"link --state 2", "Authenticated" + office + rest}, {"link --state 0", "Not Joined" + office + rest},
+        {"link --state 4", "Unknown" + office + rest}, {"radio off", "Unknown |  | / |  0 |  0 | "},
     };
     RunMainSheet(kStatusPage, [&](CWiFiPropSheet&, HWND window) {
         HWND page = user::CurrentPage(window);
@@ -220,17 +212,15 @@ TEST_F(StatusPages, TheRadioButtonSwitchesTheCardAndOnlyWindowsNT4KeepsARecord)
     VyrsimOutput("link --tx 54 --rx 48 --quality 40 --signal 39");
     for (const char* version : {"nt40", "winxp"}) {
         bool nt4 = version[0] == 'n';
-        std::string on = std::string(" | 54/48 | Excellent (40%) 40 | Good (39%) 39 | None | Disable Radio | ") +
-                         (nt4 ? "claim free" : "claim held") +
-                         " || stored 0/0 | in effect 0/0 | radio on, NT 4.0 record on\n";
+        std::string card = (nt4 ? "claim free" : "claim held") + std::string(" || stored 0/0 | in effect 0/0 | radio ");
+        std::string on = " | 54/48 | Excellent (40%) 40 | Good (39%) 39 | None | Disable Radio | " + card +
+                         "on, NT 4.0 record on\n";
         std::string searching = "Not Joined   | Scanning" + on;
         EXPECT_EQ(Play(version, {"link", "radio", "radio", "tick", "tick", "rescan"}),
-                  "exit 0 | Unknown |  | / |  0 |  0 |  | Enable Radio | no rescan | " +
-                      std::string(nt4 ? "claim free" : "claim held") +
-                      " || stored 0/0 | in effect 0/0 | radio off, NT 4.0 record " + (nt4 ? "off" : "on") + "\n" +
-                      searching + "Authenticated  VyrLink | Scanning" + on + "Associated  VyrLink | 6  G" + on +
-                      searching +
-                      "alone: " + (nt4 ? "" : "box: Property Sheet Error | ") + "Status\n")
+                  "exit 0 | Unknown |  | / |  0 |  0 |  | Enable Radio | no rescan | " + card + "off, NT 4.0 record " +
+                      (nt4 ? "off\n" : "on\n") + searching + "Authenticated  VyrLink | Scanning" + on +
+                      "Associated  VyrLink | 6  G" + on + searching + "alone: " +
+                      (nt4 ? "" : "box: Property Sheet Error | ") + "Status\n")
             << version;
     }
 }
@@ -271,13 +261,10 @@ TEST_F(StatusPages, ThePowerPageAndOkAndApplyStoreAndCommitThroughTheConfigurati
     // storing it (on the Power page: chooses item N, as does "saving=N"), "view" shows the Power page, "leave" leaves
     // it, "five" brings all five pages back and shows the Power page again, "apply", "ok", "cancel".
     const std::pair<const char*, const char*> rows[] = {
-        {"- 0 0 tx=2 ok", "2/0 | in effect 2/0"},
-        {"- 0 4 tx=3 ok", "3/0 | in effect 3/0"},
-        {"- 1 0 tx=4 ok", "4/0 | in effect 4/0"},
-        {"- 1 2 tx=1 ok", "1/0 | in effect 1/0"},
+        {"- 0 0 tx=2 ok", "2/0 | in effect 2/0"}, {"- 0 4 tx=3 ok", "3/0 | in effect 3/0"},
+        {"- 1 0 tx=4 ok", "4/0 | in effect 4/0"}, {"- 1 2 tx=1 ok", "1/0 | in effect 1/0"},
         {"- 1 1 saving=2 view ok", "Default | Full Power | Maximum | apply; 0/1 | in effect 0/1"},
-        {"- 1 1 five saving=1 ok", "0/2 | in effect 0/2"},
-        {"- 0 3 apply tx=4 apply ok", "4/0 | in effect 4/0"},
+        {"- 1 1 five saving=1 ok", "0/2 | in effect 0/2"}, {"- 0 3 apply tx=4 apply ok", "4/0 | in effect 4/0"},
         {"Default:0/2 0 3 view saving=2 view leave cancel",
          "Default | Full Power | Normal; Default | Full Power | Maximum | apply; 0/1 | in effect 0/0"},
         {"Twenty-characters-ok:4/3 0 3 view leave cancel",
@@ -310,8 +297,8 @@ TEST_F(StatusPages, ThePowerPageAndOkAndApplyStoreAndCommitThroughTheConfigurati
                 } else if (step == "view" || step == "leave") {
                     step == "view" ? void(views += PowerView(page) + "; ") : user::SwitchPage(window, kStatusPage);
                 } else if (step == "apply" || step == "ok" || step == "cancel") {
-                    step == "ok" ? user::PressOk(window) : step == "apply" ? user::PressApply(window)
-            : user::PressCancel(window);
+                    step == "ok" ? user::PressOk(window)
+                                 : step == "apply" ? user::PressApply(window) : user::PressCancel(window);
                 } else if (GetDlgItem(page, IDC_POWER_TRANSMIT)) {
                     user::ChooseItem(page, step[0] == 't' ? IDC_POWER_TRANSMIT : IDC_POWER_SAVING, value);
                 } else {

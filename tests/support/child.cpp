@@ -130,10 +130,9 @@ void ChildProcess::Start(const std::string& program, std::string commandLine, HA
     } else {
         ADD_FAILURE() << "cannot start " << program << ": error " << GetLastError();
     }
-    for (HANDLE end : {outputEnd, errorsEnd, token}) {
+    for (HANDLE end : {outputEnd, errorsEnd, token})
         if (end)
             CloseHandle(end);
-    }
 }
 
 ChildProcess::ChildProcess(const std::string& scenario, const ChildOptions& options)
@@ -147,10 +146,9 @@ ChildProcess::~ChildProcess()
 {
     if (process_)
         Finish();
-    for (HANDLE pipe : {output_, errors_}) {
+    for (HANDLE pipe : {output_, errors_})
         if (pipe)
             CloseHandle(pipe);
-    }
 }
 
 void ChildProcess::Kill()

@@ -4,17 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/seams.h"
+#include "support/user.h"
 
 namespace {
 
 bool IsPropertySheet(HWND window) { return SendMessageA(window, PSM_GETTABCONTROL, 0, 0) != 0; }
-
-std::string TitleOf(HWND window)
-{
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof(title));
-    return title;
-}
 
 int FailUnexpectedMessageBox(HWND, const std::string& text, const std::string&, UINT)
 {
@@ -24,7 +18,7 @@ int FailUnexpectedMessageBox(HWND, const std::string& text, const std::string&, 
 
 void FailUnexpectedModal(HWND window)
 {
-    ADD_FAILURE() << "unexpected modal window: " << TitleOf(window);
+    ADD_FAILURE() << "unexpected modal window: " << user::WindowText(window);
     CloseModal(window);
 }
 
@@ -50,10 +44,8 @@ void CloseModal(HWND window)
 ModalWindows::ModalWindows()
 {
     SetModalHook([this](HWND window) {
-        if (steps_.empty()) {
-            FailUnexpectedModal(window);
-            return;
-        }
+        if (steps_.empty())
+            return FailUnexpectedModal(window);
         std::function<void(HWND)> step = std::move(steps_.front());
         steps_.pop_front();
         step(window);
@@ -133,7 +125,4 @@ RefusedWindows::RefusedWindows(const std::string& title)
     refusedTitle = title;
 }
 
-RefusedWindows::~RefusedWindows()
-{
-    UnhookWindowsHookEx(hook_);
-}
+RefusedWindows::~RefusedWindows() { UnhookWindowsHookEx(hook_); }

@@ -8,18 +8,13 @@
 #include "driver/profile_list.h"
 #include "driver/store.h"
 
-namespace {
-
 const char kVariable[] = "VYR80211_STORE";
-
-}  // namespace
 
 IsolatedStore::IsolatedStore(const std::string& second)
 {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     path_ = "Software\\VyrTests\\" + std::string(test ? test->test_suite_name() : "none") + "." +
-            (test ? test->name() : "none") +
-            (second.empty() ? "" : "." + second);
+            (test ? test->name() : "none") + (second.empty() ? "" : "." + second);
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
     SetEnvironmentVariableA(kVariable, path_.c_str());
     ResetStore();

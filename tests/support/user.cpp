@@ -60,12 +60,11 @@ void Click(HWND dialog, int id)
 
 void Type(HWND dialog, int id, const std::string& text)
 {
-    HWND edit = Usable(dialog, id, "typed into");
-    if (!edit)
-        return;
-    SetFocus(edit);
-    for (unsigned char character : text)
-        SendMessageA(edit, WM_CHAR, character, 1);
+    if (HWND edit = Usable(dialog, id, "typed into")) {
+        SetFocus(edit);
+        for (unsigned char character : text)
+            SendMessageA(edit, WM_CHAR, character, 1);
+    }
 }
 
 void Retype(HWND dialog, int id, const std::string& text)
@@ -76,11 +75,10 @@ void Retype(HWND dialog, int id, const std::string& text)
 
 void ChooseItem(HWND dialog, int id, int index)
 {
-    HWND combo = Usable(dialog, id, "chosen from");
-    if (!combo)
-        return;
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    if (HWND combo = Usable(dialog, id, "chosen from")) {
+        SendMessageA(combo, CB_SETCURSEL, index, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    }
 }
 
 void ChooseRow(HWND dialog, int id, int row)
@@ -157,7 +155,6 @@ int SelectedRow(HWND dialog, int id)
     return static_cast<int>(Send(dialog, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-
 std::string RowText(HWND dialog, int id, int row)
 {
     char text[260] = {};
@@ -187,10 +184,9 @@ std::string Rows(HWND dialog, int id)
 
 int RowOf(HWND dialog, int id, const std::string& text)
 {
-    for (int row = 0; row < RowCount(dialog, id); ++row) {
+    for (int row = 0; row < RowCount(dialog, id); ++row)
         if (RowText(dialog, id, row) == text)
             return row;
-    }
     ADD_FAILURE() << "no row " << text;
     return -1;
 }
