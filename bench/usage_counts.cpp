@@ -1,5 +1,7 @@
 #include "usage_counts.h"
 
+#include "gui_counts.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -22,39 +24,6 @@ long CountHandles()
             ++free;
         }
     }
-    return count;
-}
-
-// Wine takes a GDI handle's index without its upper half, so every object
-// answers one small handle value.
-long CountGdiObjects()
-{
-    const ULONG_PTR kIndexes = 0x10000;
-    long count = 0;
-    for (ULONG_PTR value = 1; value < kIndexes; ++value) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0)
-            ++count;
-    }
-    return count;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM count)
-{
-    ++*reinterpret_cast<long*>(count);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
-{
-    ++*reinterpret_cast<long*>(count);
-    EnumChildWindows(window, CountChild, count);
-    return TRUE;
-}
-
-long CountWindows()
-{
-    long count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -83,8 +52,9 @@ UsageCounts CountUsage()
     UsageCounts counts;
     counts.heapBytes = CountHeapBytes();
     counts.handles = CountHandles();
-    counts.gdiObjects = CountGdiObjects();
-    counts.windows = CountWindows();
+    GuiCounts gui = CountGuiObjects();
+    counts.gdiObjects = gui.gdiObjects;
+    counts.windows = gui.windows;
     return counts;
 }
 
@@ -97,18 +67,7 @@ std::string CheckUsageCounts()
         faults += " handles";
     CloseHandle(event);
 
-    long gdiObjects = CountGdiObjects();
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    if (CountGdiObjects() != gdiObjects + 1)
-        faults += " GDI objects";
-    DeleteObject(brush);
-
-    // The thread's first window may bring others (an input method's).
-    long windows = CountWindows();
-    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (CountWindows() <= windows)
-        faults += " windows";
-    DestroyWindow(window);
+    faults += CheckGuiCounting();
 
     long long heapBytes = CountHeapBytes();
     void* block = HeapAlloc(GetProcessHeap(), 0, 100000);

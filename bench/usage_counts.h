@@ -1,8 +1,8 @@
 // What a process holds, counted without GetGuiResources and
 // GetProcessHandleCount, which answer 0 under Wine 8: kernel handles by
-// probing handle values with GetHandleInformation, GDI objects by probing
-// handle values with GetObjectType, windows by enumerating this thread's,
-// and heap bytes by walking every heap.
+// probing handle values with GetHandleInformation, windows and GDI objects
+// as the soak counts them (gui_counts.h), and heap bytes by walking every
+// heap.
 #pragma once
 
 #include <string>
