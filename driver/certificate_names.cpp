@@ -1,5 +1,7 @@
 #include "certificate_names.h"
 
+#include "hex_digits.h"
+
 namespace {
 
 const DWORD kThumbprintSize = 20;
@@ -28,17 +30,6 @@ bool IsStandardStore(const char* name)
             return true;
     }
     return false;
-}
-
-int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9')
-        return digit - '0';
-    if (digit >= 'A' && digit <= 'F')
-        return digit - 'A' + 10;
-    if (digit >= 'a' && digit <= 'f')
-        return digit - 'a' + 10;
-    return -1;
 }
 
 std::string Der(BYTE tag, const std::string& content)

@@ -1,5 +1,7 @@
 #include "pre_shared_key.h"
 
+#include "hex_digits.h"
+
 #include <windows.h>
 #include <wincrypt.h>
 
@@ -12,17 +14,6 @@ const unsigned kWpaRounds = 4096;
 const size_t kMasterKeySize = 32;
 const size_t kHexKeyLength = 64;
 const DWORD kSha1Size = 20;
-
-int HexValue(char digit)
-{
-    if (digit >= '0' && digit <= '9')
-        return digit - '0';
-    if (digit >= 'A' && digit <= 'F')
-        return digit - 'A' + 10;
-    if (digit >= 'a' && digit <= 'f')
-        return digit - 'a' + 10;
-    return -1;
-}
 
 // CryptoAPI computes HMAC with a key imported as plain RC2 key material;
 // CRYPT_IPSEC_HMAC_KEY lets that key be longer than RC2 allows. Both exist
@@ -109,13 +100,7 @@ std::string DerivePbkdf2Sha1(const std::string& password, const std::string& sal
 
 bool IsHexPreSharedKey(const std::string& text)
 {
-    if (text.size() != kHexKeyLength)
-        return false;
-    for (char c : text) {
-        if (HexValue(c) < 0)
-            return false;
-    }
-    return true;
+    return text.size() == kHexKeyLength && IsHex(text);
 }
 
 std::string PairwiseMasterKey(const std::string& key, bool hex, const std::string& ssid)

@@ -1,5 +1,7 @@
 #include "profile.h"
 
+#include "hex_digits.h"
+
 #include "adapter.h"
 #include "call_log.h"
 #include "card_state.h"
@@ -13,17 +15,6 @@ namespace {
 const size_t kLongestName = 32;
 const size_t kLongestText = 256;
 const size_t kLongestPassphrase = 64;
-
-bool IsHex(const std::string& text)
-{
-    // Explicit ranges: the C runtime's classification accepts bytes above
-    // 0x7F in some locales.
-    for (char c : text) {
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
-            return false;
-    }
-    return true;
-}
 
 // Hexadecimal digits of a 64-, 128- and 152-bit key.
 bool FitsLengthIndex(size_t digits, int lengthIndex)
