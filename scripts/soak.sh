@@ -14,6 +14,7 @@ build=${VYR_BUILD_DIR:-$top/build}
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
 prefix=$build/wineprefix-soak
 prepare_wine_prefix "$prefix" winxp null
+install_wine_fonts "$prefix"
 "$WINESERVER" -p </dev/null >/dev/null 2>&1
 trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
 "$WINELOADER" wineboot </dev/null >/dev/null 2>&1

@@ -26,10 +26,8 @@ prepare_wine_prefix() {
 }
 
 # A prefix for running the applet itself: made by us (and marked so), with
-# the version and graphics driver asked for and Wine's own fonts (Tahoma,
-# which the dialogs are laid out for, and Marlett for the caption buttons),
-# which this Wine does not find by itself. A prefix we did not make is left
-# alone.
+# the version and graphics driver asked for and Wine's own fonts. A prefix
+# we did not make is left alone.
 prepare_applet_prefix() {
     local prefix=$1 version=$2 graphics=$3
     if [ -e "$prefix" ] && [ ! -f "$prefix/.made-by-vyr" ]; then
@@ -41,7 +39,16 @@ prepare_applet_prefix() {
         touch "$prefix/.made-by-vyr"
     fi
     prepare_wine_prefix "$prefix" "$version" "$graphics"
-    local fonts=$prefix/drive_c/windows/Fonts
+    install_wine_fonts "$prefix"
+}
+
+# Wine's own fonts into a prefix: Tahoma, which the dialogs are laid out
+# for, and Marlett for the caption buttons, which this Wine does not find by
+# itself. Without them "MS Shell Dlg" falls back to
+# the system's DejaVu Sans, whose positioning table Wine 8's text shaping
+# misreads: any edit control given U+02DC (0x98 in code page 1252) crashes.
+install_wine_fonts() {
+    local fonts=$1/drive_c/windows/Fonts
     for font in /usr/share/wine/fonts/*.ttf; do
         [ -f "$font" ] && cp -n "$font" "$fonts/"
     done

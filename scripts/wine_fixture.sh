@@ -17,6 +17,7 @@ start)
     # Tests run as on Windows XP, the applet's home platform; tests of other
     # versions start children that Wine reports differently.
     prepare_wine_prefix "$prefix" winxp null
+    install_wine_fonts "$prefix"
     # Detached from the caller's output, which would otherwise stay open.
     "$WINESERVER" -p </dev/null >/dev/null 2>&1
     # Wine's own services start with the first program and live as long as

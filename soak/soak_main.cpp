@@ -11,6 +11,7 @@
 #include <string>
 
 #include "applet_session.h"
+#include "dialog_font.h"
 #include "store_check.h"
 #include "supervisor.h"
 
@@ -65,6 +66,13 @@ int main(int argc, char** argv)
             options.actions = static_cast<long>(number);
         else
             return Usage();
+    }
+    if (!HasDialogFont()) {
+        std::fprintf(stderr, "vyrsoak: this system has no Tahoma, the font the dialogs are laid out for. Wine then "
+                             "draws them in a font of the host, whose shaping can crash any edit control (Wine 8 "
+                             "with DejaVu Sans, on U+02DC); put Wine's fonts into the prefix (scripts/soak.sh "
+                             "does).\n");
+        return 2;
     }
     std::printf("soak: seed %llu, %ld actions, store HKEY_CURRENT_USER\\%s\n",
                 static_cast<unsigned long long>(options.seed), options.actions, options.store.c_str());
