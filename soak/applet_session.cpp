@@ -260,32 +260,15 @@ void Open(APPLET_PROC entry)
     Watched([entry] { entry(nullptr, CPL_DBLCLK, 0, 0); });
 }
 
-// Wine draws scroll bars' arrows from bitmaps it makes at the first one
-// painted and keeps; the profile list shows one once it is longer than its
-// window.
-void PaintScrollBars()
-{
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 200, 200,
-                                  nullptr, nullptr, nullptr, nullptr);
-    SCROLLINFO range = {sizeof(range), SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};
-    SetScrollInfo(window, SB_VERT, &range, TRUE);
-    SetScrollInfo(window, SB_HORZ, &range, TRUE);
-    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    DestroyWindow(window);
-}
-
 // Caches that live as long as the process (the message boxes' shared
-// icons, the system colours' brushes, which Wine makes at their first use,
-// scroll bars' arrows, the profile list's image list, the pages' and
-// dialogs' first creation) are made before the counting starts.
+// icons, Wine's system objects, the profile list's image list, the pages'
+// and dialogs' first creation) are made before the counting starts.
 void WarmUp(APPLET_PROC entry)
 {
     session.warming = true;
     for (UINT icon : {MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK})
         Watched([icon] { MessageBoxA(nullptr, "warm-up", "vyrsoak", MB_OK | icon); });
-    for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
-        GetSysColorBrush(colour);
-    PaintScrollBars();
+    MakeLastingSystemObjects();
     Open(entry);
     session.warming = false;
 }

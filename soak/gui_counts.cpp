@@ -65,3 +65,16 @@ std::string CheckGuiCounting()
     DeleteObject(brush);
     return missed;
 }
+
+void MakeLastingSystemObjects()
+{
+    for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
+        GetSysColorBrush(colour);
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 200, 200,
+                                  nullptr, nullptr, nullptr, nullptr);
+    SCROLLINFO range = {sizeof(range), SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};
+    SetScrollInfo(window, SB_VERT, &range, TRUE);
+    SetScrollInfo(window, SB_HORZ, &range, TRUE);
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    DestroyWindow(window);
+}

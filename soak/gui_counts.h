@@ -17,3 +17,7 @@ GuiCounts CountGuiObjects();
 // "" when each count saw a window and a brush made for the purpose, else
 // what it missed.
 std::string CheckGuiCounting();
+// Wine makes some objects at their first use and keeps them as long as the
+// process: the system colours' brushes and the bitmaps of scroll bars'
+// arrows. Made ahead, they do not count as growth.
+void MakeLastingSystemObjects();

@@ -26,6 +26,7 @@ std::string GrowthWhile(const std::function<void(std::function<void(HGDIOBJ)>)>&
 TEST(GuiCounts, CountWhatAProgramMakesAndNotWinesCaches)
 {
     HWND first = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    MakeLastingSystemObjects();
     using Keep = std::function<void(HGDIOBJ)>;
     struct Row {
         const char* what;
@@ -43,6 +44,17 @@ TEST(GuiCounts, CountWhatAProgramMakesAndNotWinesCaches)
              keep(CreateCompatibleDC(nullptr));
          }},
         {"a region", [](Keep keep) { keep(CreateRectRgn(0, 0, 5, 5)); }},
+        {"Wine's lasting objects once made", [](Keep) {
+             for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
+                 GetSysColorBrush(colour);
+             HWND scrolls = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 50,
+                                            50, nullptr, nullptr, nullptr, nullptr);
+             SCROLLINFO range = {sizeof(range), SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};
+             SetScrollInfo(scrolls, SB_VERT, &range, TRUE);
+             SetScrollInfo(scrolls, SB_HORZ, &range, TRUE);
+             UpdateWindow(scrolls);
+             DestroyWindow(scrolls);
+         }},
         {"a window", [&](Keep) {
              window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
          }},
@@ -53,6 +65,7 @@ TEST(GuiCounts, CountWhatAProgramMakesAndNotWinesCaches)
     EXPECT_EQ("a brush, a pen, a font: windows +0, GDI objects +3\n"
               "a bitmap and a memory DC: windows +0, GDI objects +2\n"
               "a region: windows +0, GDI objects +0\n"
+              "Wine's lasting objects once made: windows +0, GDI objects +0\n"
               "a window: windows +1, GDI objects +0\n",
               actual);
     DestroyWindow(window);
