@@ -12,12 +12,8 @@ build=${VYR_BUILD_DIR:-$top/build}
 "$top/scripts/setup.sh"
 "$top/scripts/build.sh"
 . "$top/scripts/wine_env.sh"
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
 prefix=$build/wineprefix-bench
-prepare_wine_prefix "$prefix" winxp null
-"$WINESERVER" -p </dev/null >/dev/null 2>&1
-trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
-"$WINELOADER" wineboot </dev/null >/dev/null 2>&1
+start_tool_prefix "$prefix"
 
 # The prefix's own server works in a folder named after the prefix's device
 # and inode (server-DEV-INODE); its CPU time is counted with the bench's.

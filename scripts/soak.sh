@@ -10,12 +10,5 @@ build=${VYR_BUILD_DIR:-$top/build}
 "$top/scripts/setup.sh"
 "$top/scripts/build.sh"
 . "$top/scripts/wine_env.sh"
-# A crash ends the program at once instead of waiting in Wine's debugger.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
-prefix=$build/wineprefix-soak
-prepare_wine_prefix "$prefix" winxp null
-install_wine_fonts "$prefix"
-"$WINESERVER" -p </dev/null >/dev/null 2>&1
-trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
-"$WINELOADER" wineboot </dev/null >/dev/null 2>&1
+start_tool_prefix "$build/wineprefix-soak"
 "$WINELOADER" "$build/x86_64/bin/vyrsoak.exe" --actions 100000 "$@"

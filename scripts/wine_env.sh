@@ -64,3 +64,16 @@ select_store() {
     *) echo "unknown store: $1 (demo or user)" >&2; exit 2 ;;
     esac
 }
+
+# A headless prefix of a tool's own (the soak's, the bench's), with Wine's
+# fonts and its server up until the calling script ends; a program that
+# crashes ends at once instead of waiting in Wine's debugger.
+# Usage: start_tool_prefix PREFIX
+start_tool_prefix() {
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winedbg.exe=d"
+    prepare_wine_prefix "$1" winxp null
+    install_wine_fonts "$1"
+    "$WINESERVER" -p </dev/null >/dev/null 2>&1
+    trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
+    "$WINELOADER" wineboot </dev/null >/dev/null 2>&1
+}
