@@ -70,6 +70,23 @@ void MakeLastingSystemObjects()
 {
     for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
         GetSysColorBrush(colour);
+    // The pens come with the buttons' looks: a radio button held down (drawn
+    // only when it paints between the press and the release) takes its own.
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ original = SelectObject(memory, canvas);
+    RECT box = {0, 0, 16, 16};
+    const UINT kinds[] = {DFCS_BUTTONRADIO, DFCS_BUTTONCHECK, DFCS_BUTTONPUSH};
+    const UINT states[] = {0, DFCS_CHECKED, DFCS_PUSHED, DFCS_INACTIVE, DFCS_CHECKED | DFCS_PUSHED,
+                           DFCS_CHECKED | DFCS_INACTIVE};
+    for (UINT kind : kinds) {
+        for (UINT state : states)
+            DrawFrameControl(memory, &box, DFC_BUTTON, kind | state);
+    }
+    SelectObject(memory, original);
+    DeleteObject(canvas);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 200, 200,
                                   nullptr, nullptr, nullptr, nullptr);
     SCROLLINFO range = {sizeof(range), SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};

@@ -18,6 +18,6 @@ GuiCounts CountGuiObjects();
 // what it missed.
 std::string CheckGuiCounting();
 // Wine makes some objects at their first use and keeps them as long as the
-// process: the system colours' brushes and the bitmaps of scroll bars'
-// arrows. Made ahead, they do not count as growth.
+// process: the system colours' brushes and pens and the bitmaps of scroll
+// bars' arrows. Made ahead, they do not count as growth.
 void MakeLastingSystemObjects();

@@ -54,6 +54,11 @@ TEST(GuiCounts, CountWhatAProgramMakesAndNotWinesCaches)
              SetScrollInfo(scrolls, SB_HORZ, &range, TRUE);
              UpdateWindow(scrolls);
              DestroyWindow(scrolls);
+             HWND held = CreateWindowExA(0, "BUTTON", "", WS_POPUP | WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 0, 50, 20,
+                                         nullptr, nullptr, nullptr, nullptr);
+             SendMessageA(held, BM_SETSTATE, TRUE, 0);
+             UpdateWindow(held);
+             DestroyWindow(held);
          }},
         {"a window", [&](Keep) {
              window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
