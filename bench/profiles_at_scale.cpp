@@ -60,12 +60,14 @@ void DeleteBenchProfiles(CDriverAdapter* adapter)
 
 int ProfilesReadChild()
 {
-    double start = NowMs();
+    double cpuStart = PreciseCpuMs(), start = NowMs();
     CDriverAdapter* adapter = TheAdapter();
-    double read = NowMs() - start;
+    double read = NowMs() - start, readCpu = PreciseCpuMs() - cpuStart;
     if (!adapter)
         return 1;
     Report("read", read);
+    if (cpuStart >= 0)
+        Report("read cpu", readCpu);
     std::vector<double> adds;
     for (int i = 1; i <= kNews; ++i) {
         start = NowMs();
@@ -144,6 +146,7 @@ void MeasureProfilesAtScale()
         std::string n = std::to_string(size);
         bool goals = size == 1000;
         AddRow("profiles", n + ": first read", Figure(at["read"], 1, "ms"));
+        AddRow("profiles", n + ": first read, CPU of the thread and wineserver", Figure(at["read cpu"], 1, "ms"));
         AddRow("profiles", n + ": first opening on Configuration", Figure(at["shown"], 1, "ms"),
                goals ? "< 250 ms" : "", at["shown"] < 250);
         AddRow("profiles", n + ": FillProfileList", Figure(at["fill"], 2, "ms"), goals ? "< 10 ms" : "",
@@ -151,13 +154,18 @@ void MeasureProfilesAtScale()
         AddRow("profiles", n + ": New", Figure(at["new"], 2, "ms"), goals ? "< 20 ms" : "", at["new"] < 20);
         AddRow("profiles", n + ": adding one (library)", Figure(at["add"], 2, "ms"));
     }
-    // Flat: what one profile costs among 10,000 against among 100.
-    const char* const kPerProfile[][2] = {
-        {"read", "first read"}, {"shown", "first opening"}, {"fill", "FillProfileList"}};
+    // Flat: what one profile costs among 10,000 against among 100. The
+    // read's goal is on its CPU time: a read of seconds waits for a core
+    // when other work runs, where one of milliseconds seldom does, so its
+    // wall time measures the machine's load as much as the library.
+    const char* const kPerProfile[][3] = {{"read", "first read", ""},
+                                          {"read cpu", "first read, CPU", "<= 1.25"},
+                                          {"shown", "first opening", "<= 1.25"},
+                                          {"fill", "FillProfileList", "<= 1.25"}};
     for (const auto& measure : kPerProfile) {
         double low = figures[100][measure[0]] / 100, high = figures[10000][measure[0]] / 10000;
         AddRow("profiles", std::string(measure[1]) + " per profile, 10,000 / 100",
-               Figure(high, 4, "ms") + " / " + Figure(low, 4, "ms") + " = " + Figure(high / low, 2), "<= 1.25",
+               Figure(high, 4, "ms") + " / " + Figure(low, 4, "ms") + " = " + Figure(high / low, 2), measure[2],
                high / low <= 1.25);
     }
 }
