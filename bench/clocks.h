@@ -10,4 +10,8 @@ double NowMs();
 // This process's user and kernel time, plus the wineserver's when known.
 double CpuMs();
 bool CountsServerCpu();
+// The CPU time of this thread and of the wineserver in nanoseconds as Linux
+// counts them (/proc/PID/schedstat), for spans too short for CpuMs's
+// 10 ms ticks; -1 when the server is not known.
+double PreciseCpuMs();
 double Median(std::vector<double> values);

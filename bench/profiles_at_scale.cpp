@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <set>
 #include <vector>
 
 #include "applet_host.h"
@@ -20,6 +21,7 @@ namespace {
 
 const int kSizes[] = {10, 100, 1000, 10000};
 const int kNews = 3;
+const int kRounds = 3;
 
 // FillProfileList as the list sees it: from emptying the list to giving
 // the active row its selection. Watched by subclassing the list, which
@@ -58,12 +60,14 @@ void DeleteBenchProfiles(CDriverAdapter* adapter)
 
 int ProfilesReadChild()
 {
-    double start = NowMs();
+    double cpuStart = PreciseCpuMs(), start = NowMs();
     CDriverAdapter* adapter = TheAdapter();
-    double read = NowMs() - start;
+    double read = NowMs() - start, readCpu = PreciseCpuMs() - cpuStart;
     if (!adapter)
         return 1;
     Report("read", read);
+    if (cpuStart >= 0)
+        Report("read cpu", readCpu);
     std::vector<double> adds;
     for (int i = 1; i <= kNews; ++i) {
         start = NowMs();
@@ -112,22 +116,29 @@ int ProfilesOpenChild()
 
 void MeasureProfilesAtScale()
 {
-    std::map<int, std::map<std::string, double>> figures;
+    std::set<int> made;
     for (int size : kSizes) {
-        if (!UseProfileStore(size)) {
+        if (UseProfileStore(size))
+            made.insert(size);
+        else
             AddRow("profiles", "store of " + std::to_string(size), "could not be made", "made", false);
-            continue;
+    }
+    // Every size in each round, so that the load of the machine, which
+    // drifts over a run, weighs on all of them alike.
+    std::map<int, std::map<std::string, std::vector<double>>> rounds;
+    for (int round = 0; round < kRounds; ++round) {
+        for (int size : made) {
+            UseProfileStore(size);
+            for (const char* child : {"--profiles-read", "--profiles-open"}) {
+                for (auto& figure : RunChild(child))
+                    rounds[size][figure.first].push_back(figure.second);
+            }
         }
-        std::map<std::string, std::vector<double>> rounds;
-        int count = size >= 10000 ? 1 : 3;
-        for (int round = 0; round < count; ++round) {
-            for (auto& figure : RunChild("--profiles-read"))
-                rounds[figure.first].push_back(figure.second);
-            for (auto& figure : RunChild("--profiles-open"))
-                rounds[figure.first].push_back(figure.second);
-        }
-        for (auto& figure : rounds)
-            figures[size][figure.first] = Median(figure.second);
+    }
+    std::map<int, std::map<std::string, double>> figures;
+    for (auto& size : rounds) {
+        for (auto& figure : size.second)
+            figures[size.first][figure.first] = Median(figure.second);
     }
 
     for (int size : kSizes) {
@@ -135,6 +146,7 @@ void MeasureProfilesAtScale()
         std::string n = std::to_string(size);
         bool goals = size == 1000;
         AddRow("profiles", n + ": first read", Figure(at["read"], 1, "ms"));
+        AddRow("profiles", n + ": first read, CPU of the thread and wineserver", Figure(at["read cpu"], 1, "ms"));
         AddRow("profiles", n + ": first opening on Configuration", Figure(at["shown"], 1, "ms"),
                goals ? "< 250 ms" : "", at["shown"] < 250);
         AddRow("profiles", n + ": FillProfileList", Figure(at["fill"], 2, "ms"), goals ? "< 10 ms" : "",
@@ -142,13 +154,18 @@ void MeasureProfilesAtScale()
         AddRow("profiles", n + ": New", Figure(at["new"], 2, "ms"), goals ? "< 20 ms" : "", at["new"] < 20);
         AddRow("profiles", n + ": adding one (library)", Figure(at["add"], 2, "ms"));
     }
-    // Flat: what one profile costs among 10,000 against among 100.
-    const char* const kPerProfile[][2] = {
-        {"read", "first read"}, {"shown", "first opening"}, {"fill", "FillProfileList"}};
+    // Flat: what one profile costs among 10,000 against among 100. The
+    // read's goal is on its CPU time: a read of seconds waits for a core
+    // when other work runs, where one of milliseconds seldom does, so its
+    // wall time measures the machine's load as much as the library.
+    const char* const kPerProfile[][3] = {{"read", "first read", ""},
+                                          {"read cpu", "first read, CPU", "<= 1.25"},
+                                          {"shown", "first opening", "<= 1.25"},
+                                          {"fill", "FillProfileList", "<= 1.25"}};
     for (const auto& measure : kPerProfile) {
         double low = figures[100][measure[0]] / 100, high = figures[10000][measure[0]] / 10000;
         AddRow("profiles", std::string(measure[1]) + " per profile, 10,000 / 100",
-               Figure(high, 4, "ms") + " / " + Figure(low, 4, "ms") + " = " + Figure(high / low, 2), "<= 1.25",
+               Figure(high, 4, "ms") + " / " + Figure(low, 4, "ms") + " = " + Figure(high / low, 2), measure[2],
                high / low <= 1.25);
     }
 }

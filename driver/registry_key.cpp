@@ -227,9 +227,9 @@ std::vector<std::string> RegistryKey::ChildNames() const
     return names;
 }
 
-bool RegistryKey::NotifyChange(DWORD filter, HANDLE event) const
+bool RegistryKey::NotifyChange(DWORD filter, HANDLE event, bool subtree) const
 {
-    return handle_ && RegNotifyChangeKeyValue(handle_, TRUE, filter, event, TRUE) == ERROR_SUCCESS;
+    return handle_ && RegNotifyChangeKeyValue(handle_, subtree, filter, event, TRUE) == ERROR_SUCCESS;
 }
 
 bool DeleteRegistryTree(const std::string& path)

@@ -50,8 +50,8 @@ public:
 
     std::vector<std::string> ChildNames() const;
     // Signals `event` at the next change of `filter` (REG_NOTIFY_CHANGE_...)
-    // to this key or any below it.
-    bool NotifyChange(DWORD filter, HANDLE event) const;
+    // to this key, or any below it with `subtree`.
+    bool NotifyChange(DWORD filter, HANDLE event, bool subtree = true) const;
     // No values and no keys in it; false for a key that is not open.
     bool IsEmpty() const;
 

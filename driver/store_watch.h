@@ -1,7 +1,9 @@
-// Whether anything in the card's store changed since it was last read: a
-// registry change notification on the whole store, armed again at each
-// read, so that a reader that polls (the status at every Refresh) reads the
-// store only when another process or this one wrote to it.
+// Whether anything in the card's store changed since it was last read:
+// registry change notifications, armed again at each read, so that a reader
+// that polls (the status at every Refresh) reads the store only when
+// another process or this one wrote to it. A root deleted (and made again)
+// never signals its own notification, but its parent's: the parent is
+// watched for keys added or removed, and one wait looks at both.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +25,9 @@ public:
     bool Unchanged(const std::string& rootPath) const;
 
 private:
-    HANDLE changed_;
+    enum { kRoot, kParent, kWatches };
+    HANDLE changed_[kWatches];
     RegistryKey watched_;
+    RegistryKey parent_;
     bool armed_ = false;
 };

@@ -24,6 +24,11 @@ for proc in /proc/[0-9]*; do
 done
 
 windows_path() { echo "Z:$1" | tr / '\\'; }
-export VYR_BENCH_SHIPPED="$(windows_path "$build/x86_64/bin");$(windows_path "$build/i686/bin")"
+# What the install puts in place, stripped, without the debug files.
+for arch in x86_64 i686; do
+    rm -rf "$build/$arch/shipped"
+    cmake --install "$build/$arch" --component applet --prefix "$build/$arch/shipped" >/dev/null
+done
+export VYR_BENCH_SHIPPED="$(windows_path "$build/x86_64/shipped");$(windows_path "$build/i686/shipped")"
 export VYR_BENCH_MACHINE="$(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')), $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $("$WINELOADER" --version)"
 "$WINELOADER" "$build/x86_64/bin/vyrbench.exe" "$@"
