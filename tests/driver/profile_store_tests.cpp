@@ -312,8 +312,12 @@ TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSavi
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
+// Two processes adding at once to a store whose next key lags behind its order (an older library, a hand edit): each
+// new profile takes the first key the order does not hold.
+TEST_F(ProfileStore, AdditionsAtOnceAndAfterALaggingKeyLoseNoProfile)
 {
+    ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
+    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
     HANDLE go = SharedEvent("add"), ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     for (HANDLE event : {go, ready[0], ready[1]})
         ResetEvent(event);
@@ -321,23 +325,17 @@ TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
     ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
     ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
     SetEvent(go);
-    std::string seen = Outcome(a.Finish());
+    std::string seen = Outcome(a.Finish()), keys;
     seen += Outcome(b.Finish());
     seen += Outcome(RunChild("listed"));
-    const std::string each = std::to_string(kAdditions), all = std::to_string(2 * kAdditions + 1);
-    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " + all + ", " +
-                        all + " names\n");
-}
-
-// A store whose next key lags behind its order (an older library, a hand
-// edit): a new profile takes the first key the order does not hold.
-TEST_F(ProfileStore, ANewProfileNeverTakesTheKeyOfAListedOne)
-{
-    ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
-    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
-    ASSERT_NE(adapter_->AddConfiguration("Third"), nullptr);
-    EXPECT_EQ(RunChild("listed").output, "listed 3, 3 names\n");
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)), (std::vector<std::string>{"P1", "P2", "P3"}));
+    const int all = 2 * kAdditions + 2;
+    for (int key = 1; key <= all; ++key)
+        keys += " P" + std::to_string(key);
+    for (const std::string& key : ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)))
+        seen += " " + key;
+    const std::string each = std::to_string(kAdditions);
+    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " +
+                        std::to_string(all) + ", " + std::to_string(all) + " names\n" + keys);
 }
 
 TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
@@ -437,7 +435,7 @@ TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
     EXPECT_EQ(PickSettings(DescribeProfile(*p), "pp"), "pp=plain words/11\n");
 }
 
-TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
+TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffectAndTemporaryIsNotStored)
 {
     CAdapterConfig* active = adapter_->GetCurrentConfiguration();
     CAdapterConfig* other = adapter_->AddConfiguration("Other");
@@ -465,10 +463,8 @@ TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), after));
     EXPECT_EQ(after.settings.networkName1, "Newer");
     EXPECT_GT(after.generation, before.generation);
-}
 
-TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
-{
+    // The selection is stored, a temporary activation is not.
     CAdapterConfig* office = adapter_->AddConfiguration("Office");
     CAdapterConfig* cafe = adapter_->AddConfiguration("Cafe");
     ASSERT_TRUE(office && cafe);
@@ -518,41 +514,38 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndTheLastOwnProfileAndNeverBringsAProf
                     " name free 1 | deleted elsewhere 0 save 0 elsewhere 2 stored 2 | last own 0");
 }
 
-TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
-{
-    CAdapterConfig* p = adapter_->AddConfiguration("Moving");
-    auto shown = [p] { return PickSettings(DescribeProfile(*p), "ssid1\ntxpower"); };
-    std::string seen = std::to_string(InNewProcess("store", "Moving").exitCode) + " " + shown();
-    seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
-    // The power is another group: it stays as this object read it.
-    seen += shown() + "modified " + std::to_string(p->IsModified()) + "\n";
-    p->SetTransmitPower(1);
-    seen += std::to_string(InNewProcess("store", "Moving").exitCode) + " loaded " +
-            std::to_string(p->NotifyLoaded(3)) + "\n";
-    seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
-    EXPECT_EQ(seen, "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
-                    "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
-}
-
-// A profile read from the store keeps its keys and passwords sealed until they are asked for; loading the security
-// group takes what another process stored since, sealed or not.
-TEST_F(ProfileStore, SealedSecretsAreOpenedWhenAskedForAndLoadedAfresh)
+// A profile read from the store keeps its keys and passwords sealed until they are asked for. Loading a group takes
+// what another process stored since, sealed or not, unless the group was changed here.
+TEST_F(ProfileStore, LoadingAGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
 {
     std::string seen;
     {
         IsolatedStore other("sealed");
         other.StoreProfiles({"Default", "Home"});
-        CAdapterConfig* home = FindProfile("Home");
-        ASSERT_NE(home, nullptr);
+        CAdapterConfig* p = FindProfile("Home");
+        ASSERT_NE(p, nullptr);
+        auto shown = [p](const char* names) { return PickSettings(DescribeProfile(*p), names); };
         for (int round = 1; round <= 2; ++round) {
             seen += std::to_string(InNewProcess("rekey", "Home").exitCode);
-            seen += " loaded " + std::to_string(home->NotifyLoaded(1));
-            seen += " " + PickSettings(DescribeProfile(*home), "pp");
-            seen += "modified " + std::to_string(home->IsModified()) + "\n";
+            seen += " loaded " + std::to_string(p->NotifyLoaded(1));
+            seen += " " + shown("pp");
+            seen += "modified " + std::to_string(p->IsModified()) + "\n";
         }
+        seen += std::to_string(InNewProcess("store", "Home").exitCode);
+        seen += " " + shown("ssid1\ntxpower");
+        seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
+        // The power is another group: it stays as this object read it.
+        seen += shown("ssid1\ntxpower") + "modified " + std::to_string(p->IsModified()) + "\n";
+        p->SetTransmitPower(1);
+        seen += std::to_string(InNewProcess("store", "Home").exitCode);
+        seen += " loaded " + std::to_string(p->NotifyLoaded(3)) + "\n";
+        seen += shown("ssid1\ntxpower");  // the change made here wins
+        seen += "group 4 " + std::to_string(p->NotifyLoaded(4));
     }
     SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
-    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n");
+    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n"
+                    "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
+                    "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)
