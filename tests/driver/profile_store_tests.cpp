@@ -140,7 +140,7 @@ protected:
     }
 };
 
-TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDifferentRootsDoNotMeet)
+TEST_F(ProfileStore, ANewStoreHoldsDefaultAndStoresOfDifferentRootsDoNotMeetAndAStoreChangedInPlaceIsCheckedAgain)
 {
     ASSERT_NE(adapter_->AddConfiguration("OnlyHere"), nullptr);
     std::string seen;
@@ -157,6 +157,25 @@ TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDiffe
     seen += " | first store:" + NamesOf(adapter_) + " " + PickSettings(DescribeInNewProcess("OnlyHere"), "name");
     EXPECT_EQ(seen, "new adapter=1 Default provisioned=0 selection=Default modified=0 in effect=Default  | "
                     "first store: Default OnlyHere provisioned=0 name=OnlyHere\n");
+
+    // A process keeps the store it opened, but a change another program makes to the key in place is still checked at
+    // the next call. Each row: the root's Format value as the row leaves it (none: deleted).
+    const std::pair<std::string, DWORD> rows[] = {
+        {"7", 7}, {"2", kStoreMade}, {"none", 0}, {"being made", kStoreBeingMade}};
+    RegistryKey root = RegistryKey::Open(store_.Path());
+    root.WriteDword("Junk", 3);
+    seen = "adapters " + std::to_string(TheAdapter() != nullptr);
+    for (const auto& row : rows) {
+        if (row.second)
+            root.WriteDword(kFormatValue, row.second);
+        else
+            root.DeleteValue(kFormatValue);
+        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
+        seen += " | " + row.first + ": adapters " + std::to_string(adapters) + " format " +
+                std::to_string(root.ReadDword(kFormatValue, 0)) + (root.HasValue("Junk") ? " junk" : "");
+    }
+    EXPECT_EQ(seen, "adapters 1 | 7: adapters 0 format 7 junk | 2: adapters 1 format 2 junk"
+                    " | none: adapters 0 format 0 junk | being made: adapters 1 format 2 junk");
 }
 
 TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
@@ -187,29 +206,23 @@ TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
     EXPECT_EQ(broken, "");
 }
 
-TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
+// Every setting survives a new process, also one that saves the profile without ever reading its keys and passwords,
+// and none of them is stored in clear. Stores an earlier library made are converted when first opened, and a
+// conversion cut short is finished by the next process.
+TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndAStoreOfTheEarlierFormatAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
     ASSERT_TRUE(profile && SetProfile(*profile, kEverySetting).empty() && profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
-    // A process that saves it without ever reading its keys and passwords keeps them.
     ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
     std::string changed = kEverySetting;
     changed.replace(changed.find("ssid1=Harbour"), 13, "ssid1=FromElsewhere");
     changed.replace(changed.find("txpower=3"), 9, "txpower=4");
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + changed);
-
     std::string record = OpenStore().OpenChild(kProfilesKey).ReadBinary("P2");
     for (const char* clear : {"00112233445566778899AABBCC", "correct horse", "leap-secret", "peap-secret"})
         EXPECT_EQ(record.find(clear), std::string::npos) << clear;
-}
 
-// Stores an earlier library made are converted when first opened, and a
-// conversion cut short is finished by the next process.
-TEST_F(ProfileStore, AStoreOfTheEarlierFormatKeepsEveryProfileAndTheSettingsInEffect)
-{
-    CAdapterConfig* harbour = adapter_->AddConfiguration("Harbour");
-    ASSERT_TRUE(harbour && SetProfile(*harbour, kEverySetting).empty() && harbour->Save());
     ProfileSettings defaults, every;
     ASSERT_TRUE(ReadProfileRecord(OpenStore().OpenChild(kProfilesKey), "P1", defaults, Secrets::Sealed) &&
                 ReadProfileRecord(OpenStore().OpenChild(kProfilesKey), "P2", every, Secrets::Sealed));
@@ -237,7 +250,7 @@ TEST_F(ProfileStore, AStoreOfTheEarlierFormatKeepsEveryProfileAndTheSettingsInEf
                 " unlisted=" + std::to_string(profiles.HasValue("P3")) + " in effect=" + inEffect.settings.name +
                 " " + inEffect.location + " " + std::to_string(inEffect.generation) + " " +
                 inEffect.settings.advancedPassword + "\n";
-        expected += kEverySetting + "format=2 keys left=0 unlisted=0 in effect=Harbour Profiles\\P2 5 peap-secret\n";
+        expected += changed + "format=2 keys left=0 unlisted=0 in effect=Harbour Profiles\\P2 5 peap-secret\n";
     }
     EXPECT_EQ(seen, expected);
 }
@@ -384,29 +397,6 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
     EXPECT_EQ(Names(adapter_->GetConfigurations()), (std::vector<std::string>{"Default", home}));
     // A new profile is stored at once, with its default settings.
     EXPECT_EQ(PickSettings(DescribeInNewProcess(home), "name\nmode"), "name=" + home + "\nmode=13\n");
-}
-
-// A process keeps the store it opened, but a change another program makes to
-// the key in place is still checked at the next call.
-TEST_F(ProfileStore, AStoreChangedInPlaceUnderARunningProcessIsCheckedAgain)
-{
-    // The root's Format value as the row leaves it (none: deleted).
-    const std::pair<std::string, DWORD> rows[] = {
-        {"7", 7}, {"2", kStoreMade}, {"none", 0}, {"being made", kStoreBeingMade}};
-    RegistryKey root = RegistryKey::Open(store_.Path());
-    root.WriteDword("Junk", 3);
-    std::string seen = "adapters " + std::to_string(TheAdapter() != nullptr);
-    for (const auto& row : rows) {
-        if (row.second)
-            root.WriteDword(kFormatValue, row.second);
-        else
-            root.DeleteValue(kFormatValue);
-        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
-        seen += " | " + row.first + ": adapters " + std::to_string(adapters) + " format " +
-                std::to_string(root.ReadDword(kFormatValue, 0)) + (root.HasValue("Junk") ? " junk" : "");
-    }
-    EXPECT_EQ(seen, "adapters 1 | 7: adapters 0 format 7 junk | 2: adapters 1 format 2 junk"
-                    " | none: adapters 0 format 0 junk | being made: adapters 1 format 2 junk");
 }
 
 TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
