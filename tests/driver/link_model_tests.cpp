@@ -109,7 +109,7 @@ TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
     }
 }
 
-TEST(LinkSequence, AssociationComesAndGoes)
+TEST(LinkSequence, AssociationComesAndGoesAndPeerToPeerJoinsOrStartsItsOwn)
 {
     LinkInputs open =
         Inputs(1, "", {Point("Weak", 'g', 30), Point("Strong", 'a', 80), Point("Locked", 'b', 95, "wep")});
@@ -133,13 +133,10 @@ TEST(LinkSequence, AssociationComesAndGoes)
     EXPECT_EQ("0 Office a0", States(model, gone, 0, false));
 
     // No radio or no card, and power back: status_tests' rows through the status singleton.
-}
-
-TEST(LinkSequence, PeerToPeerJoinsOrStartsItsOwn)
-{
+    // Peer to peer, on a new model: it joins an ad-hoc network of its name or starts its own.
     LinkInputs party = Inputs(0, "Party", {Point("Party", 'g', 90)});  // not ad hoc: ignored
     party.settings.adHocStartBand = 1;
-    LinkModel model;
+    model = LinkModel();
     EXPECT_EQ("F Party a36", States(model, party, 0, false));
     EXPECT_EQ("1FF Party a36", States(model, party, 2));
     EXPECT_GE(model.Status().signal, 75);
