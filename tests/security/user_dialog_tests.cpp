@@ -182,9 +182,12 @@ TEST_F(UserDialogs, ValuesComeBackAsTypedOrChosen)
                  ttls = &UserDialogs::Run<CDlgTtlsUser>, peap = &UserDialogs::Run<CDlgPeapUser>,
                  advanced = &UserDialogs::Run<CDlgAdvancedConfig>;
     const struct { Dialog run; std::string in, script, out; } rows[] = {
-        {leap, "|", "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1", "ok  a*\xe9\x80\xff | p*\xff "},
-        {peap, "", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1", "ok |||" + k32.substr(1) + "|123456789"},
-        {leap, "|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?", "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |"},
+        {leap, "|", "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1",
+         "ok  a*\xe9\x80\xff | p*\xff "},
+        {peap, "", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1",
+         "ok |||" + k32.substr(1) + "|123456789"},
+        {leap, "|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?",
+         "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |"},
         {tls, "|#root|d|l", "? 1129 ? 1",
          "[Ann] o * [root] 'd' 'l' @1104 | [Ann] * o [root]- 'd' 'l' @1129 | ok #Ann||d|l"},
         {tls, "|nope|d|l", "1130 1137~none 1", "ok #Ann||d|l"},
