@@ -54,8 +54,18 @@ protected:
 };
 
 // Its removal from the list and a second removal refused: vyrsim_tests (cert remove).
-TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesItsKeyAlong)
+TEST_F(Certificates, OnlyUserAtDomainMakesACertificateListedInMyThatNamesItsUserAndDomainAndTakesItsKeyAlong)
 {
+    std::string seen, expected;
+    for (const char* text : {"", "joe", "@example.org", "joe@", "jo e@example.org", "joe@exa@mple.org",
+                             "joe\t@example.org", "j\xF6@example.org"}) {
+        std::string id = "unchanged", error;
+        bool made = CreateUserCertificate(text, id, error);
+        seen += std::string(text) + (made ? ": made " : ": refused ") + id + (error.empty() ? " silently\n" : "\n");
+        expected += std::string(text) + ": refused unchanged\n";
+    }
+    EXPECT_EQ(seen, expected);
+
     std::string id = CreateUser("joe", "corp.example.org");
     CCertificate certificate;
     std::vector<std::string> names = {"left over"}, ids = {"left over", "too"};
@@ -97,33 +107,7 @@ TEST_F(Certificates, AUserCertificateIsListedInMyNamesItsUserAndDomainAndTakesIt
     EXPECT_FALSE(CryptAcquireContextA(&key, container, MS_ENHANCED_PROV_A, PROV_RSA_FULL, 0));
 }
 
-TEST_F(Certificates, OnlyUserAtDomainMakesACertificate)
-{
-    std::string seen, expected;
-    for (const char* text : {"", "joe", "@example.org", "joe@", "jo e@example.org", "joe@exa@mple.org",
-                             "joe\t@example.org", "j\xF6@example.org"}) {
-        std::string id = "unchanged", error;
-        bool made = CreateUserCertificate(text, id, error);
-        seen += std::string(text) + (made ? ": made " : ": refused ") + id + (error.empty() ? " silently\n" : "\n");
-        expected += std::string(text) + ": refused unchanged\n";
-    }
-    EXPECT_EQ(seen, expected);
-}
-
-TEST_F(Certificates, RefusedIdentifiersAndFlagsLeaveNoCertificateHeld)
-{
-    std::string id = CreateUser("sam", "example.org"), wrongDigit = "G" + id.substr(1);
-    CCertificate certificate;
-    const std::pair<std::string, DWORD> rows[] = {{std::string(40, '0'), 0}, {id.substr(1), 0}, {id + "0", 0},
-                                                  {wrongDigit, 0},          {"", 0},           {id, 1}};
-    for (const auto& refused : rows) {
-        SCOPED_TRACE(refused.first + " flags " + std::to_string(refused.second));
-        ASSERT_TRUE(certificate.setCertificate(id, 0));
-        bool taken = certificate.setCertificate(refused.first, refused.second);
-        EXPECT_EQ(std::to_string(taken) + " " + Held(certificate), "0 !- !- !-");
-    }
-}
-
+// Refused identifiers and flags leave no certificate held.
 TEST_F(Certificates, UserAndDomainComeFromThePrincipalNameThenTheAltEmailThenTheSubjectEmail)
 {
     const std::wstring third = L"third@subject.example";
@@ -150,6 +134,16 @@ TEST_F(Certificates, UserAndDomainComeFromThePrincipalNameThenTheAltEmailThenThe
     CCertificate().EnumerateCertificates(names, ids, "MY");
     EXPECT_EQ(names[IndexOf(ids, rows[3].first)] + " | " + names[IndexOf(ids, rows[4].first)],
               "No Address | " + rows[4].first);
+
+    const std::string& id = rows[0].first;
+    const std::pair<std::string, DWORD> refusals[] = {{std::string(40, '0'), 0}, {id.substr(1), 0}, {id + "0", 0},
+                                                      {"G" + id.substr(1), 0},   {"", 0},           {id, 1}};
+    for (const auto& refused : refusals) {
+        SCOPED_TRACE(refused.first + " flags " + std::to_string(refused.second));
+        ASSERT_TRUE(certificate.setCertificate(id, 0));
+        bool taken = certificate.setCertificate(refused.first, refused.second);
+        EXPECT_EQ(std::to_string(taken) + " " + Held(certificate), "0 !- !- !-");
+    }
 }
 
 TEST(CertificateAltName, ReadsNamesAmongOthersAndRefusesBrokenEncodings)

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/80211api.h"
+#include "driver/card_state.h"
 #include "driver/profile_settings.h"
 #include "driver/registry_key.h"
 #include "support/child.h"
@@ -47,3 +48,23 @@ std::string VyrsimOutput(const std::string& line);
 // `settings`, secrets already sealed, as an earlier library kept a record:
 // values of a version key under `key` that Committed names; returns it.
 RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings);
+
+// An access point of the radio world, on channel 40 of band a or 11 of b and g.
+inline AccessPoint Point(const std::string& ssid, char band = 'g', int signal = 60, const char* security = "open",
+                         bool adHoc = false, const char* cipher = "tkip")
+{
+    AccessPoint point;
+    point.ssid = ssid, point.band = band, point.channel = band == 'a' ? 40 : 11, point.signal = signal;
+    point.security = security, point.cipher = cipher, point.adHoc = adHoc;
+    return point;
+}
+
+// A profile for `network` with security on: selection 7 is static keys, the others EAP methods.
+inline ProfileSettings Secured(const std::string& network, DWORD selection, bool wpa)
+{
+    ProfileSettings settings;
+    settings.networkName1 = network;
+    settings.enableSecurity = 1, settings.eapSelection = selection, settings.wpa = wpa;
+    settings.leapEnabled = selection == 1;
+    return settings;
+}

@@ -30,25 +30,6 @@ std::string Hex(const std::string& bytes)
 // 802.11i test vectors give it.
 const char kIeeeKey[] = "f42c6fc52df0ebef9ebb4b90b38a5f902e83fe1b135a70e23aed762e9710a12e";
 
-AccessPoint Point(const char* security)
-{
-    AccessPoint point;
-    point.ssid = "IEEE";
-    point.security = security;
-    return point;
-}
-
-ProfileSettings Profile(DWORD selection, bool wpa)
-{
-    ProfileSettings settings;
-    settings.networkName1 = "IEEE";
-    settings.enableSecurity = 1;
-    settings.eapSelection = selection;
-    settings.wpa = wpa;
-    settings.leapEnabled = selection == 1;
-    return settings;
-}
-
 TEST(PreSharedKey, DerivationMatchesPublishedVectors)
 {
     const struct { std::string password, salt; unsigned rounds; size_t size; const char* expected; } rows[] = {
@@ -123,8 +104,8 @@ TEST(Credentials, EachKindTakesTheRightCredentialAndRefusesAWrongOne)
          [&](auto& p, auto& s) { p.users = {{"bob@corp.example", ""}}; s.certificate = id; }},
     };
     for (const auto& row : rows) {
-        AccessPoint point = Point(row.security);
-        ProfileSettings settings = Profile(row.selection, std::string(row.security).compare(0, 3, "wpa") == 0);
+        AccessPoint point = Point("IEEE", 'g', 60, row.security);
+        ProfileSettings settings = Secured("IEEE", row.selection, std::string(row.security).compare(0, 3, "wpa") == 0);
         row.set(point, settings);
         EXPECT_EQ(CredentialFault(point, settings, ReadCertificateFacts(settings)), row.expected) << row.name;
     }
@@ -146,11 +127,10 @@ std::string Steps(LinkModel& model, const LinkInputs& inputs, int steps)
 TEST(RefusedLink, NeverAssociatesAndTriesAgainAtEachRescanOrChange)
 {
     LinkInputs inputs;
-    inputs.settings = Profile(7, true);
+    inputs.settings = Secured("IEEE", 7, true);
     inputs.settings.passphrase = "vyr secure homE";
-    AccessPoint point = Point("wpa-psk");
+    AccessPoint point = Point("IEEE", 'g', 80, "wpa-psk");
     point.preSharedKey = "vyr secure home";
-    point.signal = 80;
     inputs.card.accessPoints = {point};
     LinkInputs right = inputs;
     right.settings.passphrase = "vyr secure home";
@@ -204,8 +184,7 @@ std::string Squeezed(std::string text)
 TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
 {
     status_->Refresh();  // on the test's store
-    ProfileSettings settings = Profile(7, true);
-    settings.networkName1 = "VyrSecure";
+    ProfileSettings settings = Secured("VyrSecure", 7, true);
     settings.passphrase = "vyrsecurehomE";
     ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Home"));
     std::string states;
@@ -256,8 +235,7 @@ TEST_F(RefusedCard, VyrsimSetsWhatAPointChecksAndStatusShowsWhyTheCardFailed)
     std::string id, error;
     ASSERT_TRUE(CreateUserCertificate("ann@corp.example", id, error)) << error;
     VyrsimOutput("ap add Corp --security wpa --eap tls --users ann@corp.example");
-    settings = Profile(4, true);
-    settings.networkName1 = "Corp";
+    settings = Secured("Corp", 4, true);
     settings.certificate = id;
     ASSERT_TRUE(WriteAppliedProfile(OpenStore(), settings, "Profiles\\Corp"));
     states.clear();

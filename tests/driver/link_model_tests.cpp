@@ -5,22 +5,9 @@
 #include <set>
 
 #include "driver/link_model.h"
+#include "driver_support.h"
 
 namespace {
-
-AccessPoint Point(const char* ssid, char band, int signal = 60, const char* security = "open", bool adHoc = false,
-                  const char* cipher = "tkip")
-{
-    AccessPoint point;
-    point.ssid = ssid;
-    point.band = band;
-    point.channel = band == 'a' ? 40 : 11;
-    point.signal = signal;
-    point.security = security;
-    point.cipher = cipher;
-    point.adHoc = adHoc;
-    return point;
-}
 
 LinkInputs Inputs(DWORD type, const char* name, std::vector<AccessPoint> points = {})
 {
@@ -29,15 +16,6 @@ LinkInputs Inputs(DWORD type, const char* name, std::vector<AccessPoint> points 
     inputs.settings.networkName1 = name;
     inputs.card.accessPoints = std::move(points);
     return inputs;
-}
-
-// Selection 7 is static keys; the others are EAP methods.
-void Secure(ProfileSettings& settings, DWORD selection, bool wpa)
-{
-    settings.enableSecurity = 1;
-    settings.eapSelection = selection;
-    settings.wpa = wpa;
-    settings.leapEnabled = selection == 1;
 }
 
 int BandIfFits(const AccessPoint& point, const LinkInputs& inputs)
@@ -111,7 +89,7 @@ TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
     for (const auto& row : rows) {
         LinkInputs inputs = Inputs(1, "Net", {Point("Net", 'g', 60, row.kind.c_str(), false, row.cipher)});
         if (row.selection)
-            Secure(inputs.settings, row.selection, row.wpa);
+            inputs.settings = Secured("Net", row.selection, row.wpa);
         LinkModel model;
         std::string seen = States(model, inputs, 0, false);
         seen += " " + std::to_string(model.Status().encryption) + "/";
@@ -131,7 +109,7 @@ TEST(LinkSecurity, AProfileTakesOnlyNetworksOfItsKindAndShowsTheirCipher)
     }
 }
 
-TEST(LinkSequence, AssociationComesAndGoes)
+TEST(LinkSequence, AssociationComesAndGoesAndPeerToPeerJoinsOrStartsItsOwn)
 {
     LinkInputs open =
         Inputs(1, "", {Point("Weak", 'g', 30), Point("Strong", 'a', 80), Point("Locked", 'b', 95, "wep")});
@@ -140,7 +118,7 @@ TEST(LinkSequence, AssociationComesAndGoes)
     EXPECT_EQ("0233 Strong a40", States(model, open, 3));
 
     LinkInputs eap = Inputs(1, "Office", {Point("Office", 'g', 60, "wpa", false, "aes")});
-    Secure(eap.settings, 3, true);
+    eap.settings = Secured("Office", 3, true);
     EXPECT_EQ("0233 Office g11", States(model, eap, 3));
     EXPECT_EQ("0 Office a0", States(model, eap, 0));  // searched for by name
     EXPECT_EQ("23 Office g11", States(model, eap, 1, false));
@@ -155,13 +133,10 @@ TEST(LinkSequence, AssociationComesAndGoes)
     EXPECT_EQ("0 Office a0", States(model, gone, 0, false));
 
     // No radio or no card, and power back: status_tests' rows through the status singleton.
-}
-
-TEST(LinkSequence, PeerToPeerJoinsOrStartsItsOwn)
-{
+    // Peer to peer, on a new model: it joins an ad-hoc network of its name or starts its own.
     LinkInputs party = Inputs(0, "Party", {Point("Party", 'g', 90)});  // not ad hoc: ignored
     party.settings.adHocStartBand = 1;
-    LinkModel model;
+    model = LinkModel();
     EXPECT_EQ("F Party a36", States(model, party, 0, false));
     EXPECT_EQ("1FF Party a36", States(model, party, 2));
     EXPECT_GE(model.Status().signal, 75);

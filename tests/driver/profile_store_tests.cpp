@@ -140,7 +140,7 @@ protected:
     }
 };
 
-TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDifferentRootsDoNotMeet)
+TEST_F(ProfileStore, ANewStoreHoldsDefaultAndStoresOfDifferentRootsDoNotMeetAndAStoreChangedInPlaceIsCheckedAgain)
 {
     ASSERT_NE(adapter_->AddConfiguration("OnlyHere"), nullptr);
     std::string seen;
@@ -157,6 +157,25 @@ TEST_F(ProfileStore, ANewStoreHoldsDefaultAsSelectionAndInEffectAndStoresOfDiffe
     seen += " | first store:" + NamesOf(adapter_) + " " + PickSettings(DescribeInNewProcess("OnlyHere"), "name");
     EXPECT_EQ(seen, "new adapter=1 Default provisioned=0 selection=Default modified=0 in effect=Default  | "
                     "first store: Default OnlyHere provisioned=0 name=OnlyHere\n");
+
+    // A process keeps the store it opened, but a change another program makes to the key in place is still checked at
+    // the next call. Each row: the root's Format value as the row leaves it (none: deleted).
+    const std::pair<std::string, DWORD> rows[] = {
+        {"7", 7}, {"2", kStoreMade}, {"none", 0}, {"being made", kStoreBeingMade}};
+    RegistryKey root = RegistryKey::Open(store_.Path());
+    root.WriteDword("Junk", 3);
+    seen = "adapters " + std::to_string(TheAdapter() != nullptr);
+    for (const auto& row : rows) {
+        if (row.second)
+            root.WriteDword(kFormatValue, row.second);
+        else
+            root.DeleteValue(kFormatValue);
+        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
+        seen += " | " + row.first + ": adapters " + std::to_string(adapters) + " format " +
+                std::to_string(root.ReadDword(kFormatValue, 0)) + (root.HasValue("Junk") ? " junk" : "");
+    }
+    EXPECT_EQ(seen, "adapters 1 | 7: adapters 0 format 7 junk | 2: adapters 1 format 2 junk"
+                    " | none: adapters 0 format 0 junk | being made: adapters 1 format 2 junk");
 }
 
 TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
@@ -187,29 +206,23 @@ TEST_F(ProfileStore, ThreeProcessesMakingOneStoreAtOnceLeaveOneWholeStore)
     EXPECT_EQ(broken, "");
 }
 
-TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear)
+// Every setting survives a new process, also one that saves the profile without ever reading its keys and passwords,
+// and none of them is stored in clear. Stores an earlier library made are converted when first opened, and a
+// conversion cut short is finished by the next process.
+TEST_F(ProfileStore, EverySettingSurvivesANewProcessAndAStoreOfTheEarlierFormatAndSecretsAreNotStoredInClear)
 {
     CAdapterConfig* profile = adapter_->AddConfiguration("Harbour");
     ASSERT_TRUE(profile && SetProfile(*profile, kEverySetting).empty() && profile->Save());
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + kEverySetting);
-    // A process that saves it without ever reading its keys and passwords keeps them.
     ASSERT_EQ(InNewProcess("store", "Harbour").exitCode, 0u);
     std::string changed = kEverySetting;
     changed.replace(changed.find("ssid1=Harbour"), 13, "ssid1=FromElsewhere");
     changed.replace(changed.find("txpower=3"), 9, "txpower=4");
     EXPECT_EQ(DescribeInNewProcess("Harbour"), "name=Harbour\n" + changed);
-
     std::string record = OpenStore().OpenChild(kProfilesKey).ReadBinary("P2");
     for (const char* clear : {"00112233445566778899AABBCC", "correct horse", "leap-secret", "peap-secret"})
         EXPECT_EQ(record.find(clear), std::string::npos) << clear;
-}
 
-// Stores an earlier library made are converted when first opened, and a
-// conversion cut short is finished by the next process.
-TEST_F(ProfileStore, AStoreOfTheEarlierFormatKeepsEveryProfileAndTheSettingsInEffect)
-{
-    CAdapterConfig* harbour = adapter_->AddConfiguration("Harbour");
-    ASSERT_TRUE(harbour && SetProfile(*harbour, kEverySetting).empty() && harbour->Save());
     ProfileSettings defaults, every;
     ASSERT_TRUE(ReadProfileRecord(OpenStore().OpenChild(kProfilesKey), "P1", defaults, Secrets::Sealed) &&
                 ReadProfileRecord(OpenStore().OpenChild(kProfilesKey), "P2", every, Secrets::Sealed));
@@ -237,7 +250,7 @@ TEST_F(ProfileStore, AStoreOfTheEarlierFormatKeepsEveryProfileAndTheSettingsInEf
                 " unlisted=" + std::to_string(profiles.HasValue("P3")) + " in effect=" + inEffect.settings.name +
                 " " + inEffect.location + " " + std::to_string(inEffect.generation) + " " +
                 inEffect.settings.advancedPassword + "\n";
-        expected += kEverySetting + "format=2 keys left=0 unlisted=0 in effect=Harbour Profiles\\P2 5 peap-secret\n";
+        expected += changed + "format=2 keys left=0 unlisted=0 in effect=Harbour Profiles\\P2 5 peap-secret\n";
     }
     EXPECT_EQ(seen, expected);
 }
@@ -312,8 +325,12 @@ TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSavi
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
+// Two processes adding at once to a store whose next key lags behind its order (an older library, a hand edit): each
+// new profile takes the first key the order does not hold.
+TEST_F(ProfileStore, AdditionsAtOnceAndAfterALaggingKeyLoseNoProfile)
 {
+    ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
+    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
     HANDLE go = SharedEvent("add"), ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     for (HANDLE event : {go, ready[0], ready[1]})
         ResetEvent(event);
@@ -321,23 +338,17 @@ TEST_F(ProfileStore, TwoProcessesAddingAtOnceLoseNoProfile)
     ChildProcess b("add-many", UnderVersion("", "B " + std::to_string(kAdditions)));
     ASSERT_EQ(WaitForMultipleObjects(2, ready, TRUE, 30000), WAIT_OBJECT_0);
     SetEvent(go);
-    std::string seen = Outcome(a.Finish());
+    std::string seen = Outcome(a.Finish()), keys;
     seen += Outcome(b.Finish());
     seen += Outcome(RunChild("listed"));
-    const std::string each = std::to_string(kAdditions), all = std::to_string(2 * kAdditions + 1);
-    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " + all + ", " +
-                        all + " names\n");
-}
-
-// A store whose next key lags behind its order (an older library, a hand
-// edit): a new profile takes the first key the order does not hold.
-TEST_F(ProfileStore, ANewProfileNeverTakesTheKeyOfAListedOne)
-{
-    ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
-    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
-    ASSERT_NE(adapter_->AddConfiguration("Third"), nullptr);
-    EXPECT_EQ(RunChild("listed").output, "listed 3, 3 names\n");
-    EXPECT_EQ(ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)), (std::vector<std::string>{"P1", "P2", "P3"}));
+    const int all = 2 * kAdditions + 2;
+    for (int key = 1; key <= all; ++key)
+        keys += " P" + std::to_string(key);
+    for (const std::string& key : ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)))
+        seen += " " + key;
+    const std::string each = std::to_string(kAdditions);
+    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " +
+                        std::to_string(all) + ", " + std::to_string(all) + " names\n" + keys);
 }
 
 TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
@@ -388,29 +399,6 @@ TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)
     EXPECT_EQ(PickSettings(DescribeInNewProcess(home), "name\nmode"), "name=" + home + "\nmode=13\n");
 }
 
-// A process keeps the store it opened, but a change another program makes to
-// the key in place is still checked at the next call.
-TEST_F(ProfileStore, AStoreChangedInPlaceUnderARunningProcessIsCheckedAgain)
-{
-    // The root's Format value as the row leaves it (none: deleted).
-    const std::pair<std::string, DWORD> rows[] = {
-        {"7", 7}, {"2", kStoreMade}, {"none", 0}, {"being made", kStoreBeingMade}};
-    RegistryKey root = RegistryKey::Open(store_.Path());
-    root.WriteDword("Junk", 3);
-    std::string seen = "adapters " + std::to_string(TheAdapter() != nullptr);
-    for (const auto& row : rows) {
-        if (row.second)
-            root.WriteDword(kFormatValue, row.second);
-        else
-            root.DeleteValue(kFormatValue);
-        int adapters = CVeltoDriverConfigurator::GetInstance()->GetAdapters()->GetCount();
-        seen += " | " + row.first + ": adapters " + std::to_string(adapters) + " format " +
-                std::to_string(root.ReadDword(kFormatValue, 0)) + (root.HasValue("Junk") ? " junk" : "");
-    }
-    EXPECT_EQ(seen, "adapters 1 | 7: adapters 0 format 7 junk | 2: adapters 1 format 2 junk"
-                    " | none: adapters 0 format 0 junk | being made: adapters 1 format 2 junk");
-}
-
 TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
 {
     CAdapterConfig* p = adapter_->GetCurrentConfiguration();
@@ -437,7 +425,7 @@ TEST_F(ProfileStore, SettersRefuseValuesTheCardDoesNotTakeAndKeepTheOldOnes)
     EXPECT_EQ(PickSettings(DescribeProfile(*p), "pp"), "pp=plain words/11\n");
 }
 
-TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
+TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffectAndTemporaryIsNotStored)
 {
     CAdapterConfig* active = adapter_->GetCurrentConfiguration();
     CAdapterConfig* other = adapter_->AddConfiguration("Other");
@@ -465,10 +453,8 @@ TEST_F(ProfileStore, ModifiedMeansNotStoredOrForTheProfileInEffectNotInEffect)
     ASSERT_TRUE(ReadAppliedProfile(OpenStore(), after));
     EXPECT_EQ(after.settings.networkName1, "Newer");
     EXPECT_GT(after.generation, before.generation);
-}
 
-TEST_F(ProfileStore, TheSelectionIsStoredButATemporaryActivationIsNot)
-{
+    // The selection is stored, a temporary activation is not.
     CAdapterConfig* office = adapter_->AddConfiguration("Office");
     CAdapterConfig* cafe = adapter_->AddConfiguration("Cafe");
     ASSERT_TRUE(office && cafe);
@@ -518,41 +504,38 @@ TEST_F(ProfileStore, DeletingKeepsDefaultAndTheLastOwnProfileAndNeverBringsAProf
                     " name free 1 | deleted elsewhere 0 save 0 elsewhere 2 stored 2 | last own 0");
 }
 
-TEST_F(ProfileStore, LoadingANetworkGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
-{
-    CAdapterConfig* p = adapter_->AddConfiguration("Moving");
-    auto shown = [p] { return PickSettings(DescribeProfile(*p), "ssid1\ntxpower"); };
-    std::string seen = std::to_string(InNewProcess("store", "Moving").exitCode) + " " + shown();
-    seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
-    // The power is another group: it stays as this object read it.
-    seen += shown() + "modified " + std::to_string(p->IsModified()) + "\n";
-    p->SetTransmitPower(1);
-    seen += std::to_string(InNewProcess("store", "Moving").exitCode) + " loaded " +
-            std::to_string(p->NotifyLoaded(3)) + "\n";
-    seen += shown() + "group 4 " + std::to_string(p->NotifyLoaded(4));  // the change made here wins
-    EXPECT_EQ(seen, "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
-                    "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
-}
-
-// A profile read from the store keeps its keys and passwords sealed until they are asked for; loading the security
-// group takes what another process stored since, sealed or not.
-TEST_F(ProfileStore, SealedSecretsAreOpenedWhenAskedForAndLoadedAfresh)
+// A profile read from the store keeps its keys and passwords sealed until they are asked for. Loading a group takes
+// what another process stored since, sealed or not, unless the group was changed here.
+TEST_F(ProfileStore, LoadingAGroupTakesWhatAnotherProcessStoredUnlessChangedHere)
 {
     std::string seen;
     {
         IsolatedStore other("sealed");
         other.StoreProfiles({"Default", "Home"});
-        CAdapterConfig* home = FindProfile("Home");
-        ASSERT_NE(home, nullptr);
+        CAdapterConfig* p = FindProfile("Home");
+        ASSERT_NE(p, nullptr);
+        auto shown = [p](const char* names) { return PickSettings(DescribeProfile(*p), names); };
         for (int round = 1; round <= 2; ++round) {
             seen += std::to_string(InNewProcess("rekey", "Home").exitCode);
-            seen += " loaded " + std::to_string(home->NotifyLoaded(1));
-            seen += " " + PickSettings(DescribeProfile(*home), "pp");
-            seen += "modified " + std::to_string(home->IsModified()) + "\n";
+            seen += " loaded " + std::to_string(p->NotifyLoaded(1));
+            seen += " " + shown("pp");
+            seen += "modified " + std::to_string(p->IsModified()) + "\n";
         }
+        seen += std::to_string(InNewProcess("store", "Home").exitCode);
+        seen += " " + shown("ssid1\ntxpower");
+        seen += "loaded " + std::to_string(p->NotifyLoaded(2)) + "\n";
+        // The power is another group: it stays as this object read it.
+        seen += shown("ssid1\ntxpower") + "modified " + std::to_string(p->IsModified()) + "\n";
+        p->SetTransmitPower(1);
+        seen += std::to_string(InNewProcess("store", "Home").exitCode);
+        seen += " loaded " + std::to_string(p->NotifyLoaded(3)) + "\n";
+        seen += shown("ssid1\ntxpower");  // the change made here wins
+        seen += "group 4 " + std::to_string(p->NotifyLoaded(4));
     }
     SetEnvironmentVariableA("VYR80211_STORE", store_.Path().c_str());
-    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n");
+    EXPECT_EQ(seen, "0 loaded 1 pp=first phrase/12\nmodified 0\n0 loaded 1 pp=second phrase/13\nmodified 0\n"
+                    "0 ssid1=\ntxpower=0\nloaded 1\nssid1=FromElsewhere\ntxpower=0\nmodified 0\n"
+                    "0 loaded 1\nssid1=FromElsewhere\ntxpower=1\ngroup 4 0");
 }
 
 TEST_F(ProfileStore, MultipleConfigurationsRecordTheirMembers)

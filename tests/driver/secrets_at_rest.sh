@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/wine_env.sh"
 export WINEPREFIX=$1
 program=$2
-test=ProfileStore.EverySettingSurvivesANewProcessAndSecretsAreNotStoredInClear
+test=ProfileStore.EverySettingSurvivesANewProcessAndAStoreOfTheEarlierFormatAndSecretsAreNotStoredInClear
 
 VYR_TEST_KEEP_STORES=1 "$WINELOADER" "$program" --gtest_filter=$test --gtest_color=no >/dev/null
 "$WINESERVER" -k 2>/dev/null || true

@@ -292,7 +292,7 @@ TEST_F(VyrsimTest, CardRadioZeroConfigAndClaimReachTheLibrary)
     adapters.ClearMultipleConfig();
 }
 
-TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
+TEST_F(VyrsimTest, AccessPointsAndCapsMakeTheRadioWorld)
 {
     Run({
         {"ap add Office --band a --channel 40 --signal 55 --security wpa-psk --cipher aes",
@@ -318,10 +318,7 @@ TEST_F(VyrsimTest, AccessPointsMakeTheRadioWorld)
     });
     std::string status = Status();
     EXPECT_EQ(VyrsimOutput("ap list"), status.substr(status.find("Access points")));
-}
-
-TEST_F(VyrsimTest, CapsChangeWhatTheCardReports)
-{
+    // Caps change what the card reports of itself.
     std::string before = DumpStore(store_.Path());
     Run({{"caps", "Capabilities", "bands=802.11a, 802.11b, 802.11g"}});
     EXPECT_EQ(DumpStore(store_.Path()), before) << "caps without options only shows";
@@ -333,25 +330,7 @@ TEST_F(VyrsimTest, CapsChangeWhatTheCardReports)
     });
 }
 
-TEST_F(VyrsimTest, AdminProfileAndMultipleConfigurations)
-{
-    Run({
-        {"admin-profile admin_Lab", "Administrator profile in temporary use: admin_Lab",
-         "lib.admin=admin_Lab | admin profile=admin_Lab"},
-        {"admin-profile --clear", "No administrator profile is in temporary use.", "lib.admin= | admin profile=(none)"},
-        {"multiconfig CORP LAB", "Multiple configurations deployed: CORP LAB", "lib.multiconfig=CORP LAB"},
-    });
-    CAdapterConfig* member = TheAdapter()->AddConfiguration("CORP_Office");
-    ASSERT_NE(member, nullptr);
-    ASSERT_TRUE(member->SaveMultipleConfig("CORP", 1));
-    Run({
-        {"status", "Card", "multiple configs=2 | CORP=members CORP_Office | LAB=no member list recorded"},
-        {"multiconfig --clear", "No multiple configuration is deployed.",
-         "lib.multiconfig= | multiple configs=(none) | CORP=not deployed; members CORP_Office"},
-    });
-}
-
-TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
+TEST_F(VyrsimTest, AdminProfileMultipleConfigurationsAndProvisionedProfilesReachTheLibrary)
 {
     Run({
         {"provision admin_Corp --ssid Office --security wpa-psk --key secretpass",
@@ -377,6 +356,18 @@ TEST_F(VyrsimTest, ProvisionedProfilesReachTheLibrary)
         {"unprovision ADMIN_CORP",
          "Removed provisioned profile admin_Corp. The applet shows the change when it next opens.",
          "lib.provisioned=1 | stored selection=Default (Profiles\\P1)"},
+        {"admin-profile admin_Lab", "Administrator profile in temporary use: admin_Lab",
+         "lib.admin=admin_Lab | admin profile=admin_Lab"},
+        {"admin-profile --clear", "No administrator profile is in temporary use.", "lib.admin= | admin profile=(none)"},
+        {"multiconfig CORP LAB", "Multiple configurations deployed: CORP LAB", "lib.multiconfig=CORP LAB"},
+    });
+    CAdapterConfig* member = TheAdapter()->AddConfiguration("CORP_Office");
+    ASSERT_NE(member, nullptr);
+    ASSERT_TRUE(member->SaveMultipleConfig("CORP", 1));
+    Run({
+        {"status", "Card", "multiple configs=2 | CORP=members CORP_Office | LAB=no member list recorded"},
+        {"multiconfig --clear", "No multiple configuration is deployed.",
+         "lib.multiconfig= | multiple configs=(none) | CORP=not deployed; members CORP_Office"},
     });
 }
 

@@ -92,17 +92,13 @@ protected:
     IsolatedStore store_;
 };
 
-TEST_F(KeyDialogs, StoredWepKeysOpenAsTheMaskOfTheirLengthAndFormat)
+TEST_F(KeyDialogs, StoredKeysOpenAsMasksAndTypedKeysKeepOnlyTheirFormatsCharacters)
 {
     const std::string keys = "0123456789/0 " + Typed(true, 26) + "/1 " + Typed(true, 32) + "/2";
     EXPECT_EQ(PlayWep(keys, ""), "'*10'0 '*26'1 '*32'-1 ''1 0 @1060 | open");
     // The reserved key in hexadecimal digits is no key; keys 2 to 4 not set are 128 bits.
     EXPECT_EQ(PlayWep("3237353134/1 0A1B2C3D4E/3 /1 /3", "", 0, 3), "''0 '*26'1 ''1 ''-1 2 @1060 | open");
     EXPECT_EQ(PlayWep("3237353134/1", "", 0, 7), "''0 ''1 ''1 ''1 0 @1009 0-0 | open");
-}
-
-TEST_F(KeyDialogs, TypedKeysKeepOnlyTheirFormatsCharactersAndAMaskGoesWhole)
-{
     const std::string masked = "0123456789/0", rest = "'0 ''1 ''1 ''1 0 @1009 ";
     EXPECT_EQ(PlayWep("/0", "1009:0a\xe9" "1g2 1009@1 1009:x"), "'0A12" + rest + "1-1 | open");
     EXPECT_EQ(PlayWep("/0", "1009:ab*c", 1), "'c" + rest + "1-1 | open");
@@ -133,7 +129,8 @@ TEST_F(KeyDialogs, LengthAndFormatChangesKeepOnlyTextsTheNewLimitCanHold)
 }
 
 // At, below and above each class's length in both formats; a 152-bit key's list has no selection, OK hands back -1.
-TEST_F(KeyDialogs, OkTakesEachKeyOnlyAtTheLengthOfItsClassInHexadecimalDigits)
+// Then the first key at fault is refused, and masks are handed back as they are.
+TEST_F(KeyDialogs, OkTakesEachKeyOnlyAtTheLengthOfItsClassAndRefusesTheFirstKeyAtFault)
 {
     const int lengths[2][3] = {{10, 26, 32}, {5, 13, 16}};
     for (int row = 0; row < 18; ++row) {
@@ -146,10 +143,6 @@ TEST_F(KeyDialogs, OkTakesEachKeyOnlyAtTheLengthOfItsClassInHexadecimalDigits)
                   extra < 0 ? refused : "ok " + handed.substr(0, lengths[0][index]) + "/" + list + " /1 /1 /1 d1")
             << typed;
     }
-}
-
-TEST_F(KeyDialogs, OkRefusesTheFirstKeyAtFaultThenHandsBackMasksAsTheyAre)
-{
     const std::string keys = "0123456789/0 " + Typed(true, 26) + "/1 " + Typed(true, 32) + "/2";
     auto refused = [](const std::string& text) { return " | box: " + text + " | open"; };
     EXPECT_EQ(PlayWep("/0", "1009:27514 1010:12 1", 1),

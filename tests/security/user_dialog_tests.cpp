@@ -126,7 +126,9 @@ protected:
 
 // Values go in and come back as "|"-separated lists: LEAP user|password, TLS certificate|authority|domain|login,
 // TTLS and PEAP authority|domain|login|user|password, the advanced dialog domain|login.
-TEST_F(UserDialogs, LeapAndPeapCheckTheNameThenThePasswordThenTheConfirmationComparedExactly)
+// LEAP and PEAP check the name, then the password, then the confirmation compared exactly; TLS asks for the domain
+// first and TTLS for the login first, then for the user.
+TEST_F(UserDialogs, EachDialogChecksItsValuesInItsOrder)
 {
     auto typing = [](const std::string& user, const std::string& password, const std::string& confirmation) {
         return user + "= " + password + "= " + confirmation + "= 1 ? " + user + "=" + kLong + " 1 ? " + password +
@@ -141,27 +143,20 @@ TEST_F(UserDialogs, LeapAndPeapCheckTheNameThenThePasswordThenTheConfirmationCom
     EXPECT_EQ(Run<CDlgPeapUser>("", typing("1145", "1148", "1150")),
               "57368 [<Any>] '' '' '' @1145 | 57365 [<Any>] '" + k32 + "' '' '' @1148 | 57365 [<Any>] " + typed +
                   "'' @1150 | 57369 [<Any>] " + typed + "'secret-987' @1148 | ok |||" + end);
+    Add(L"Ann", "Ann", "ann@corp.example");
+    EXPECT_EQ(Run<CDlgTlsUser>("", "1079= 1132= 1 ? 1079=d 1 ? 1132=__ 1"),
+              "57378 [Ann] * o [root0]- '' '' @1079 | 57374 [Ann] * o [root0]- 'd' '' @1132 | ok #Ann||d|");
+    EXPECT_EQ(Run<CDlgTtlsUser>("", "1 ? 1132=" + kLong + " 1 ? 1079=_dom_ 1 ? 1135 1 | 1014=ann 1072=pw 1073=pw 1"),
+              "57374 * o [root0]- '' '' @1132 | 57378 * o [root0]- '' '" + k32 + "' @1079 | " +
+                  "57380 * o [root0]- ' dom ' '" + k32 + "' @1135 | ok |dom|" + k32 + "|ann|pw");
+    EXPECT_EQ(Run<CDlgTtlsUser>("|d|l|u|", "1"), "57380 cancel |d|l|u|");
 }
 
-// Blanks at the ends and inside, asterisks and bytes above 0x7F stay; the edits take no control character.
-TEST_F(UserDialogs, LeapAndPeapTakeNamesAndPasswordsAsTypedUpToTheirLimits)
-{
-    const std::string typed = "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1";
-    EXPECT_EQ(Run<CDlgLeapUser>("|", typed), "ok  a*\xe9\x80\xff | p*\xff ");
-    EXPECT_EQ(Run<CDlgPeapUser>("", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1"),
-              "ok |||" + k32.substr(1) + "|123456789");
-    EXPECT_EQ(Run<CDlgLeapUser>("|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?"),
-              "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |");
-}
-
-TEST_F(UserDialogs, TlsWithoutUserCertificatesSaysSoAndClosesKeepingTheCertificateHandedIn)
+// Without user certificates it says so and closes, keeping the certificate handed in.
+TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesTheNamesItHolds)
 {
     ASSERT_LE(CertificateList().Enumerate("MY"), 0) << "the test prefix's MY store is not empty";
     EXPECT_EQ(Run<CDlgTlsUser>("kept", ""), "57370 cancel kept|||");
-}
-
-TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesTheNamesItHolds)
-{
     Add(L"Ann", "Ann", "ann@corp.example");
     const std::string tls = " * o [root0]- ";
     EXPECT_EQ(Run<CDlgTlsUser>("nope", "? 1"),
@@ -175,57 +170,47 @@ TEST_F(UserDialogs, TlsSelectsTheStoredCertificateAndProposesTheNamesItHolds)
                   "'mail.example' 'bob' @1104 | cancel #Cid||mail.example|bob");
 }
 
-TEST_F(UserDialogs, TlsAsksForTheDomainFirstAndTtlsForTheLoginFirstThenForTheUser)
-{
-    Add(L"Ann", "Ann", "ann@corp.example");
-    EXPECT_EQ(Run<CDlgTlsUser>("", "1079= 1132= 1 ? 1079=d 1 ? 1132=__ 1"),
-              "57378 [Ann] * o [root0]- '' '' @1079 | 57374 [Ann] * o [root0]- 'd' '' @1132 | ok #Ann||d|");
-    EXPECT_EQ(Run<CDlgTtlsUser>("", "1 ? 1132=" + kLong + " 1 ? 1079=_dom_ 1 ? 1135 1 | 1014=ann 1072=pw 1073=pw 1"),
-              "57374 * o [root0]- '' '' @1132 | 57378 * o [root0]- '' '" + k32 + "' @1079 | " +
-                  "57380 * o [root0]- ' dom ' '" + k32 + "' @1135 | ok |dom|" + k32 + "|ann|pw");
-    EXPECT_EQ(Run<CDlgTtlsUser>("|d|l|u|", "1"), "57380 cancel |d|l|u|");
-}
-
-TEST_F(UserDialogs, TheAuthorityRadiosEnableTheListAndOnlyAChosenAuthorityIsHandedBack)
+// LEAP and PEAP take names and passwords as typed up to their limits: blanks at the ends and inside, asterisks and
+// bytes above 0x7F stay; the edits take no control character. The authority radios enable the list and only a chosen
+// authority is handed back; PEAP offers any authority first, then the roots, and takes the advanced names on OK; the
+// advanced dialog checks a box for each value given and the checked box's edit takes the focus.
+TEST_F(UserDialogs, ValuesComeBackAsTypedOrChosen)
 {
     Add(L"Ann", "Ann");
-    const std::string tls[][3] = {
-        {"#root", "? 1129 ? 1", "[Ann] o * [root] 'd' 'l' @1104 | [Ann] * o [root]- 'd' 'l' @1129 | ok #Ann|"},
-        {"nope", "1130 1137~none 1", "ok #Ann|"},
-        {"nope", "1", "ok #Ann|#root0"},
+    using Dialog = std::string (UserDialogs::*)(std::string, const std::string&);
+    const Dialog leap = &UserDialogs::Run<CDlgLeapUser>, tls = &UserDialogs::Run<CDlgTlsUser>,
+                 ttls = &UserDialogs::Run<CDlgTtlsUser>, peap = &UserDialogs::Run<CDlgPeapUser>,
+                 advanced = &UserDialogs::Run<CDlgAdvancedConfig>;
+    const struct { Dialog run; std::string in, script, out; } rows[] = {
+        {leap, "|", "1014=_a*\xe9\x80\xff_ 1072=_p\x02*\xff\x7f_ 1073=_p*\xff\x1f_ 1",
+         "ok  a*\xe9\x80\xff | p*\xff "},
+        {peap, "", "1145=" + k32.substr(1) + " 1148=123456789 1150=123456789 1",
+         "ok |||" + k32.substr(1) + "|123456789"},
+        {leap, "|", "1014=__ 1072=0x12345678 1073=0X12345678 1 ?",
+         "57369 '  ' '0x12345678' '0X12345678' @1073 | cancel |"},
+        {tls, "|#root|d|l", "? 1129 ? 1",
+         "[Ann] o * [root] 'd' 'l' @1104 | [Ann] * o [root]- 'd' 'l' @1129 | ok #Ann||d|l"},
+        {tls, "|nope|d|l", "1130 1137~none 1", "ok #Ann||d|l"},
+        {tls, "|nope|d|l", "1", "ok #Ann|#root0|d|l"},
         // Choosing an authority puts the certificate's displayed name in its place.
-        {"", "1130 1137~" + root_ + " 2", "cancel Ann|"},
-        {"", "1130 1137~" + root_ + " 1", "ok #Ann|#root"}};
-    for (const auto& row : tls)
-        EXPECT_EQ(Run<CDlgTlsUser>("|" + row[0] + "|d|l", row[1]), row[2] + "|d|l") << row[1];
-    const std::string ttls[][3] = {
-        {"#root", "1129 ? 1138 ? 1", "* o [root]- 'd' 'l' @1129 | o * [root] 'd' 'l' @1138 | ok #root"},
-        {"nope", "1137~none 1", "ok nope"},
-        {"", "1138 1137~" + root_ + " 1", "ok #root"}};
-    for (const auto& row : ttls)
-        EXPECT_EQ(Run<CDlgTtlsUser>(row[0] + "|d|l|u|p", row[1]), row[2] + "|d|l|u|p") << row[1];
-}
-
-TEST_F(UserDialogs, PeapOffersAnyAuthorityFirstThenTheRootsAndTakesTheAdvancedNamesOnOk)
-{
-    const std::string rows[][3] = {{"#root||", "? 1", "[root] 'u' 'p' 'p' @1144 | ok #root||"},
-                                   {"nope||", "? 1", "[<Any>] 'u' 'p' 'p' @1144 | ok ||"},
-                                   {"#root||", "1144~<Any> 1", "ok ||"},
-                                   {"||", "1144~" + root_ + " 1", "ok #root||"},
-                                   {"||_al_", "1143 1 | 1152 1079=_srv_ 1", "ok |srv|al"}};
+        {tls, "||d|l", "1130 1137~" + root_ + " 2", "cancel Ann||d|l"},
+        {tls, "||d|l", "1130 1137~" + root_ + " 1", "ok #Ann|#root|d|l"},
+        {ttls, "#root|d|l|u|p", "1129 ? 1138 ? 1",
+         "* o [root]- 'd' 'l' @1129 | o * [root] 'd' 'l' @1138 | ok #root|d|l|u|p"},
+        {ttls, "nope|d|l|u|p", "1137~none 1", "ok nope|d|l|u|p"},
+        {ttls, "|d|l|u|p", "1138 1137~" + root_ + " 1", "ok #root|d|l|u|p"},
+        {peap, "#root|||u|p", "? 1", "[root] 'u' 'p' 'p' @1144 | ok #root|||u|p"},
+        {peap, "nope|||u|p", "? 1", "[<Any>] 'u' 'p' 'p' @1144 | ok |||u|p"},
+        {peap, "#root|||u|p", "1144~<Any> 1", "ok |||u|p"},
+        {peap, "|||u|p", "1144~" + root_ + " 1", "ok #root|||u|p"},
+        {peap, "||_al_|u|p", "1143 1 | 1152 1079=_srv_ 1", "ok |srv|al|u|p"},
+        {advanced, "", "? 1153 ? 1132=al 1153 ? 1", "o ''- o ''- @1152 | o ''- * '' @1132 | o ''- o ''- @1153 | ok |"},
+        {advanced, "dom|al", "? 1", "* 'dom' * 'al' @1079 | ok dom|al"},
+        {advanced, "|al", "? 1153 1", "o ''- * 'al' @1132 | ok |"},
+        {advanced, "", "1153 1152 1 ? 1132=al 1 ? 1079=__ 1",
+         "57374 * '' * '' @1132 | 57378 * '' * 'al' @1079 | ok |al"}};
     for (const auto& row : rows)
-        EXPECT_EQ(Run<CDlgPeapUser>(row[0] + "|u|p", row[1]), row[2] + "|u|p") << row[1];
-}
-
-TEST_F(UserDialogs, AdvancedChecksABoxForEachValueAndTheCheckedBoxesEditTakesTheFocus)
-{
-    const std::string rows[][3] = {
-        {"", "? 1153 ? 1132=al 1153 ? 1", "o ''- o ''- @1152 | o ''- * '' @1132 | o ''- o ''- @1153 | ok |"},
-        {"dom|al", "? 1", "* 'dom' * 'al' @1079 | ok dom|al"},
-        {"|al", "? 1153 1", "o ''- * 'al' @1132 | ok |"},
-        {"", "1153 1152 1 ? 1132=al 1 ? 1079=__ 1", "57374 * '' * '' @1132 | 57378 * '' * 'al' @1079 | ok |al"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(Run<CDlgAdvancedConfig>(row[0], row[1]), row[2]) << row[1];
+        EXPECT_EQ((this->*row.run)(row.in, row.script), row.out) << row.in << " " << row.script;
 }
 
 TEST_F(UserDialogs, HundredsOfCertificatesWithAnyNamesShowAndSelectByTheirIdentifiers)
