@@ -508,9 +508,9 @@ TEST_F(Framework, AWindowLeadsToTheObjectHoldingItFromAnyThreadWhileItLives)
 {
     CWnd first, *second = new CWnd;
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    auto holder = [&, ended = second] {
+    auto holder = [&, secondObject = second] {
         CWnd* found = CWnd::FromHandlePermanent(window);
-        return std::string(found == &first ? "first" : found == ended ? "second" : found ? "other" : "nobody");
+        return std::string(found == &first ? "first" : found == secondObject ? "second" : found ? "other" : "nobody");
     };
     first.Attach(window);
     std::string seen = "attached: " + holder() + ", other thread: ";
