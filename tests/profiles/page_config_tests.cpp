@@ -50,7 +50,8 @@ const std::map<std::string, std::tuple<DWORD, DWORD, std::string>> kCards = {{"U
     {"no11g", {0x05, 3, "US"}}, {"1name", {0x0D, 1, "US"}}, {"WW", {0x0D, 3, "WW"}}, {"NA", {0x0D, 3, "NA"}}};
 
 // What a new process finds in the store: both lists (network names in
-// brackets), the selection, what is in effect and the admin profile name.
+// brackets), the selection, what is in effect, the admin profile name and
+// the members of each multiple-configuration set.
 ChildScenario describeStore("describe_store", [](const std::string&) {
     auto join = [](CAdapterConfigArray* profiles) {
         std::string names, ssid;
@@ -69,6 +70,12 @@ ChildScenario describeStore("describe_store", [](const std::string&) {
     std::printf("own=%s | prov=%s | sel=%s | applied=%s[%s] | admin=%s", join(adapter->GetConfigurations()).c_str(),
                 join(adapter->GetSecondConfigurations()).c_str(), NameOf(adapter->GetCurrentConfiguration()).c_str(),
                 applied.settings.name.c_str(), applied.settings.networkName1.c_str(), adminProfile.c_str());
+    for (const std::string& set : ReadCardState(OpenStore()).multipleConfigNames) {
+        std::printf(" | %s:", set.c_str());
+        std::string key = std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set;
+        for (const std::string& member : OpenStore().OpenChild(key).ReadStrings(kMembersValue))
+            std::printf(" %s", member.c_str());
+    }
     return 0;
 });
 
@@ -76,14 +83,6 @@ std::string StoredState()
 {
     ChildResult result = RunChild("describe_store");
     return result.exitCode ? "describe_store ended with " + std::to_string(result.exitCode) : result.output;
-}
-
-std::string SetMembers(const std::string& set)
-{
-    std::string members = set + ":", key = std::string(kCardKey) + "\\" + kMultipleConfigsKey + "\\" + set;
-    for (const std::string& member : OpenStore().OpenChild(key).ReadStrings(kMembersValue))
-        members += " " + member;
-    return members;
 }
 
 // `step` gets the sheet, its window and the page, and must close the sheet.
@@ -161,15 +160,19 @@ struct Step {
     std::string stored;  // when given, read back from a new process
 };
 
-// Opens the page, plays the steps and cancels. A step "?" answers what the
-// page shows: its label, the rows and the State.
+// Opens the page, plays the steps and cancels. A step "?" answers what the page shows: its label, the rows and the
+// State; "scroll" whether the list scrolls and its top row.
 void PlayAll(const std::vector<Step>& steps)
 {
     RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
         for (const Step& step : steps) {
-            std::string shown = step.script != "?" ? Play(page, step.script)
-                                                   : user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " +
-                                                         user::Rows(page, kList) + " | " + State(page);
+            HWND list = GetDlgItem(page, kList);
+            std::string shown = step.script == "scroll"
+                                    ? std::string(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL ? "scrolls" : "fits") +
+                                          ", top row " + std::to_string(SendMessageA(list, LVM_GETTOPINDEX, 0, 0))
+                                : step.script != "?" ? Play(page, step.script)
+                                                     : user::Text(page, IDC_CONFIG_PROFILES_LABEL) + ": " +
+                                                           user::Rows(page, kList) + " | " + State(page);
             EXPECT_EQ(shown, step.shown) << step.script;
             if (!step.stored.empty())
                 EXPECT_EQ(StoredState(), step.stored) << step.script;
@@ -178,19 +181,21 @@ void PlayAll(const std::vector<Step>& steps)
     });
 }
 
-// Each step on the page opened anew: the rows shown at first, the page after
-// the choice and after the click; then the store, after a click.
+// Each step on the page opened anew: the rows shown at first when they are not those the step before left, the page
+// after the choice and after the click; then the store, after a click.
 ChildScenario playAsUser("play_as_user", [](const std::string& scripts) {
+    static std::string left;
     return PrintEachRow(scripts, [](const std::string& script) {
         size_t colon = script.find(':');
         std::string shown;
         RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
-            shown = user::Rows(page, kList);
-            shown += " >> " + Play(page, script.substr(0, colon + 1));
+            shown = user::Rows(page, kList) == left ? "" : user::Rows(page, kList) + " >> ";
+            shown += Play(page, script.substr(0, colon + 1));
             if (colon + 1 < script.size()) {
                 shown += " >> " + Play(page, script.substr(colon));
                 shown += "\nstored: " + StoredState();
             }
+            left = user::Rows(page, kList);
             user::PressCancel(window);
         });
         return shown;
@@ -357,24 +362,14 @@ TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSel
 TEST_F(ConfigPage, AListLongerThanItsWindowScrollsToTheNewProfile)
 {
     std::vector<std::string> names = {"Default"};
+    std::string rows = "*Default";
     for (char site = 'A'; site <= 'L'; ++site)
-        names.push_back(std::string("Site") + site);
+        rows += " " + names.emplace_back(std::string("Site") + site);
     store_.StoreProfiles(names);
-    RunPage([&](CWiFiPropSheet&, HWND window, HWND page) {
-        HWND list = GetDlgItem(page, kList);
-        auto view = [&] {
-            bool scrolls = GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL;
-            return std::string(scrolls ? "scrolls" : "no scroll bar") + ", top row " +
-                   std::to_string(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
-        };
-        std::string seen = view() + " | ";
-        seen += Play(page, ": new Extra") + " | ";
-        seen += view();
-        EXPECT_EQ(seen, "scrolls, top row 0 | " + kNewDialog + "'NewProfile' | rows: *Default SiteA SiteB SiteC"
-                        " SiteD SiteE SiteF SiteG SiteH SiteI SiteJ SiteK SiteL Extra | row=13 Extra | off: none"
-                        " | focus=list | scrolls, top row 8");
-        user::PressCancel(window);
-    });
+    PlayAll({{"scroll", "scrolls, top row 0"},
+             {": new Extra", kNewDialog + "'NewProfile' | rows: " + rows + " Extra | row=13 Extra | off: none | "
+                                                                                  "focus=list"},
+             {"scroll", "scrolls, top row 8"}});
 }
 
 TEST_F(ConfigPage, NewAndRenameTakeAFreeNameAndNeverRenameDefault)
@@ -457,7 +452,7 @@ TEST_F(ConfigPage, DeletingFromASetRewritesItAndCommitsTheProfileThatTakesItsPla
             EXPECT_EQ(Play(page, "Campus_a: delete yes"), kConfirm + row.shown);
             user::PressCancel(window);
         });
-        EXPECT_EQ(StoredState() + " | " + SetMembers("Campus"), row.stored + " | Campus: Campus_b Campus_c");
+        EXPECT_EQ(StoredState(), row.stored + " | Campus: Campus_b Campus_c");
     }
 }
 
@@ -474,19 +469,15 @@ TEST_F(ConfigPage, AUserActivatesAnAdministratorProfileOnlyForNowExceptOnWindows
                              "activate | focus=list";
     const std::string stored = "own=Default Office admin_net | prov=admin_corp | sel=";
     ExpectAsUser("", {
-        {"admin_net:",
-         "*Default Office admin_net admin_corp >> row=2 admin_net | off: rename delete apply | focus=list"},
-        {"admin_corp: activate", "*Default Office admin_net admin_corp >> " + corp,
-         stored + "Default | applied=admin_corp[] | admin=admin_corp"},
-        {":",
-         "Default Office admin_net *admin_corp >> row=3 admin_corp | off: rename delete activate apply | focus=list"},
-        {"Office: activate",
-         "Default Office admin_net *admin_corp >> row=1 Office | off: apply | focus=list >> rows: Default *Office "
-         "admin_net admin_corp | row=1 Office | off: delete activate apply | focus=list",
+        {"admin_net:", "*Default Office admin_net admin_corp >> row=2 admin_net | off: rename delete apply | "
+                       "focus=list"},
+        {"admin_corp: activate", corp, stored + "Default | applied=admin_corp[] | admin=admin_corp"},
+        {":", "row=3 admin_corp | off: rename delete activate apply | focus=list"},
+        {"Office: activate", "row=1 Office | off: apply | focus=list >> rows: Default *Office admin_net admin_corp | "
+                             "row=1 Office | off: delete activate apply | focus=list",
          stored + "Office | applied=Office[] | admin="},
-        {":", "Default *Office admin_net admin_corp >> row=1 Office | off: delete activate apply | focus=list"},
-        {"admin_corp: activate", "Default *Office admin_net admin_corp >> " + corp,
-         stored + "Office | applied=admin_corp[] | admin=admin_corp"},
+        {":", "row=1 Office | off: delete activate apply | focus=list"},
+        {"admin_corp: activate", corp, stored + "Office | applied=admin_corp[] | admin=admin_corp"},
     });
     PlayAll({{"?", "Profiles: Default *Office admin_net admin_corp | row=1 Office | off: delete activate apply"
                    " | focus=list"}});
@@ -509,9 +500,8 @@ TEST_F(ConfigPage, OnlyTheNameClosesAProfileToOtherUsers)
          "*Default Office Guest admin_net Zed >> row=2 Guest | off: apply | focus=list >> " + renameDialog +
              "Guest' | rows: *Default Office Visitor admin_net Zed | row=2 Visitor | off: none | focus=list",
          stored + "Visitor admin_net Zed | sel=Default | applied=Default[]" + rest},
-        {"Visitor: activate",
-         "*Default Office Visitor admin_net Zed >> row=2 Visitor | off: apply | focus=list >> rows: Default Office "
-         "*Visitor admin_net Zed | row=2 Visitor | off: delete activate apply | focus=list",
+        {"Visitor: activate", "row=2 Visitor | off: apply | focus=list >> rows: Default Office *Visitor admin_net Zed |"
+                              " row=2 Visitor | off: delete activate apply | focus=list",
          stored + "Visitor admin_net Zed | sel=Visitor | applied=Visitor[]" + rest},
         // A second-array selection has no icon, and no row is selected: Configure goes off for good.
         {"Default: activate",
@@ -519,13 +509,11 @@ TEST_F(ConfigPage, OnlyTheNameClosesAProfileToOtherUsers)
          "rows: *Default Office Visitor admin_net Zed | row=0 Default | off: rename delete configure activate apply"
          " | focus=list",
          stored + "Visitor admin_net Zed | sel=Default | applied=Default[]" + rest},
-        {"Visitor: delete yes",
-         "*Default Office Visitor admin_net Zed >> row=2 Visitor | off: apply | focus=list >> " + kConfirm +
-             "rows: *Default Office admin_net Zed | row=1 Office | off: none | focus=list",
+        {"Visitor: delete yes", "row=2 Visitor | off: apply | focus=list >> " + kConfirm +
+                                    "rows: *Default Office admin_net Zed | row=1 Office | off: none | focus=list",
          stored + "admin_net Zed | sel=Default | applied=Default[]" + rest},
-        {"admin_net: delete yes",
-         "*Default Office admin_net Zed >> row=2 admin_net | off: rename delete apply | focus=list >> " + kSent +
-             kConfirm + "row=2 admin_net | off: rename delete | focus=list",
+        {"admin_net: delete yes", "row=2 admin_net | off: rename delete apply | focus=list >> " + kSent + kConfirm +
+                                      "row=2 admin_net | off: rename delete | focus=list",
          stored + "admin_net Zed | sel=Default | applied=Default[]" + rest},
     });
 }
@@ -560,20 +548,18 @@ TEST_F(ConfigPage, ApplyCommitsOnceAndOkNeverAppliesAProfileNotInEffect)
             GetCurrentProfile()->SetNetworkName(ssid);
             sheet.EnableApply(TRUE);
             row >= 0 ? user::SwitchPage(window, 0) : user::PressApply(window);
-            EXPECT_EQ(StoredState(), "own=" + stored + " | admin=") << ssid;
+            EXPECT_EQ(StoredState(), "own=" + stored + " | admin= | Campus:") << ssid;
         }
         GetCurrentProfile()->SetNetworkName("Lab2");
         sheet.GetConfigPage().ClearCommitGuard();
         user::PressOk(window);
     });
-    std::string stored = StoredState();
     RunPage([](CWiFiPropSheet&, HWND window, HWND page) {
         user::ChooseRow(page, kList, 2);
         user::PressOk(window);
     });
-    EXPECT_EQ(stored + " | " + SetMembers("Campus"),
-              "own=Default[Second] Office[Lab2] Campus_a | prov= | sel=Default | applied=Default[Second] | admin= | "
-              "Campus: Campus_a");
+    EXPECT_EQ(StoredState(), "own=Default[Second] Office[Lab2] Campus_a | prov= | sel=Default | "
+                             "applied=Default[Second] | admin= | Campus: Campus_a");
 }
 
 // The dialog opens with the name selected for typing. Each name is typed into an edit whose limit was raised ("=name"
@@ -755,25 +741,22 @@ TEST_F(ConfigPage, ConfigureOffersWhatTheCardHasAndNormalisesStoredModesAndBands
     const std::tuple<std::string, int, int, int> bands[] = {
         {"US", 0, 0, 0}, {"US", 4, 0, 0}, {"US", 1, 1, 1}, {"US", 3, 2, 3}, {"US", 2, 0, 0}, {"no11g", 3, -1, 0},
     };
-    for (const auto& [card, stored, shown, written] : modes) {
+    for (const auto& [card, stored, shown, written] : modes)
         sessions.push_back({card + " AP Home|| " + std::to_string(stored) + " 0", "?;ok",
                             "type=1 mode=" + std::to_string(shown) + " band=0 Home|| off=band+ | OK AP Home|| " +
                                 std::to_string(written) + " 0" + (written != stored ? " modified" : "")});
-    }
     // In a peer-to-peer network on Auto; the mode comes back as above.
-    for (const auto& [card, stored, shown, written] : bands) {
+    for (const auto& [card, stored, shown, written] : bands)
         sessions.push_back({card + " Peer Adhoc|| 5 " + std::to_string(stored), "?;ok",
                             "type=0 mode=2 band=" + std::to_string(shown) + " Adhoc|| off=name2+ name3+ | OK Peer " +
-                                (card == "US" ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) +
-                                " modified"});
-    }
+                                (card == "US" ? "Adhoc|| 13 " : "Adhoc|| 5 ") + std::to_string(written) + " modified"});
     ExpectSessions(sessions);
 }
 
 // Names 2 and 3 serve access points on cards that take three. The start band is chosen only for peer-to-peer in Auto
 // mode: a single band leaves only itself to start on, Auto starts on 802.11b. World-wide domains limit peer-to-peer
 // to 802.11b: loaded, only the choice is greyed, not its label; a mode no item stands for still shows none.
-TEST_F(ConfigPage, ConfigureGreysWhatTheNetworkTypeTheModeAndTheCardRuleOut)
+TEST_F(ConfigPage, ConfigureGreysAndEmptiesWhatTheNetworkTypeTheModeAndTheCardRuleOut)
 {
     const std::string noMore = "type=1 mode=2 band=0 Home|Two|Three off=band+ name2+ name3+ | ";
     const std::string one = " A|| off=band+ name2+ name3+ | ", any = "type=0 mode=2 band=0 A|| off=name2+ name3+ | ";
@@ -800,23 +783,19 @@ TEST_F(ConfigPage, ConfigureGreysWhatTheNetworkTypeTheModeAndTheCardRuleOut)
         {"US Peer Adhoc|| 14 3", "?;ok",
          "type=0 mode=-1 band=2 Adhoc|| off=band+ name2+ name3+ | OK Peer Adhoc|| 4 3 modified"},
     };
+    // The first switch of a visit to the Network Type empties the names; switching back in the same visit does too,
+    // but a new visit to the same type does not.
+    sessions.push_back({"US AP Home|Two|Three 13 0",
+                        "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
+                        "type=0 mode=2 band=0 || off=name2+ name3+ | type=1 mode=2 band=0 Kept|| off=band+ | "
+                        "type=0 mode=2 band=0 || off=name2+ name3+ | type=0 mode=2 band=0 Typed|| off=name2+ name3+ | "
+                        "OK Peer Typed|| 13 0 modified"});
     for (std::string card : {"WW", "NA"}) {
         sessions.push_back({card + " AP Home|| 13 3", toPeer, ap + peer});
         sessions.push_back({card + " Peer Adhoc|| 4 0", "?;ok", "type=0 mode=0" + loaded});
         sessions.push_back({card + " Peer Adhoc|| 14 0", "?;ok", "type=0 mode=-1" + loaded + " modified"});
     }
     ExpectSessions(sessions);
-}
-
-// The first switch of a visit to the Network Type empties the names; switching
-// back in the same visit does too, but a new visit to the same type does not.
-TEST_F(ConfigPage, ConfigureSwitchingNetworkTypeEmptiesTheNamesOncePerVisitToTheCombo)
-{
-    ExpectSessions({{"US AP Home|Two|Three 13 0",
-                     "enter type;type 0;?;name1:=Kept;type 1;?;type 0;?;name1=Typed;enter type;type 0;?;ok",
-                     "type=0 mode=2 band=0 || off=name2+ name3+ | type=1 mode=2 band=0 Kept|| off=band+ | "
-                     "type=0 mode=2 band=0 || off=name2+ name3+ | type=0 mode=2 band=0 Typed|| off=name2+ name3+ | "
-                     "OK Peer Typed|| 13 0 modified"}});
 }
 
 TEST_F(ConfigPage, ConfigurePeerToPeerNeedsANameAndCancelOrAMissingProfileWritesNothing)

@@ -66,12 +66,8 @@ ChildScenario describeCard("describe_card", [](const std::string&) {
 
 std::string StoredCard() { return RunChild("describe_card").output; }
 
-void SetSimulated(bool SimulatedCard::*flag, int SimulatedCard::*number, int value)
-{
-    SimulatedCard card = ReadSimulatedCard(OpenStore());
-    flag ? card.*flag = value != 0 : card.*number = value;
-    WriteSimulatedCard(OpenStore(), card);
-}
+// IsolatedStore::SetSimulation for a child, which finds the store through its environment.
+void SetSimulated(const char* name, int value) { OpenStore().CreateChild(kSimulationKey).WriteDword(name, value); }
 
 // In a child, the applet opened on the Status page, and a table whose first row names what each row then prints:
 // "link" (the page and the card as a new process reads it), "tabs" (the pages, the security-warning flag, the claim).
@@ -103,9 +99,9 @@ ChildScenario play("play", [](const std::string& rows) {
                 if (word == "warning" || word == "lowered")
                     SetSecurityWarning(word == "warning");
                 if (word == "absent")
-                    SetSimulated(&SimulatedCard::present, nullptr, 0);
+                    SetSimulated("Present", 0);
                 if (word.compare(0, 3, "zc=") == 0)
-                    SetSimulated(nullptr, &SimulatedCard::zeroConfig, std::stoi(word.substr(3)));
+                    SetSimulated("WirelessZeroConfig", std::stoi(word.substr(3)));
                 if (word.compare(0, 6, "power=") == 0) {
                     user::SwitchPage(window, kConfigPage);
                     HWND list = user::CurrentPage(window);
@@ -123,8 +119,8 @@ ChildScenario play("play", [](const std::string& rows) {
         user::PressCancel(window);
     });
     // A Status page in a sheet of the framework's own, on a card that works.
-    SetSimulated(nullptr, &SimulatedCard::zeroConfig, 0);
-    SetSimulated(&SimulatedCard::present, nullptr, 1);
+    SetSimulated("WirelessZeroConfig", 0);
+    SetSimulated("Present", 1);
     CVeltoDriverStatus::GetInstance()->Refresh();
     CPropertySheet sheet(IDS_SHEET_CAPTION);
     CPageStatus status;

@@ -41,9 +41,8 @@ public:
     }
     ~ClaimHeldElsewhere()
     {
-        if (!released_) {
+        if (!released_)
             EXPECT_EQ(Release().exitCode, 0u);
-        }
     }
 
     ChildResult Release()

@@ -50,6 +50,16 @@ void SetRowState(HWND dialog, int id, int row, UINT state, UINT mask)
     Send(dialog, id, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+std::string RowText(HWND dialog, int id, int row)
+{
+    char text[260] = {};
+    LVITEMA item = {};
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    Send(dialog, id, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 }  // namespace
 
 void Click(HWND dialog, int id)
@@ -153,16 +163,6 @@ std::vector<std::string> Items(HWND dialog, int id)
 int SelectedRow(HWND dialog, int id)
 {
     return static_cast<int>(Send(dialog, id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-std::string RowText(HWND dialog, int id, int row)
-{
-    char text[260] = {};
-    LVITEMA item = {};
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    Send(dialog, id, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
 }
 
 std::string Rows(HWND dialog, int id)

@@ -47,7 +47,6 @@ std::vector<std::string> Items(HWND dialog, int id);
 
 // List views; -1 for no row.
 int SelectedRow(HWND dialog, int id);
-std::string RowText(HWND dialog, int id, int row);
 // The rows, one blank apart, each that shows an icon marked "*".
 std::string Rows(HWND dialog, int id);
 // The row with this text; -1 (with a test failure) when there is none.
