@@ -44,9 +44,9 @@ prepare_applet_prefix() {
 
 # Wine's own fonts into a prefix: Tahoma, which the dialogs are laid out
 # for, and Marlett for the caption buttons, which this Wine does not find by
-# itself. Without them "MS Shell Dlg" falls back to
-# the system's DejaVu Sans, whose positioning table Wine 8's text shaping
-# misreads: any edit control given U+02DC (0x98 in code page 1252) crashes.
+# itself. Without them "MS Shell Dlg" falls back to the host's DejaVu Sans,
+# whose positioning table Wine 8's text shaping misreads: any edit control
+# given U+02DC (0x98 in code page 1252) crashes.
 install_wine_fonts() {
     local fonts=$1/drive_c/windows/Fonts
     for font in /usr/share/wine/fonts/*.ttf; do

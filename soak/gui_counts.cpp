@@ -66,12 +66,13 @@ std::string CheckGuiCounting()
     return missed;
 }
 
-void MakeLastingSystemObjects()
+namespace {
+
+// The system colours' pens come with the buttons' looks: a radio button held
+// down (drawn only when it paints between the press and the release) takes
+// its own.
+void DrawEveryButtonLook()
 {
-    for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
-        GetSysColorBrush(colour);
-    // The pens come with the buttons' looks: a radio button held down (drawn
-    // only when it paints between the press and the release) takes its own.
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     HBITMAP canvas = CreateCompatibleBitmap(screen, 16, 16);
     HGDIOBJ original = SelectObject(memory, canvas);
@@ -87,6 +88,10 @@ void MakeLastingSystemObjects()
     DeleteObject(canvas);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+void PaintBothScrollBars()
+{
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, 200, 200,
                                   nullptr, nullptr, nullptr, nullptr);
     SCROLLINFO range = {sizeof(range), SIF_RANGE | SIF_PAGE, 0, 100, 10, 0, 0};
@@ -94,4 +99,14 @@ void MakeLastingSystemObjects()
     SetScrollInfo(window, SB_HORZ, &range, TRUE);
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     DestroyWindow(window);
+}
+
+}  // namespace
+
+void MakeLastingSystemObjects()
+{
+    for (int colour = COLOR_SCROLLBAR; colour <= COLOR_MENUBAR; ++colour)
+        GetSysColorBrush(colour);
+    DrawEveryButtonLook();
+    PaintBothScrollBars();
 }
