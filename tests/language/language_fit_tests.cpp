@@ -1,6 +1,5 @@
-// The language DLLs under Wine: every label and button text fits its control
-// in the dialog font; and, run once per user locale (VYR_LANGUAGE_DLL names
-// the DLL it picks), the sheet's texts survive the applet's 8-bit calls.
+// The language DLLs under Wine: every label and button text fits its control in the dialog font; and, run once per user
+// locale (VYR_LANGUAGE_DLL names the DLL it picks), the sheet's texts survive the applet's 8-bit calls.
 #include <windows.h>
 #include <commctrl.h>
 #include <cpl.h>
@@ -79,17 +78,15 @@ TEST(LanguageLayout, EveryLabelAndButtonTextFitsItsControlInEveryLanguage)
     EXPECT_EQ(seen, expected);
 }
 
-// Texts the applet loads and sets through the 8-bit calls: each control's
-// text, read back as UTF-16, begins with one of its strings.
+// Texts the applet loads and sets through the 8-bit calls, one control per way of setting them: each control's text,
+// read back as UTF-16, begins with one of its strings.
 struct LoadedText {
     int page, control;
     UINT strings[5];
 } const kLoadedTexts[] = {
     {0, IDC_STATUS_RADIO, {IDS_DISABLE_RADIO, IDS_ENABLE_RADIO}},
     {2, IDC_ENCRYPT_PROFILE_LABEL, {IDS_ENCRYPT_PROFILE_PREFIX}},
-    {3, IDC_POWER_SAVING, {IDS_POWER_SAVE_OFF, IDS_POWER_SAVE_NORMAL, IDS_POWER_SAVE_MAXIMUM}},
     {3, IDC_POWER_TRANSMIT, {IDS_TX_POWER_FULL, IDS_TX_POWER_50, IDS_TX_POWER_25, IDS_TX_POWER_12, IDS_TX_POWER_LOWEST}},
-    {4, IDC_ABOUT_DRIVER_VERSION, {IDS_ABOUT_DRIVER_VERSION}},
     {4, IDC_ABOUT_REGULATORY_DOMAIN, {IDS_ABOUT_REGULATORY_DOMAIN}},
 };
 

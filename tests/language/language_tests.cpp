@@ -1,6 +1,5 @@
-// Which language DLL each user language picks, and the applet for a German
-// user: this program runs with a German user locale (see the test's
-// environment), so the applet picks german.dll.
+// Which language DLL each user language picks, and the applet for a German user: this program runs with a German user
+// locale (see the test's environment), so the applet picks german.dll.
 #include <windows.h>
 #include <cpl.h>
 #include <gtest/gtest.h>
@@ -19,9 +18,8 @@ namespace {
 
 const char kEnglishTitle[] = "Vyr 11a/b/g Wireless LAN Mini PCI Adapter Configuration";
 
-// Loads the applet and prints what it describes itself as, then the sheet it
-// opens: whether its title, as the language DLL or else the applet has it,
-// is the English one or translated, and its tabs.
+// Loads the applet and prints what it describes itself as, then the sheet it opens: whether its title, as the language
+// DLL or else the applet has it, is the English one or translated, and its tabs.
 ChildScenario describeApplet("describe_applet", [](const std::string&) {
     APPLET_PROC cplApplet = LoadAppletEntry();
     NEWCPLINFOA info = {};
@@ -55,8 +53,7 @@ protected:
     }
 };
 
-// The entries that are easy to get wrong: shared DLLs, odd spellings,
-// sublanguages; "" keeps the built-in resources.
+// The entries that are easy to get wrong: shared DLLs, odd spellings, sublanguages; "" keeps the built-in resources.
 TEST_F(UserLanguage, PicksTheDllNamedForItWithItsExactSpelling)
 {
     const std::pair<LANGID, const char*> rows[] = {
@@ -81,8 +78,7 @@ TEST_F(UserLanguage, AGermanUserSeesTheAppletInGermanOrInEnglishWithoutItsDll)
     GetModuleFileNameA(nullptr, program, sizeof(program));
     std::string dll = std::string(program, std::string(program).rfind('\\') + 1) + "german.dll";
     std::string hidden = dll + ".hidden";
-    // One child per row: a process keeps the language DLL that its first
-    // load of the applet picked.
+    // One child per row: a process keeps the language DLL that its first load of the applet picked.
     std::string seen = "with: " + Outcome(RunChild("describe_applet"));
     ASSERT_TRUE(MoveFileA(dll.c_str(), hidden.c_str()));
     seen += "without: " + Outcome(RunChild("describe_applet"));
