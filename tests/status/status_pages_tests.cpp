@@ -170,7 +170,6 @@ TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
         {"link --quality 50 --signal 60 --state 1 --join-final 0 --encryption 2",
          "Joined" + office + rest.substr(0, rest.size() - 4) + "AES"},
         {"link --join-final 1 --encryption 0", "Joined | 11  B" + rest}, {"link --state 7", office + rest},
-        {"link --state 2", "Authenticated" + office + rest}, {"link --state 0", "Not Joined" + office + rest},
         {"link --state 4", "Unknown" + office + rest}, {"radio off", "Unknown |  | / |  0 |  0 | "},
     };
     RunMainSheet(kStatusPage, [&](CWiFiPropSheet&, HWND window) {
