@@ -12,6 +12,7 @@ struct Opening {
     HWND sheet = nullptr;
     double shownAt = 0;
     double cpuAtShown = 0;
+    double requestsAtShown = 0;
     std::function<void(HWND)> whileOpen;
     std::function<void(HWND)> otherWindows;
 };
@@ -58,6 +59,7 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam)
         if (!opening->sheet) {
             opening->shownAt = NowMs();
             opening->cpuAtShown = PreciseCpuMs();
+            opening->requestsAtShown = ServerRequests();
             opening->sheet = window;
             PostMessageA(ActionWindow(), kRunAction, 0, 0);
         } else if (window != opening->sheet) {
@@ -103,7 +105,7 @@ double AppletHost::Open(const char* startPage, const std::function<void(HWND she
     current.otherWindows = PressCancel;
     opening = &current;
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchActivation, nullptr, GetCurrentThreadId());
-    double cpuStart = PreciseCpuMs(), start = NowMs();
+    double requestsStart = ServerRequests(), cpuStart = PreciseCpuMs(), start = NowMs();
     if (startPage)
         entry_(nullptr, CPL_STARTWPARMSA, 0, reinterpret_cast<LPARAM>(startPage));
     else
@@ -115,6 +117,7 @@ double AppletHost::Open(const char* startPage, const std::function<void(HWND she
     while (PeekMessageA(&message, actionWindow, 0, 0, PM_REMOVE))
         ;
     lastOpeningCpu_ = current.sheet && cpuStart >= 0 ? current.cpuAtShown - cpuStart : -1;
+    lastOpeningRequests_ = current.sheet && requestsStart >= 0 ? current.requestsAtShown - requestsStart : -1;
     return current.sheet ? current.shownAt - start : -1;
 }
 

@@ -28,11 +28,14 @@ public:
     // The CPU milliseconds of this process and the wineserver over the last
     // opening, to the sheet's first showing; -1 when not known.
     double LastOpeningCpu() const { return lastOpeningCpu_; }
+    // The wineserver requests over the last opening (ServerRequests).
+    double LastOpeningRequests() const { return lastOpeningRequests_; }
 
 private:
     HMODULE module_ = nullptr;
     APPLET_PROC entry_ = nullptr;
     double lastOpeningCpu_ = -1;
+    double lastOpeningRequests_ = -1;
 };
 
 // Called with each other window (dialog, message box) that becomes active

@@ -51,22 +51,30 @@ double ServerTicksMs()
     return static_cast<double>(utime + stime) * 10.0;
 }
 
-// The first field of /proc/PID/schedstat: nanoseconds on a CPU. The file
-// stays open: read again from its start, it costs no request to the
-// wineserver, which would swell short spans it measures.
-double SchedStatMs(const std::string& pid)
+// A file of /proc/PID kept open: read again from its start, it costs no
+// request to the wineserver, which would swell short spans it measures.
+// Empty when it cannot be read.
+std::string ReadKeptOpen(const std::string& pid, const char* name)
 {
     static std::map<std::string, HANDLE> files;
-    HANDLE& file = files[pid];
+    std::string path = "Z:\\proc\\" + pid + "\\" + name;
+    HANDLE& file = files[path];
     if (!file)
-        file = CreateFileA(("Z:\\proc\\" + pid + "\\schedstat").c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    char text[128] = {};
+        file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    char text[1024];
     OVERLAPPED fromStart = {};
     DWORD read = 0;
-    if (file == INVALID_HANDLE_VALUE || !ReadFile(file, text, sizeof(text) - 1, &read, &fromStart) || read == 0)
-        return -1;
-    return static_cast<double>(std::strtoull(text, nullptr, 10)) / 1e6;
+    if (file == INVALID_HANDLE_VALUE || !ReadFile(file, text, sizeof(text), &read, &fromStart))
+        return std::string();
+    return std::string(text, read);
+}
+
+// The first field of /proc/PID/schedstat: nanoseconds on a CPU.
+double SchedStatMs(const std::string& pid)
+{
+    std::string text = ReadKeptOpen(pid, "schedstat");
+    return text.empty() ? -1 : static_cast<double>(std::strtoull(text.c_str(), nullptr, 10)) / 1e6;
 }
 
 std::string ReadWhole(const std::string& path)
@@ -148,11 +156,23 @@ double CpuMs()
     return FileTimeMs(kernel) + FileTimeMs(user) + (server > 0 ? server : 0);
 }
 
+static const std::string& OwnLinuxPid()
+{
+    static const std::string self = FindOwnLinuxPid();
+    return self;
+}
+
 double OwnCpuMs()
 {
     // The Linux process's first thread is the one that measures.
-    static const std::string self = FindOwnLinuxPid();
-    return self.empty() ? -1 : SchedStatMs(self);
+    return OwnLinuxPid().empty() ? -1 : SchedStatMs(OwnLinuxPid());
+}
+
+double ServerRequests()
+{
+    std::string io = OwnLinuxPid().empty() ? std::string() : ReadKeptOpen(OwnLinuxPid(), "io");
+    size_t at = io.find("syscw: ");
+    return at == std::string::npos ? -1 : static_cast<double>(std::strtoull(io.c_str() + at + 7, nullptr, 10));
 }
 
 double ServerCpuMs()

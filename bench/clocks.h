@@ -16,6 +16,11 @@ bool CountsServerCpu();
 double OwnCpuMs();
 double ServerCpuMs();
 double PreciseCpuMs();
+// The write calls of this process (/proc/PID/io): under Wine nearly every
+// one is a request to the wineserver, so their count weighs the work that
+// a program asks of the server the same however loaded the machine is; -1
+// when not known.
+double ServerRequests();
 // The environment variable that marks the processes of one bench run.
 extern const char kProcessMark[];
 double Median(std::vector<double> values);

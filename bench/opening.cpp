@@ -29,7 +29,7 @@ std::string AppletPath(const std::string& target)
 }
 
 struct Times {
-    std::vector<double> wall, cpu;
+    std::vector<double> wall, cpu, requests;
 };
 
 void AddComparison(const char* when, std::map<std::string, Times>& times, double goal)
@@ -48,6 +48,9 @@ void AddComparison(const char* when, std::map<std::string, Times>& times, double
     double oursCpu = Median(times["ours"].cpu), twinCpu = Median(times["twin"].cpu);
     AddRow("opening", std::string(when) + ", CPU with the wineserver's: ours / twin",
            Figure(oursCpu, 1, "ms") + " / " + Figure(twinCpu, 1, "ms") + " = " + Figure(oursCpu / twinCpu, 2));
+    double oursAsked = Median(times["ours"].requests), twinAsked = Median(times["twin"].requests);
+    AddRow("opening", std::string(when) + ", wineserver requests: ours / twin",
+           Figure(oursAsked, 0) + " / " + Figure(twinAsked, 0) + " = " + Figure(oursAsked / twinAsked, 2));
 }
 
 }  // namespace
@@ -61,6 +64,8 @@ int FirstOpeningChild(const std::string& target)
     Report("shown", shown);
     if (applet.LastOpeningCpu() >= 0)
         Report("shown cpu", applet.LastOpeningCpu());
+    if (applet.LastOpeningRequests() >= 0)
+        Report("shown requests", applet.LastOpeningRequests());
     return 0;
 }
 
@@ -76,6 +81,8 @@ void MeasureOpening()
                 first[target].wall.push_back(figures["shown"]);
             if (figures.count("shown cpu"))
                 first[target].cpu.push_back(figures["shown cpu"]);
+            if (figures.count("shown requests"))
+                first[target].requests.push_back(figures["shown requests"]);
         }
     }
     AddComparison("first in a new process", first, 1.25);
@@ -95,6 +102,8 @@ void MeasureOpening()
                 warm[target].wall.push_back(shown);
             if (shown >= 0 && hosts[target]->LastOpeningCpu() >= 0)
                 warm[target].cpu.push_back(hosts[target]->LastOpeningCpu());
+            if (shown >= 0 && hosts[target]->LastOpeningRequests() >= 0)
+                warm[target].requests.push_back(hosts[target]->LastOpeningRequests());
         }
     }
     AddComparison("warm reopening", warm, 1.10);
