@@ -11,6 +11,8 @@ const UINT kRunAction = WM_APP + 1;
 struct Opening {
     HWND sheet = nullptr;
     double shownAt = 0;
+    double cpuAtShown = 0;
+    double requestsAtShown = 0;
     std::function<void(HWND)> whileOpen;
     std::function<void(HWND)> otherWindows;
 };
@@ -56,6 +58,8 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam)
         HWND window = reinterpret_cast<HWND>(wParam);
         if (!opening->sheet) {
             opening->shownAt = NowMs();
+            opening->cpuAtShown = PreciseCpuMs();
+            opening->requestsAtShown = ServerRequests();
             opening->sheet = window;
             PostMessageA(ActionWindow(), kRunAction, 0, 0);
         } else if (window != opening->sheet) {
@@ -101,7 +105,7 @@ double AppletHost::Open(const char* startPage, const std::function<void(HWND she
     current.otherWindows = PressCancel;
     opening = &current;
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchActivation, nullptr, GetCurrentThreadId());
-    double start = NowMs();
+    double requestsStart = ServerRequests(), cpuStart = PreciseCpuMs(), start = NowMs();
     if (startPage)
         entry_(nullptr, CPL_STARTWPARMSA, 0, reinterpret_cast<LPARAM>(startPage));
     else
@@ -112,6 +116,8 @@ double AppletHost::Open(const char* startPage, const std::function<void(HWND she
     MSG message;
     while (PeekMessageA(&message, actionWindow, 0, 0, PM_REMOVE))
         ;
+    lastOpeningCpu_ = current.sheet && cpuStart >= 0 ? current.cpuAtShown - cpuStart : -1;
+    lastOpeningRequests_ = current.sheet && requestsStart >= 0 ? current.requestsAtShown - requestsStart : -1;
     return current.sheet ? current.shownAt - start : -1;
 }
 

@@ -25,10 +25,17 @@ public:
     // from the opening call to the sheet's first showing; -1 when it never
     // showed.
     double Open(const char* startPage, const std::function<void(HWND sheet)>& whileOpen = nullptr);
+    // The CPU milliseconds of this process and the wineserver over the last
+    // opening, to the sheet's first showing; -1 when not known.
+    double LastOpeningCpu() const { return lastOpeningCpu_; }
+    // The wineserver requests over the last opening (ServerRequests).
+    double LastOpeningRequests() const { return lastOpeningRequests_; }
 
 private:
     HMODULE module_ = nullptr;
     APPLET_PROC entry_ = nullptr;
+    double lastOpeningCpu_ = -1;
+    double lastOpeningRequests_ = -1;
 };
 
 // Called with each other window (dialog, message box) that becomes active

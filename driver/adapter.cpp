@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "card_state.h"
+#include "current_card_state.h"
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
@@ -90,7 +91,7 @@ Profile* Adapter::Find(CAdapterConfig* config) const
 
 CAdapterConfig* Adapter::GetCurrentConfiguration()
 {
-    std::string location = ReadCardState(OpenStore()).currentConfiguration;
+    std::string location = CurrentCardState().currentConfiguration;
     for (Profile* profile : own_.Profiles()) {
         if (profile->Location() == location)
             return profile;
@@ -161,7 +162,7 @@ BOOL Adapter::DeleteMultipleConfig(CAdapterConfig* config)
     if (!profile)
         return FALSE;
     std::string set;
-    for (const std::string& name : ReadCardState(OpenStore()).multipleConfigNames) {
+    for (const std::string& name : CurrentCardState().multipleConfigNames) {
         if (BelongsToMultipleConfig(profile->Name(), name)) {
             set = name;
             break;

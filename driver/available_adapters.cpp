@@ -1,6 +1,7 @@
 #include "80211api.h"
 #include "card_state.h"
 #include "configuration_claim.h"
+#include "current_card_state.h"
 #include "names.h"
 #include "store.h"
 #include "store_root.h"
@@ -145,7 +146,7 @@ ForcedZeroConfigAnswer& TheForcedAnswer()
 
 }  // namespace
 
-PAvailableAdapters::PAvailableAdapters() : multipleConfigNames_(ReadCardState(OpenStore()).multipleConfigNames) {}
+PAvailableAdapters::PAvailableAdapters() : multipleConfigNames_(CurrentCardState().multipleConfigNames) {}
 
 PAvailableAdapters::~PAvailableAdapters() = default;
 
@@ -197,7 +198,7 @@ BOOL PAvailableAdapters::SetRadioEnable(BOOL switchedOff)
 
 std::string& PAvailableAdapters::GetAdminProfileName(std::string& name) const
 {
-    return name = ReadCardState(OpenStore()).adminProfileName;
+    return name = CurrentCardState().adminProfileName;
 }
 
 BOOL PAvailableAdapters::SetAdminProfileName(const std::string& name)

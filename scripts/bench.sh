@@ -30,5 +30,7 @@ for arch in x86_64 i686; do
     cmake --install "$build/$arch" --component applet --prefix "$build/$arch/shipped" >/dev/null
 done
 export VYR_BENCH_SHIPPED="$(windows_path "$build/x86_64/shipped");$(windows_path "$build/i686/shipped")"
+# Each process of the bench finds its own Linux process by this mark.
+export VYR_BENCH_PROCESS="bench-$$"
 export VYR_BENCH_MACHINE="$(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')), $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $("$WINELOADER" --version)"
 "$WINELOADER" "$build/x86_64/bin/vyrbench.exe" "$@"

@@ -1,6 +1,7 @@
-// The status and the Wireless Zero Configuration answer read the store only
-// after a change notification. A store's deletion takes its keys first,
-// which signals its own; a bare root deleted signals only its parent's.
+// The status, the card's state and the Wireless Zero Configuration answer
+// read the store only after a change notification. A store's deletion takes
+// its keys first, which signals its own; a bare root deleted signals only
+// its parent's.
 #include "driver_support.h"
 
 class StoreRemade : public CardTest {};
@@ -25,5 +26,24 @@ TEST_F(StoreRemade, TheStatusAndTheAnswerReadTheStoreMadeAgain)
         EXPECT_EQ("radio=" + std::to_string(status_->IsRadioEnabled()) +
                       " answer=" + std::to_string(adapters.IsWirelessZeroConfigEnabled()),
                   row.expected);
+    }
+}
+
+// The card's state, which an opening asks for several times, is read again
+// once another process changed it.
+TEST_F(StoreRemade, TheCardStateAnotherProcessWritesIsReadNext)
+{
+    PAvailableAdapters adapters;
+    std::string name;
+    const struct { const char* line; const char* expected; } rows[] = {
+        {"admin-profile Office", "Office"},
+        {"admin-profile Home", "Home"},
+        {"admin-profile --clear", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        adapters.GetAdminProfileName(name);
+        ASSERT_EQ(Vyrsim(row.line).exitCode, 0u);
+        EXPECT_EQ(adapters.GetAdminProfileName(name), row.expected);
     }
 }
