@@ -14,9 +14,8 @@
 #include "support/isolated_store.h"
 
 // The status singleton outlives a test; its next Refresh moves it to the test's store.
-class CardTest : public testing::Test {
+class CardTest : public StoreTest {
 protected:
-    IsolatedStore store_;
     CDriverStatus* status_ = CVeltoDriverStatus::GetInstance();
 };
 
@@ -44,10 +43,6 @@ std::string PickSettings(const std::string& description, const std::string& name
 ProgramResult Vyrsim(const std::string& line);
 // What vyrsim prints for `line`; the test fails when vyrsim does.
 std::string VyrsimOutput(const std::string& line);
-
-// `settings`, secrets already sealed, as an earlier library kept a record:
-// values of a version key under `key` that Committed names; returns it.
-RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings);
 
 // An access point of the radio world, on channel 40 of band a or 11 of b and g.
 inline AccessPoint Point(const std::string& ssid, char band = 'g', int signal = 60, const char* security = "open",

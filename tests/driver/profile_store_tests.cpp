@@ -26,6 +26,24 @@ const std::string kEverySetting =
 const std::string kEven = "ssid1=Even\nssid2=Even-2\nmode=4\npp=even pass phrase/16\ntxpower=2\nsaving=2\n";
 const std::string kOdd = "ssid1=Odd\nssid2=Odd-2\nmode=1\npp=odd pass phrase/15\ntxpower=1\nsaving=1\n";
 
+// `settings`, secrets already sealed, as an earlier library kept a record:
+// values of a version key under `key` that Committed names; returns it.
+RegistryKey WriteVersionedRecord(const RegistryKey& key, const ProfileSettings& settings)
+{
+    RegistryKey version = key.CreateChild("v1");
+    for (size_t i = 0; i < kSettingFieldCount; ++i) {
+        const SettingField& field = kSettingFields[i];
+        if (field.kind == SettingKind::Number)
+            version.WriteDword(field.name, settings.*field.number);
+        else if (field.kind == SettingKind::Text)
+            version.WriteString(field.name, settings.*field.text);
+        else
+            version.WriteBinary(field.name, settings.*field.text);
+    }
+    key.WriteString("Committed", "v1");
+    return version;
+}
+
 // Whether the lines of `names` in `description` all come from one of the saves save-forever makes.
 bool FromOneSave(const std::string& description, const std::string& names)
 {

@@ -34,19 +34,11 @@ std::string OutputField(const std::string& output, const std::string& label)
     return "<no " + label + ">";
 }
 
-// The lines `profiles` prints for profile `name`, its heading first.
-std::string ProfileBlock(const std::string& output, const std::string& name)
+// `output` from the line that begins with `start` on.
+std::string From(const std::string& output, const std::string& start)
 {
-    std::istringstream lines(output);
-    std::string block;
-    bool inside = false;
-    for (std::string line; std::getline(lines, line);) {
-        bool heading = line.compare(0, 2, "  ") == 0 && line[2] != ' ';
-        if (heading || line[0] != ' ')
-            inside = heading && line.compare(2, name.size() + 2, name + " (") == 0;
-        block += inside ? line + "\n" : "";
-    }
-    return block;
+    size_t at = ("\n" + output).find("\n" + start);
+    return at == std::string::npos ? "(no " + start + ")\n" : output.substr(at);
 }
 
 // The table row that begins with `first`, its cells one blank apart; "(none)".
@@ -229,9 +221,8 @@ TEST_F(VyrsimTest, BadArgumentsSayWhatIsWrongAndChangeNothing)
         // One rule for every name: SSIDs, profile, admin profile and set names.
         {"ap add La\tb", 2, "control character"}, {"ap add .", 2, "\".\""}, {"ap add ..", 2, "\"..\""},
         {"ap add ' '", 2, "blanks"}, {"ap set ' ' --signal 5", 2, "blanks"}, {"provision p --ssid a\\b", 2, "\"\\\""},
-        {"provision p --ssid ..", 2, "\"..\""}, {"provision 'x\ny'", 2, "control character"},
-        {"admin-profile a\\b", 2, "\"\\\""}, {"admin-profile .", 2, "\".\""}, {"multiconfig '  '", 2, "blanks"},
-        {"link --name \x7f", 2, "control character"},
+        {"provision 'x\ny'", 2, "control character"}, {"admin-profile a\\b", 2, "\"\\\""},
+        {"multiconfig '  '", 2, "blanks"}, {"link --name \x7f", 2, "control character"},
         // A long word is cut in the message.
         {"card " + huge, 2, cut(huge)}, {"fly" + huge, 2, cut("fly" + huge)},
         {"radio off --" + huge, 2, cut("--" + huge)}, {"ap remove " + huge, 2, cut(huge)},
@@ -305,8 +296,6 @@ TEST_F(VyrsimTest, AccessPointsAndCapsMakeTheRadioWorld)
          "point.Office=g 6 55 wpa-psk aes infrastructure"},
         {"ap set Office --band a --channel 165", "Changed Office: 802.11a channel 165, signal 55, wpa-psk/aes",
          "point.Office=a 165 55 wpa-psk aes infrastructure"},
-        {"ap set Office --band b --channel 11", "Changed Office: 802.11b channel 11, signal 55, wpa-psk/aes",
-         "point.Office=b 11 55 wpa-psk aes infrastructure"},
         {"ap set vyrlink --signal 25", "Changed VyrLink: 802.11g channel 6, signal 25, open",
          "lib.state=3 | lib.signal=25 | signal=25%"},
         {"link --state 7 --name Lab", "Forced readings (the rest is the live link):",
@@ -386,7 +375,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     // their meaning in parentheses, secrets are masked unless asked for, empty texts say so.
     std::string blocks[2], expected, seen;
     for (int shown = 0; shown < 2; ++shown) {
-        blocks[shown] = ProfileBlock(VyrsimOutput(shown ? "profiles --show-secrets" : "profiles"), "Work");
+        blocks[shown] = From(VyrsimOutput(shown ? "profiles --show-secrets" : "profiles"), "  Work (");
         for (size_t i = 0; i < kSettingFieldCount; ++i) {
             const SettingField& field = kSettingFields[i];
             bool number = field.kind == SettingKind::Number;
@@ -407,7 +396,7 @@ TEST_F(VyrsimTest, ProfilesShowEverySettingAsStored)
     // The headings mark the stored selection and the settings in effect.
     auto headings = [] {
         std::string profiles = VyrsimOutput("profiles");
-        return FirstLine(ProfileBlock(profiles, "Default")) + "\n" + FirstLine(ProfileBlock(profiles, "Work"));
+        return FirstLine(From(profiles, "  Default (")) + "\n" + FirstLine(From(profiles, "  Work ("));
     };
     EXPECT_EQ(headings(), "  Default (Profiles\\P1) [stored selection] [in effect]\n  Work (Profiles\\P2)");
     ASSERT_TRUE(work->Apply() && TheAdapter()->SetCurrentConfiguration(work));

@@ -85,11 +85,10 @@ std::string PlayWep(const std::string& keys, const std::string& script, UINT for
 }
 
 // The limit rule runs on a format change only while a profile is selected.
-class KeyDialogs : public testing::Test {
+class KeyDialogs : public StoreTest {
 protected:
     void SetUp() override { SetCurrentProfile(FindProfile("Default")); }
     void TearDown() override { SetCurrentProfile(nullptr); }
-    IsolatedStore store_;
 };
 
 TEST_F(KeyDialogs, StoredKeysOpenAsMasksAndTypedKeysKeepOnlyTheirFormatsCharacters)

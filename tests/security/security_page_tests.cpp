@@ -154,10 +154,7 @@ std::string Views(const char* version, const std::vector<std::string>& rows, boo
     return RunChildForRows("views", rows, UnderVersion(version, "", !administrator)).output;
 }
 
-class SecurityPage : public testing::Test {
-protected:
-    IsolatedStore store_;
-};
+class SecurityPage : public StoreTest {};
 
 TEST_F(SecurityPage, TheStoredSelectionShowsAsTheNetworkTypeWpaSupportWindowsVersionAndUserAllow)
 {

@@ -10,10 +10,7 @@
 
 namespace {
 
-class SoakJudgement : public testing::Test {
-protected:
-    IsolatedStore store_;
-};
+class SoakJudgement : public StoreTest {};
 
 // "failure | card endings N, actions N, crashes N, hangs N | last log line"
 std::string Judge(const std::string& behaviour, const std::string& store)

@@ -12,10 +12,7 @@
 
 namespace {
 
-class StoreCheck : public testing::Test {
-protected:
-    IsolatedStore store_;
-};
+class StoreCheck : public StoreTest {};
 
 RegistryKey Profiles()
 {

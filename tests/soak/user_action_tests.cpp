@@ -15,10 +15,7 @@
 
 namespace {
 
-class RandomUser : public testing::Test {
-protected:
-    IsolatedStore store_;
-};
+class RandomUser : public StoreTest {};
 
 HWND Child(HWND parent, const char* windowClass, const char* text, int id, DWORD style)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -28,4 +29,10 @@ public:
 
 private:
     std::string path_;
+};
+
+// A test with a store of its own.
+class StoreTest : public testing::Test {
+protected:
+    IsolatedStore store_;
 };
