@@ -90,7 +90,7 @@ std::string ReadWhole(const std::string& path)
     return text;
 }
 
-// Wine's files are opened by the wineserver, so Z:\\proc\\self names the
+// Wine's files are opened by the wineserver, so Z:\proc\self names the
 // server. A process of the bench finds its own Linux process instead: one
 // that has the bench's mark in its environment (VYR_BENCH_PROCESS, which
 // the bench's children inherit) and this process's arguments, which Wine
@@ -132,6 +132,12 @@ std::string FindOwnLinuxPid()
     return std::string();
 }
 
+const std::string& OwnLinuxPid()
+{
+    static const std::string self = FindOwnLinuxPid();
+    return self;
+}
+
 }  // namespace
 
 const char kProcessMark[] = "VYR_BENCH_PROCESS";
@@ -154,12 +160,6 @@ double CpuMs()
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     double server = ServerTicksMs();
     return FileTimeMs(kernel) + FileTimeMs(user) + (server > 0 ? server : 0);
-}
-
-static const std::string& OwnLinuxPid()
-{
-    static const std::string self = FindOwnLinuxPid();
-    return self;
 }
 
 double OwnCpuMs()
