@@ -5,7 +5,7 @@
 #include "names.h"
 #include "store.h"
 #include "store_root.h"
-#include "store_watch.h"
+#include "watched_store_value.h"
 
 namespace {
 
@@ -110,38 +110,12 @@ ZeroConfigService& TheZeroConfigService()
     return service;
 }
 
-// The answer that vyrsim may force in the store, read again only once
-// something in the store changed: the Status page asks at every tick.
-class ForcedZeroConfigAnswer {
-public:
-    ForcedZeroConfigAnswer() { InitializeCriticalSection(&lock_); }
-
-    int Read()
-    {
-        EnterCriticalSection(&lock_);
-        std::string rootPath = StoreRootPath();
-        if (rootPath != rootPath_ || !watch_.Unchanged(rootPath)) {
-            RegistryKey store = OpenStore(rootPath);
-            watch_.Arm(store);
-            answer_ = ReadZeroConfigAnswer(store);
-            rootPath_ = rootPath;
-        }
-        int answer = answer_;
-        LeaveCriticalSection(&lock_);
-        return answer;
-    }
-
-private:
-    CRITICAL_SECTION lock_;  // the applet asks ahead on a thread of its own
-    StoreWatch watch_;
-    std::string rootPath_;
-    int answer_ = kZeroConfigAskService;
-};
-
-ForcedZeroConfigAnswer& TheForcedAnswer()
+// The answer that vyrsim may force in the store: the Status page asks at
+// every tick.
+int ForcedZeroConfigAnswer()
 {
-    static ForcedZeroConfigAnswer answer;
-    return answer;
+    static WatchedStoreValue<int> answer(ReadZeroConfigAnswer, kZeroConfigAskService);
+    return answer.Get();
 }
 
 }  // namespace
@@ -178,13 +152,13 @@ void PAvailableAdapters::ClearMultipleConfig()
 
 int PAvailableAdapters::IsWirelessZeroConfigEnabled()
 {
-    int forced = TheForcedAnswer().Read();
+    int forced = ForcedZeroConfigAnswer();
     return forced == kZeroConfigAskService ? TheZeroConfigService().Query() : forced;
 }
 
 void PAvailableAdapters::AskWirelessZeroConfigAhead()
 {
-    if (TheForcedAnswer().Read() == kZeroConfigAskService)
+    if (ForcedZeroConfigAnswer() == kZeroConfigAskService)
         TheZeroConfigService().AskAhead();
 }
 
