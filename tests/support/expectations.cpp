@@ -65,9 +65,6 @@ ModalWindows& ModalWindows::Then(std::function<void(HWND window)> step)
     return *this;
 }
 
-ProcessExits::ProcessExits() { SetExitHook([this](UINT code) { codes_.push_back(code); }); }
-ProcessExits::~ProcessExits() { SetExitHook(FailUnexpectedExit); }
-
 MessageBoxLog::MessageBoxLog(std::vector<int> answers, std::function<void()> during)
     : answers_(answers.begin(), answers.end())
 {

@@ -31,17 +31,6 @@ private:
     std::deque<std::function<void(HWND)>> steps_;
 };
 
-// Records the codes with which the applet ends the process, instead of ending it.
-class ProcessExits {
-public:
-    ProcessExits();
-    ~ProcessExits();
-    const std::vector<UINT>& Codes() const { return codes_; }
-
-private:
-    std::vector<UINT> codes_;
-};
-
 // Ends a modal dialog or sheet the way the user's Cancel would.
 void CloseModal(HWND window);
 
