@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "card_snapshot.h"
 #include "card_state.h"
-#include "current_card_state.h"
 #include "names.h"
 #include "profile_list.h"
 #include "profile_record.h"
@@ -53,8 +53,9 @@ bool ProfileArray::Contains(const CAdapterConfig* config) const
 
 Adapter::Adapter(std::string rootPath) : rootPath_(std::move(rootPath))
 {
-    Load(kProfilesKey, own_);
-    Load(kProvisionedKey, provisioned_);
+    RegistryKey store = OpenStore();
+    Load(store, kProfilesKey, own_);
+    Load(store, kProvisionedKey, provisioned_);
 }
 
 RegistryKey Adapter::OpenStore() const
@@ -62,9 +63,9 @@ RegistryKey Adapter::OpenStore() const
     return ::OpenStore(rootPath_);
 }
 
-void Adapter::Load(const char* listKey, ProfileArray& array)
+void Adapter::Load(const RegistryKey& store, const char* listKey, ProfileArray& array)
 {
-    RegistryKey list = OpenStore().OpenChild(listKey);
+    RegistryKey list = store.OpenChild(listKey);
     for (const std::string& id : ReadProfileOrder(list)) {
         ProfileSettings settings;
         // Keys and passwords are opened when a caller first asks for them.
@@ -91,7 +92,7 @@ Profile* Adapter::Find(CAdapterConfig* config) const
 
 CAdapterConfig* Adapter::GetCurrentConfiguration()
 {
-    std::string location = CurrentCardState().currentConfiguration;
+    std::string location = CurrentCardSnapshot()->state.currentConfiguration;
     for (Profile* profile : own_.Profiles()) {
         if (profile->Location() == location)
             return profile;
@@ -162,7 +163,7 @@ BOOL Adapter::DeleteMultipleConfig(CAdapterConfig* config)
     if (!profile)
         return FALSE;
     std::string set;
-    for (const std::string& name : CurrentCardState().multipleConfigNames) {
+    for (const std::string& name : CurrentCardSnapshot()->state.multipleConfigNames) {
         if (BelongsToMultipleConfig(profile->Name(), name)) {
             set = name;
             break;

@@ -55,7 +55,7 @@ private:
     // never dereferences a stranger.
     Profile* Find(CAdapterConfig* config) const;
     BOOL Delete(Profile* profile);
-    void Load(const char* listKey, ProfileArray& array);
+    void Load(const RegistryKey& store, const char* listKey, ProfileArray& array);
     Profile* Keep(std::unique_ptr<Profile> profile, ProfileArray& array);
 
     // How many live profiles have each name, by a key that compares as the

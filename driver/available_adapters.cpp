@@ -1,15 +1,15 @@
 #include "80211api.h"
 #include "card_state.h"
 #include "configuration_claim.h"
-#include "current_card_state.h"
+#include "card_snapshot.h"
 #include "names.h"
 #include "store.h"
 #include "store_root.h"
-#include "watched_store_value.h"
 
 namespace {
 
 const char kZeroConfigService[] = "WZCSVC";
+const char kServicesKey[] = "SYSTEM\\CurrentControlSet\\Services";
 
 // The claim is the process's, not one object's: the sheet takes it and the
 // status page may release it through another object.
@@ -17,12 +17,14 @@ HANDLE claim = nullptr;
 
 // The connection to the service manager and the service's handle are kept
 // for the process: making them costs several times the question itself. A
-// service not installed is looked for again only once the services'
-// registry key has had a key added or removed since it was last looked
-// for, which is how a service is installed or deleted. An installed
-// service is asked at every question. An answer asked ahead serves the one
-// question that follows within two seconds; every other question, the
-// Status page's at each tick among them, asks or looks.
+// service is looked for first among the services' registry keys, and asked
+// of the service manager only when it has one. A service not installed is
+// looked for again only once that registry key has had a key added or
+// removed since it was last looked for, which is how a service is installed
+// or deleted. An installed service is asked at every question. An answer
+// asked ahead serves the one question that follows within two seconds;
+// every other question, the Status page's at each tick among them, asks or
+// looks.
 class ZeroConfigService {
 public:
     ZeroConfigService() { InitializeCriticalSection(&lock_); }
@@ -50,16 +52,23 @@ public:
 private:
     int QueryLocked()
     {
-        if (!manager_)
-            manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-        if (!manager_)
-            return -1;
         if (!service_ && absent_ && !ServicesChanged())
             return 0;
         if (!service_) {
             WatchServices();  // before looking, so that an installation meanwhile is seen next time
-            service_ = OpenServiceA(manager_, kZeroConfigService, SERVICE_QUERY_STATUS);
+            // Every installed service has its key: without one there is
+            // nothing to ask the service manager, whose first connection
+            // costs a process several times the question.
+            absent_ = !HasServiceKey();
+            if (absent_)
+                return 0;
         }
+        if (!manager_)
+            manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+        if (!manager_)
+            return -1;
+        if (!service_)
+            service_ = OpenServiceA(manager_, kZeroConfigService, SERVICE_QUERY_STATUS);
         absent_ = !service_ && GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST;
         if (!service_)
             return absent_ ? 0 : -1;
@@ -72,10 +81,20 @@ private:
         return -1;
     }
 
+    // A key that cannot be opened for another reason counts as there.
+    static bool HasServiceKey()
+    {
+        std::string path = std::string(kServicesKey) + "\\" + kZeroConfigService;
+        HKEY key = nullptr;
+        LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &key);
+        if (result == ERROR_SUCCESS)
+            RegCloseKey(key);
+        return result != ERROR_FILE_NOT_FOUND;
+    }
+
     // A watch that cannot be set up counts as a change at every question.
     void WatchServices()
     {
-        const char kServicesKey[] = "SYSTEM\\CurrentControlSet\\Services";
         if (!servicesChanged_)
             servicesChanged_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
         if (!services_ && RegOpenKeyExA(HKEY_LOCAL_MACHINE, kServicesKey, 0, KEY_NOTIFY, &services_) != ERROR_SUCCESS)
@@ -114,13 +133,12 @@ ZeroConfigService& TheZeroConfigService()
 // every tick.
 int ForcedZeroConfigAnswer()
 {
-    static WatchedStoreValue<int> answer(ReadZeroConfigAnswer, kZeroConfigAskService);
-    return answer.Get();
+    return CurrentCardSnapshot()->card.zeroConfig;
 }
 
 }  // namespace
 
-PAvailableAdapters::PAvailableAdapters() : multipleConfigNames_(CurrentCardState().multipleConfigNames) {}
+PAvailableAdapters::PAvailableAdapters() : multipleConfigNames_(CurrentCardSnapshot()->state.multipleConfigNames) {}
 
 PAvailableAdapters::~PAvailableAdapters() = default;
 
@@ -128,7 +146,7 @@ int PAvailableAdapters::CheckMultipleConfig()
 {
     if (claim)
         return 1;
-    if (IsForeignClaim(ReadForeignClaimSession(OpenStore())))
+    if (IsForeignClaim(CurrentCardSnapshot()->card.foreignClaimSession))
         return 0;
     SetLastError(ERROR_SUCCESS);
     HANDLE mutex = CreateMutexA(nullptr, FALSE, ConfigurationClaimName(StoreRootPath()).c_str());
@@ -172,7 +190,7 @@ BOOL PAvailableAdapters::SetRadioEnable(BOOL switchedOff)
 
 std::string& PAvailableAdapters::GetAdminProfileName(std::string& name) const
 {
-    return name = CurrentCardState().adminProfileName;
+    return name = CurrentCardSnapshot()->state.adminProfileName;
 }
 
 BOOL PAvailableAdapters::SetAdminProfileName(const std::string& name)

@@ -54,13 +54,9 @@ void ReadCredentials(const RegistryKey& key, AccessPoint& point)
     point.wepKeyIndex = key.ReadDword(kWepKeyIndex, point.wepKeyIndex);
     point.eapMethod = key.ReadString(kEapMethod);
     point.authority = key.ReadString(kAuthority);
-    std::vector<std::string> names = key.ReadStrings(kUsers);
-    std::vector<std::string> secrets = SplitAtNul(OpenSecret(key.ReadBinary(kSecrets)));
-    secrets.resize(2 + names.size());
-    point.wepKey = secrets[0];
-    point.preSharedKey = secrets[1];
-    for (size_t i = 0; i < names.size(); ++i)
-        point.users.push_back({names[i], secrets[2 + i]});
+    for (const std::string& name : key.ReadStrings(kUsers))
+        point.users.push_back({name, std::string()});
+    point.sealedSecrets = key.ReadBinary(kSecrets);
 }
 
 bool WriteCredentials(const RegistryKey& key, const AccessPoint& point)
@@ -91,7 +87,7 @@ bool SameSsidKey(const std::string& ssid, const std::string& keyName)
     return lstrcmpiA(ssid.c_str(), keyName.c_str()) == 0;
 }
 
-AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
+AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid, Secrets secrets)
 {
     AccessPoint point;
     point.ssid = ssid;
@@ -108,6 +104,8 @@ AccessPoint ReadAccessPoint(const RegistryKey& key, const std::string& ssid)
         point.cipher = cipher;
     point.adHoc = key.ReadDword("AdHoc", 0) != 0;
     ReadCredentials(key, point);
+    if (secrets == Secrets::Opened)
+        OpenAccessPointSecrets(point);
     return point;
 }
 
@@ -160,7 +158,20 @@ DWORD AutoWirelessMode(const RegistryKey& store)
     return (radios & kRadioG) ? 13 : 5;
 }
 
-SimulatedCard ReadSimulatedCard(const RegistryKey& store)
+void OpenAccessPointSecrets(AccessPoint& point)
+{
+    if (point.sealedSecrets.empty())
+        return;
+    std::vector<std::string> secrets = SplitAtNul(OpenSecret(point.sealedSecrets));
+    point.sealedSecrets.clear();
+    secrets.resize(2 + point.users.size());
+    point.wepKey = secrets[0];
+    point.preSharedKey = secrets[1];
+    for (size_t i = 0; i < point.users.size(); ++i)
+        point.users[i].password = secrets[2 + i];
+}
+
+SimulatedCard ReadSimulatedCard(const RegistryKey& store, Secrets secrets)
 {
     SimulatedCard card;
     RegistryKey key = store.OpenChild(kSimulationKey);
@@ -171,13 +182,11 @@ SimulatedCard ReadSimulatedCard(const RegistryKey& store)
     card.securityCapabilities = key.ReadDword(kSecurityCapabilities, card.securityCapabilities);
     card.nameCapacity = key.ReadDword(kNameCapacity, card.nameCapacity);
     card.countryCode = key.ReadDword(kCountryCode, card.countryCode);
-    if (key.HasValue(kDriverVersion))
-        card.driverVersion = key.ReadString(kDriverVersion);
-    if (key.HasValue(kMacAddress))
-        card.macAddress = key.ReadString(kMacAddress);
+    card.driverVersion = key.ReadString(kDriverVersion, card.driverVersion);
+    card.macAddress = key.ReadString(kMacAddress, card.macAddress);
     RegistryKey points = key.OpenChild(kAccessPointsKey);
     for (const std::string& ssid : points.ChildNames())
-        card.accessPoints.push_back(ReadAccessPoint(points.OpenChild(ssid), ssid));
+        card.accessPoints.push_back(ReadAccessPoint(points.OpenChild(ssid), ssid, secrets));
     card.forced = ReadForcedReadings(key.OpenChild(kForcedKey));
     return card;
 }
@@ -191,11 +200,6 @@ int ReadZeroConfigAnswer(const RegistryKey& store)
 {
     return static_cast<int>(
         store.OpenChild(kSimulationKey).ReadDword(kZeroConfig, static_cast<DWORD>(SimulatedCard().zeroConfig)));
-}
-
-DWORD ReadForeignClaimSession(const RegistryKey& store)
-{
-    return store.OpenChild(kSimulationKey).ReadDword(kForeignClaim, SimulatedCard().foreignClaimSession);
 }
 
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card)

@@ -37,6 +37,9 @@ struct AccessPoint {
     std::string eapMethod;           // leap, peap, ttls or tls
     std::vector<EapUser> users;
     std::string authority;           // the root of the server's certificate, as "ROOT" identifies it
+    // The keys and passwords as the store keeps them, when read with
+    // Secrets::Sealed; the fields above then hold none.
+    std::string sealedSecrets;
 };
 
 // Wireless Zero Configuration answers: asked of the service, or forced.
@@ -98,11 +101,12 @@ inline bool SupportsWpa(const SimulatedCard& card)
 // New profiles start with it; only the radios are read.
 DWORD AutoWirelessMode(const RegistryKey& store);
 
-SimulatedCard ReadSimulatedCard(const RegistryKey& store);
+SimulatedCard ReadSimulatedCard(const RegistryKey& store, Secrets secrets = Secrets::Opened);
+// Opens the keys and passwords that a read with Secrets::Sealed left sealed.
+void OpenAccessPointSecrets(AccessPoint& point);
 // Single answers of the simulated card, for callers that need no more.
 bool ReadCardPresent(const RegistryKey& store);
 int ReadZeroConfigAnswer(const RegistryKey& store);
-DWORD ReadForeignClaimSession(const RegistryKey& store);
 bool WriteSimulatedCard(const RegistryKey& store, const SimulatedCard& card);
 bool WriteAccessPoint(const RegistryKey& store, const AccessPoint& point);
 bool RemoveAccessPoint(const RegistryKey& store, const std::string& ssid);

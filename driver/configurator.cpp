@@ -6,8 +6,7 @@
 
 #include "80211api.h"
 #include "adapter.h"
-#include "card_state.h"
-#include "store.h"
+#include "card_snapshot.h"
 #include "store_root.h"
 
 namespace {
@@ -25,8 +24,7 @@ public:
         std::string rootPath = StoreRootPath();
         if (adapter_ && adapter_->RootPath() != rootPath)
             retired_.push_back(std::move(adapter_));
-        RegistryKey store = OpenStore(rootPath);
-        present_ = store.IsOpen() && ReadCardPresent(store);  // a refused store is no card
+        present_ = CurrentCardSnapshot()->card.present;
         if (!adapter_ && present_)
             adapter_ = std::make_unique<Adapter>(rootPath);
     }

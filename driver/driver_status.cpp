@@ -1,13 +1,13 @@
 // The status singleton: the card as last read from the store and the live
 // link that LinkModel computes from it.
 #include "80211api.h"
+#include "card_snapshot.h"
 #include "card_state.h"
 #include "credential_check.h"
 #include "link_model.h"
 #include "profile_record.h"
 #include "store.h"
 #include "store_root.h"
-#include "store_watch.h"
 
 namespace {
 
@@ -84,28 +84,25 @@ private:
         return forced == inputs_.card.forced.numbers.end() ? live : static_cast<T>(forced->second);
     }
 
-    // Reads the card, the radio and the settings in effect again. True when
-    // the card must associate anew: someone applied a profile, or the
-    // settings in effect changed under it. Another store root is another
-    // card, whose link is seen as it already runs.
+    // Takes the card, the radio and the settings in effect as the store
+    // holds them now. True when the card must associate anew: someone
+    // applied a profile, or the settings in effect changed under it. Another
+    // store root is another card, whose link is seen as it already runs.
     bool Reload()
     {
         std::string root = StoreRootPath();
+        std::shared_ptr<const CardSnapshot> snapshot = CurrentCardSnapshot();
         // Nothing written since the last read: the card, the radio and the
         // settings in effect are as they were read.
-        if (root == root_ && watch_.Unchanged(root))
+        if (root == root_ && snapshot == snapshot_)
             return false;
-        RegistryKey store = OpenStore(root);
-        watch_.Arm(store);
-        inputs_.card = ReadSimulatedCard(store);
-        inputs_.card.present = inputs_.card.present && store.IsOpen();  // a refused store is no card
-        inputs_.cardState = ReadCardState(store);
-        recordedFailure_ = ReadLinkFailure(store);
-        AppliedProfile applied;
-        // Keys and passwords are opened only when the settings changed.
-        bool hasApplied = ReadAppliedProfile(store, applied, Secrets::Sealed);
-        if (!hasApplied)
-            applied = AppliedProfile();  // the driver's own defaults
+        snapshot_ = snapshot;
+        inputs_.card = snapshot->card;
+        inputs_.cardState = snapshot->state;
+        recordedFailure_ = snapshot->linkFailure;
+        // Without settings in effect, the driver's own defaults.
+        bool hasApplied = snapshot->hasApplied;
+        AppliedProfile applied = hasApplied ? snapshot->applied : AppliedProfile();
 
         bool restart = false;
         bool changed = !SameSettings(applied.settings, sealed_);
@@ -119,11 +116,17 @@ private:
         hasApplied_ = hasApplied;
         generation_ = applied.generation;
         location_ = applied.location;
+        // Keys and passwords are opened only when the settings changed.
         if (changed || !opened_) {
             sealed_ = applied.settings;
             inputs_.settings = applied.settings;
             OpenRecordSecrets(inputs_.settings);
             opened_ = true;
+        }
+        // Only points of the profile's kind are ever checked against it.
+        for (AccessPoint& point : inputs_.card.accessPoints) {
+            if (point.security == SecurityKind(inputs_.settings))
+                OpenAccessPointSecrets(point);
         }
         inputs_.certificates = ReadCertificateFacts(inputs_.settings);
         return restart;
@@ -155,7 +158,7 @@ private:
 
     LinkInputs inputs_;
     LinkModel model_;
-    StoreWatch watch_;
+    std::shared_ptr<const CardSnapshot> snapshot_;  // the read the inputs come from
     std::string root_ = StoreRootPath();
     ProfileSettings sealed_;  // the settings in effect as read, keys and passwords sealed
     bool opened_ = false;

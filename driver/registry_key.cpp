@@ -143,9 +143,14 @@ bool RegistryKey::HasValue(const char* name) const
 
 std::string RegistryKey::ReadString(const char* name) const
 {
+    return ReadString(name, std::string());
+}
+
+std::string RegistryKey::ReadString(const char* name, const std::string& fallback) const
+{
     std::string data;
     if (!ReadRaw(name, REG_SZ, data))
-        return std::string();
+        return fallback;
     return data.substr(0, data.find('\0'));
 }
 

@@ -35,6 +35,7 @@ public:
     DWORD ReadDword(const char* name, DWORD fallback) const;
     bool HasValue(const char* name) const;
     std::string ReadString(const char* name) const;
+    std::string ReadString(const char* name, const std::string& fallback) const;
     std::string ReadBinary(const char* name) const;
     std::vector<std::string> ReadStrings(const char* name) const;
     // The first error of a read that was not a missing value or one of

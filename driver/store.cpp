@@ -150,6 +150,13 @@ RegistryKey OpenStore(const std::string& rootPath)
     RegistryKey known = Known().Reopen(rootPath);
     if (known.IsOpen())
         return known;
+    // A store made before, as every process but its first finds it, needs
+    // no other check.
+    RegistryKey made = rootPath.size() <= kLongestStoreRootPath ? RegistryKey::Open(rootPath) : RegistryKey();
+    if (made.ReadDword(kFormatValue, 0) == kStoreMade) {
+        Known().Remember(made);
+        return made;
+    }
     if (!StoreRefusal(rootPath).empty())
         return RegistryKey();
     RegistryKey root = RegistryKey::Create(rootPath);
