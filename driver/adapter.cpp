@@ -109,10 +109,10 @@ BOOL Adapter::SetCurrentConfiguration(CAdapterConfig* config)
     Profile* profile = Find(config);
     if (!profile || profile->IsClosedToCaller())
         return FALSE;
-    RegistryKey store = OpenStore();
-    CardState state = ReadCardState(store);
-    state.currentConfiguration = profile->Location();
-    return WriteCardState(store, state);
+    return UpdateCardState(OpenStore(), [&](CardState& state) {
+        state.currentConfiguration = profile->Location();
+        return true;
+    });
 }
 
 CAdapterConfig* Adapter::AddConfiguration(const std::string& name)
@@ -143,11 +143,13 @@ BOOL Adapter::Delete(Profile* profile)
     profile->MarkDeleted();
     NameChanged(profile->Name(), std::string());
     (provisioned ? provisioned_ : own_).Remove(profile);
-    CardState state = ReadCardState(store);
-    if (state.currentConfiguration == location) {
-        state.currentConfiguration = static_cast<Profile*>(own_.GetAt(0))->Location();
-        WriteCardState(store, state);
-    }
+    std::string next = static_cast<Profile*>(own_.GetAt(0))->Location();
+    UpdateCardState(store, [&](CardState& state) {
+        if (state.currentConfiguration != location)
+            return false;
+        state.currentConfiguration = next;
+        return true;
+    });
     return TRUE;
 }
 

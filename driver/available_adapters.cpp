@@ -182,10 +182,10 @@ void PAvailableAdapters::AskWirelessZeroConfigAhead()
 
 BOOL PAvailableAdapters::SetRadioEnable(BOOL switchedOff)
 {
-    RegistryKey store = OpenStore();
-    CardState state = ReadCardState(store);
-    state.radioSwitchedOff = switchedOff != FALSE;
-    return WriteCardState(store, state);
+    return UpdateCardState(OpenStore(), [&](CardState& state) {
+        state.radioSwitchedOff = switchedOff != FALSE;
+        return true;
+    });
 }
 
 std::string& PAvailableAdapters::GetAdminProfileName(std::string& name) const
@@ -197,10 +197,10 @@ BOOL PAvailableAdapters::SetAdminProfileName(const std::string& name)
 {
     if (!name.empty() && !NameFault(name).empty())  // empty: none in use
         return FALSE;
-    RegistryKey store = OpenStore();
-    CardState state = ReadCardState(store);
-    state.adminProfileName = name;
-    return WriteCardState(store, state);
+    return UpdateCardState(OpenStore(), [&](CardState& state) {
+        state.adminProfileName = name;
+        return true;
+    });
 }
 
 const std::vector<std::string>& PAvailableAdapters::GetMultipleConfigNames() const

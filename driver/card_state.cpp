@@ -7,6 +7,7 @@
 #include "profile_record.h"
 #include "secret.h"
 #include "store.h"
+#include "store_lock.h"
 
 namespace {
 
@@ -25,6 +26,9 @@ const char kRadioSwitchedOff[] = "RadioSwitchedOff";
 const char kCurrentConfiguration[] = "CurrentConfiguration";
 const char kAdminProfileName[] = "AdminProfileName";
 const char kMultipleConfigNames[] = "MultipleConfigNames";
+
+// Held while a process changes what it read of the card's record.
+const char kCardLock[] = "Card";
 
 const char kForcedKey[] = "ForcedReadings";
 const char kLinkFailure[] = "LinkFailure";
@@ -284,22 +288,36 @@ bool WriteCardState(const RegistryKey& store, const CardState& state)
            key.WriteStrings(kMultipleConfigNames, state.multipleConfigNames);
 }
 
+bool UpdateCardState(const RegistryKey& store, const std::function<bool(CardState& state)>& change)
+{
+    StoreLock lock(kCardLock, store);
+    if (!lock.Held())
+        return false;
+    CardState state = ReadCardState(store);
+    return !change(state) || WriteCardState(store, state);
+}
+
 bool RestartCard(const RegistryKey& store)
 {
-    CardState state = ReadCardState(store);
     ProfileSettings selection;
-    std::string location = state.currentConfiguration;
-    if (!ReadStoredProfileAt(store, location, selection)) {
-        std::vector<std::string> order = ReadProfileOrder(store.OpenChild(kProfilesKey));
-        if (order.empty())
-            return false;
-        location = ProfileLocation(kProfilesKey, order.front());
-        if (!ReadStoredProfileAt(store, location, selection))
-            return false;
-    }
-    state.currentConfiguration = location;
-    state.radioOn = !state.radioSwitchedOff;
-    return WriteCardState(store, state) && WriteAppliedProfile(store, selection, location);
+    std::string location;
+    bool selected = false;
+    bool written = UpdateCardState(store, [&](CardState& state) {
+        location = state.currentConfiguration;
+        if (!ReadStoredProfileAt(store, location, selection)) {
+            std::vector<std::string> order = ReadProfileOrder(store.OpenChild(kProfilesKey));
+            if (order.empty())
+                return false;
+            location = ProfileLocation(kProfilesKey, order.front());
+            if (!ReadStoredProfileAt(store, location, selection))
+                return false;
+        }
+        state.currentConfiguration = location;
+        state.radioOn = !state.radioSwitchedOff;
+        selected = true;
+        return true;
+    });
+    return written && selected && WriteAppliedProfile(store, selection, location);
 }
 
 bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secrets secrets)
@@ -316,6 +334,9 @@ bool ReadAppliedProfile(const RegistryKey& store, AppliedProfile& applied, Secre
 
 bool WriteAppliedProfile(const RegistryKey& store, const ProfileSettings& settings, const std::string& location)
 {
+    StoreLock lock(kCardLock, store);  // two Applies at once raise the generation twice
+    if (!lock.Held())
+        return false;
     RegistryKey card = store.CreateChild(kCardKey);
     AppliedProfile before;
     DWORD generation = ReadAppliedProfile(store, before, Secrets::Sealed) ? before.generation + 1 : 1;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -118,6 +119,11 @@ bool WriteLinkFailure(const RegistryKey& store, const std::string& failure);
 
 CardState ReadCardState(const RegistryKey& store);
 bool WriteCardState(const RegistryKey& store, const CardState& state);
+// Reads the card's state afresh, lets `change` change it and writes it
+// back, under a lock that every process changing the card's record takes,
+// so that two changes at once lose neither. `change` answers false when
+// there is nothing to write. False when it could not be written.
+bool UpdateCardState(const RegistryKey& store, const std::function<bool(CardState& state)>& change);
 
 // The card starting again (inserted, or the machine booted): the stored
 // selection goes into effect, and the radio comes up as the user left it.

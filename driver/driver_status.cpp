@@ -146,11 +146,15 @@ private:
         Reload();
         if (!inputs_.card.present)
             return FALSE;
-        CardState state = inputs_.cardState;
-        state.radioOn = on;
-        if (!WriteCardState(OpenStore(root_), state))
+        CardState written;
+        bool switched = UpdateCardState(OpenStore(root_), [&](CardState& state) {
+            state.radioOn = on;
+            written = state;
+            return true;
+        });
+        if (!switched)
             return FALSE;
-        inputs_.cardState = state;
+        inputs_.cardState = written;
         model_.Restart(inputs_);
         RecordFailure();
         return TRUE;

@@ -22,9 +22,9 @@ void WriteCard(const RegistryKey& store, const SimulatedCard& card)
     Require(WriteSimulatedCard(store, card), "write the simulated card");
 }
 
-void WriteState(const RegistryKey& store, const CardState& state)
+void UpdateState(const RegistryKey& store, const std::function<bool(CardState& state)>& change)
 {
-    Require(WriteCardState(store, state), "write the card's state");
+    Require(UpdateCardState(store, change), "write the card's state");
 }
 
 bool IsUppercaseLetter(char c)
@@ -55,10 +55,10 @@ int RunRadio(Arguments& args)
     args.ParseOptions({});
     bool on = ParseOnOff(args, args.Take("on or off"), "the radio");
     args.ExpectNoMore();
-    RegistryKey store = OpenCardStore();
-    CardState state = ReadCardState(store);
-    state.radioOn = on;
-    WriteState(store, state);
+    UpdateState(OpenCardStore(), [&](CardState& state) {
+        state.radioOn = on;
+        return true;
+    });
     printf("The radio is %s.\n", OnOff(on).c_str());
     return 0;
 }
@@ -184,10 +184,10 @@ int RunMultiConfig(Arguments& args)
                 args.Usage("multiple configuration " + Quoted(name) + " is named twice");
         }
     }
-    RegistryKey store = OpenCardStore();
-    CardState state = ReadCardState(store);
-    state.multipleConfigNames = names;
-    WriteState(store, state);
+    UpdateState(OpenCardStore(), [&](CardState& state) {
+        state.multipleConfigNames = names;
+        return true;
+    });
     if (names.empty()) {
         printf("No multiple configuration is deployed.\n");
     } else {

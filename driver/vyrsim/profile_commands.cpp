@@ -214,11 +214,15 @@ int RunUnprovision(Arguments& args)
     }
     Require(RemoveStoredProfile(store.OpenChild(kProvisionedKey), found->id),
             "remove provisioned profile " + Quoted(found->settings.name));
-    CardState state = ReadCardState(store);
     std::vector<StoredProfile> own = ReadStoredProfiles(store, kProfilesKey);
-    if (state.currentConfiguration == found->Location() && !own.empty()) {
-        state.currentConfiguration = own.front().Location();
-        Require(WriteCardState(store, state), "make " + Quoted(own.front().settings.name) + " the stored selection");
+    if (!own.empty()) {
+        bool written = UpdateCardState(store, [&](CardState& state) {
+            if (state.currentConfiguration != found->Location())
+                return false;
+            state.currentConfiguration = own.front().Location();
+            return true;
+        });
+        Require(written, "make " + Quoted(own.front().settings.name) + " the stored selection");
     }
     printf("Removed provisioned profile %s. The applet shows the change when it next opens.\n",
            found->settings.name.c_str());
