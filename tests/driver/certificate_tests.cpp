@@ -67,12 +67,32 @@ TEST_F(Certificates, OnlyUserAtDomainMakesACertificateListedInMyThatNamesItsUser
     EXPECT_EQ(seen, expected);
 
     std::string id = CreateUser("joe", "corp.example.org");
-    CCertificate certificate;
-    std::vector<std::string> names = {"left over"}, ids = {"left over", "too"};
-    int count = certificate.EnumerateCertificates(names, ids, "MY");
-    ASSERT_EQ(count, static_cast<int>(ids.size()));
-    ASSERT_EQ(names.size(), ids.size());
+    // Every store lists a name per identifier, over what the lists held. Wine makes a user's standard store only when a
+    // program writes to it: one it has not made yet is empty, not missing. A store that does not exist is not made.
+    const std::string stores = "Software\\Microsoft\\SystemCertificates\\", unknown = stores + "VyrNoSuchStore";
+    RegDeleteTreeA(HKEY_CURRENT_USER, (stores + "TrustedPeople").c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, unknown.c_str());
+    std::vector<std::string> names, ids, rootIds;
+    std::string counts;
+    for (const char* store : {"ROOT", "my", "TrustedPeople", "VyrNoSuchStore", "VyrNoSuchStore", "",
+                              static_cast<const char*>(nullptr), "MY"}) {
+        names = {"left over"}, ids = {"left over", "too"};
+        int count = CCertificate().EnumerateCertificates(names, ids, store);
+        bool whole = names.size() == ids.size() && static_cast<int>(ids.size()) == std::max(count, 0);
+        counts += (count > 0 ? "some" : std::to_string(count)) + (whole ? " " : " (lists differ) ");
+        rootIds = rootIds.empty() ? ids : rootIds;  // the first row's
+    }
+    HKEY handle = nullptr;
+    EXPECT_EQ(counts + std::to_string(RegOpenKeyExA(HKEY_CURRENT_USER, unknown.c_str(), 0, KEY_READ, &handle)),
+              "some some 0 -1 -1 -1 -1 some " + std::to_string(ERROR_FILE_NOT_FOUND));
     ASSERT_GE(IndexOf(ids, id), 0) << id;
+    // Wine's root store holds Microsoft's roots besides the host's: one that MY lacks is read too.
+    CCertificate certificate;
+    auto rootOnly =
+        std::find_if(rootIds.begin(), rootIds.end(), [&](const std::string& root) { return IndexOf(ids, root) < 0; });
+    ASSERT_NE(rootOnly, rootIds.end());
+    std::string digest;
+    EXPECT_TRUE(certificate.setCertificate(*rootOnly, 0) && certificate.getDigest(digest) && digest == *rootOnly);
     // Taken in either case, given in upper case.
     std::string user = address_.substr(0, address_.find('@')), lower = id;
     std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
@@ -166,37 +186,6 @@ TEST(CertificateAltName, ReadsNamesAmongOthersAndRefusesBrokenEncodings)
         seen += read ? upn + " " + email + "\n" : "refused\n";
     }
     EXPECT_EQ(seen, "\xC3\xBC@d.example m@d.example\nrefused\nrefused\n" + longName + " x@y\n");
-}
-
-TEST_F(Certificates, StoresThatExistAreListedAndOthersAreNotMade)
-{
-    CCertificate certificate;
-    std::vector<std::string> rootNames, rootIds, myNames, myIds;
-    // Wine's root store holds Microsoft's roots besides the host's.
-    ASSERT_GT(certificate.EnumerateCertificates(rootNames, rootIds, "ROOT"), 0);
-    EXPECT_GE(certificate.EnumerateCertificates(myNames, myIds, "my"), 0);
-    auto rootOnly = std::find_if(rootIds.begin(), rootIds.end(),
-                                 [&](const std::string& id) { return IndexOf(myIds, id) < 0; });
-    ASSERT_NE(rootOnly, rootIds.end());
-    ASSERT_TRUE(certificate.setCertificate(*rootOnly, 0));
-    std::string digest;
-    EXPECT_TRUE(certificate.getDigest(digest) && digest == *rootOnly);
-
-    // Wine makes a user's standard store only when a program writes to it;
-    // one it has not made yet is empty, not missing. (The prefix is the build's.)
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Microsoft\\SystemCertificates\\TrustedPeople");
-    EXPECT_EQ(certificate.EnumerateCertificates(myNames, myIds, "TrustedPeople"), 0);
-
-    const char unknown[] = "VyrNoSuchStore";
-    const char unknownKey[] = "Software\\Microsoft\\SystemCertificates\\VyrNoSuchStore";
-    RegDeleteTreeA(HKEY_CURRENT_USER, unknownKey);
-    for (const char* name : {unknown, unknown, "", static_cast<const char*>(nullptr)}) {
-        std::vector<std::string> names = {"left over"}, ids = {"left over"};
-        EXPECT_EQ(certificate.EnumerateCertificates(names, ids, name), -1);
-        EXPECT_TRUE(names.empty() && ids.empty());
-    }
-    HKEY handle = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, unknownKey, 0, KEY_READ, &handle), ERROR_FILE_NOT_FOUND);
 }
 
 }  // namespace

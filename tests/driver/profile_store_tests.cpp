@@ -344,11 +344,13 @@ TEST_F(ProfileStore, ReadersSeeEveryFieldFromOneSaveWhileAnotherProcessKeepsSavi
 }
 
 // Two processes adding at once to a store whose next key lags behind its order (an older library, a hand edit): each
-// new profile takes the first key the order does not hold.
-TEST_F(ProfileStore, AdditionsAtOnceAndAfterALaggingKeyLoseNoProfile)
+// new profile takes the first key the order does not hold. One that cannot change the list, as this process is changing
+// it for longer than an addition waits, fails and stores nothing.
+TEST_F(ProfileStore, AdditionsAtOnceAndAfterALaggingKeyLoseNoProfileAndOneThatCannotChangeTheListStoresNothing)
 {
     ASSERT_NE(adapter_->AddConfiguration("Second"), nullptr);
-    OpenStore().OpenChild(kProfilesKey).WriteDword("NextId", 1);
+    RegistryKey list = OpenStore().OpenChild(kProfilesKey);
+    list.WriteDword("NextId", 1);
     HANDLE go = SharedEvent("add"), ready[] = {SharedEvent("ready-A"), SharedEvent("ready-B")};
     for (HANDLE event : {go, ready[0], ready[1]})
         ResetEvent(event);
@@ -358,29 +360,23 @@ TEST_F(ProfileStore, AdditionsAtOnceAndAfterALaggingKeyLoseNoProfile)
     SetEvent(go);
     std::string seen = Outcome(a.Finish()), keys;
     seen += Outcome(b.Finish());
-    seen += Outcome(RunChild("listed"));
     const int all = 2 * kAdditions + 2;
+    const std::string each = std::to_string(kAdditions), count = std::to_string(all);
+    const std::string next = "P" + std::to_string(all + 1);
     for (int key = 1; key <= all; ++key)
         keys += " P" + std::to_string(key);
-    for (const std::string& key : ReadProfileOrder(OpenStore().OpenChild(kProfilesKey)))
+    for (const std::string& key : ReadProfileOrder(list))
         seen += " " + key;
-    const std::string each = std::to_string(kAdditions);
-    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\nexit 0 | listed " +
-                        std::to_string(all) + ", " + std::to_string(all) + " names\n" + keys);
-}
 
-TEST_F(ProfileStore, AnAdditionThatCannotChangeTheListFailsAndLeavesNothingStored)
-{
-    // This process changing the list, for longer than an addition waits.
-    HANDLE lock = CreateMutexA(nullptr, FALSE, ProfileListLockName(OpenStore().OpenChild(kProfilesKey).Path()).c_str());
+    HANDLE lock = CreateMutexA(nullptr, FALSE, ProfileListLockName(list.Path()).c_str());
     ASSERT_EQ(WaitForSingleObject(lock, 0), WAIT_OBJECT_0);
-    SetEvent(SharedEvent("add"));
-    std::string seen = Outcome(RunChild("add-many", UnderVersion("", "Blocked 1")));
+    seen += "\n" + Outcome(RunChild("add-many", UnderVersion("", "Blocked 1")));
     ReleaseMutex(lock);
     CloseHandle(lock);
-    seen += "record P2=" + std::to_string(OpenStore().OpenChild(kProfilesKey).HasValue("P2"));
-    EXPECT_EQ(seen + " | " + Outcome(RunChild("listed")),
-              "exit 0 | Blocked added 0\nrecord P2=0 | exit 0 | listed 1, 1 names\n");
+    seen += "record " + next + "=" + std::to_string(list.HasValue(next.c_str())) + " | " + Outcome(RunChild("listed"));
+    EXPECT_EQ(seen, "exit 0 | A added " + each + "\nexit 0 | B added " + each + "\n" + keys +
+                        "\nexit 0 | Blocked added 0\nrecord " + next + "=0 | exit 0 | listed " + count + ", " + count +
+                        " names\n");
 }
 
 TEST_F(ProfileStore, NamesMustBeStorableAndUniqueIgnoringCase)

@@ -61,10 +61,7 @@ TEST_F(StatusTest, FirstLookShowsTheDefaultNetworkAndCardAndLaterOnesTheCardAsCh
 TEST_F(StatusTest, EveryChangeOfNetworkCardRadioOrProfileStartsANewSearch)
 {
     VyrsimOutput("admin-profile admin_Lab");
-    ProfileSettings settings;  // a pre-shared key of WPA
-    settings.networkName1 = "Lab";
-    settings.enableSecurity = settings.wpa = 1;
-    settings.eapSelection = 7;
+    ProfileSettings settings = Secured("Lab", 7, true);  // a pre-shared key of WPA
     CDriverStatus* s = status_;
     auto vyrsim = [](const char* line) { return [line] { return Vyrsim(line).exitCode == 0; }; };
     std::function<bool()> apply = [&] { return WriteAppliedProfile(OpenStore(), settings, "Profiles\\Lab"); };
