@@ -16,30 +16,23 @@
 #include "res/resource.h"
 #include "shell/control_panel_app.h"
 #include "shell/cp_applet.h"
-#include "shell/wifi_prop_sheet.h"
 #include "shell/user_admin.h"
 #include "shell/windows_version.h"
 #include "support/adapter_profiles.h"
 #include "support/applet_entry.h"
 #include "support/child.h"
 #include "support/claim_holder.h"
-#include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/main_sheet.h"
-#include "support/user.h"
 #include "support/window_watcher.h"
 
 namespace {
 
 struct NameDialog : CDialog {
     NameDialog() : CDialog(IDD_PROFILE_NAME) {}
-    static const CRuntimeClass runtimeClass;
 };
-struct NotAWindow : CCmdTarget {
-    static const CRuntimeClass runtimeClass;
-};
-const CRuntimeClass NameDialog::runtimeClass = {"NameDialog", CreateDynamicObject<NameDialog>};
-const CRuntimeClass NotAWindow::runtimeClass = {"NotAWindow", CreateDynamicObject<NotAWindow>};
+const CRuntimeClass kNameDialog = {"NameDialog", CreateDynamicObject<NameDialog>};
+const CRuntimeClass kNotAWindow = {"NotAWindow", CreateDynamicObject<CCmdTarget>};
 
 const char kOtherUser[] = "This Application is Currently Being Used By Another User.\nPlease Try Again Later.";
 const std::string kAllPages = "Status Configuration Security Power About (5) | config 1 about 4";
@@ -63,7 +56,7 @@ struct ObservedSheet : CWiFiPropSheet {
 };
 
 // With the real applet DLL loaded, and a store of the card of its own.
-class Shell : public testing::Test {
+class Shell : public StoreTest {
 protected:
     void SetUp() override
     {
@@ -88,7 +81,6 @@ protected:
                std::to_string(filled.info.idInfo) + " data " + std::to_string(filled.info.lData);
     }
 
-    IsolatedStore store_;
     HMODULE module_ = nullptr;
     APPLET_PROC cplApplet_ = nullptr;
 };
@@ -114,10 +106,10 @@ TEST_F(Shell, TheApplicationRoutesEachMessageToTheAppletThatAnswersForItsClassAn
 {
     CControlPanelApp app;
     EXPECT_EQ(app.OnInit(), FALSE);
-    CCPApplet* applets[] = {new CCPApplet(4242, &NotAWindow::runtimeClass, TRUE),  // no such string
-                            new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, FALSE),
+    CCPApplet* applets[] = {new CCPApplet(4242, &kNotAWindow, TRUE),  // no such string
+                            new CCPApplet(IDI_APPLET, &kNotAWindow, FALSE),
                             new CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE),
-                            new CCPApplet(IDI_APPLET, &NameDialog::runtimeClass, TRUE)};
+                            new CCPApplet(IDI_APPLET, &kNameDialog, TRUE)};
     for (CCPApplet* applet : applets)
         app.AddApplet(applet);
     // The first applet answers only the new inquiry, its texts missing; the third one's class cannot be created: the
