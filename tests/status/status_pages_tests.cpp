@@ -136,7 +136,7 @@ ChildScenario play("play", [](const std::string& rows) {
     return 0;
 });
 
-class StatusPages : public testing::Test {
+class StatusPages : public StoreTest {
 protected:
     // The library's status as a process opening the applet on this store reads it.
     void SetUp() override { CVeltoDriverStatus::GetInstance()->Refresh(); }
@@ -147,8 +147,6 @@ protected:
         store_.SetSimulation("WirelessZeroConfig", 0);
         return Outcome(RunChildForRows("play", rows, UnderVersion(version, "", !administrator)));
     }
-
-    IsolatedStore store_;
 };
 
 TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
