@@ -184,13 +184,10 @@ TEST_F(Shell, ClassifiesEveryWindowsVersionAndChecksAdministratorsWhereItCan)
         {"win2k", true, "code 2 admin 0"}, {"nt40", true, "code 1 admin 0"}, {"win98", true, "code 5 admin 1"},
     };
     // One child per row: Wine fixes a process's version, and its token, when the process starts.
-    std::string expected, seen;
-    for (const auto& [version, asNonAdministrator, classification] : rows) {
-        std::string name = version + std::string(asNonAdministrator ? ", no administrator: " : ": ");
-        expected += name + "exit 0 | " + classification + "\n";
-        seen += name + Outcome(RunChild("print_version", UnderVersion(version, "", asNonAdministrator)));
-    }
-    EXPECT_EQ(seen, expected);
+    for (const auto& [version, asNonAdministrator, classification] : rows)
+        EXPECT_EQ(Outcome(RunChild("print_version", UnderVersion(version, "", asNonAdministrator))),
+                  "exit 0 | " + std::string(classification) + "\n")
+            << version << (asNonAdministrator ? ", no administrator" : "");
 }
 
 // A sheet's life: it opens as the service and the adapter leave it, holds
@@ -284,12 +281,8 @@ TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
     };
     ClaimHeldElsewhere other;
     // One child per row: the rule ends its process, and Wine fixes the version a process sees when it starts.
-    std::string expected, seen;
-    for (const auto& [name, windowsVersion, argument, output] : rows) {
-        expected += std::string(name) + ": " + output;
-        seen += std::string(name) + ": " + Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument)));
-    }
-    EXPECT_EQ(seen, expected);
+    for (const auto& [name, windowsVersion, argument, output] : rows)
+        EXPECT_EQ(Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument))), output) << name;
     // On Windows 2000 the sheet neither checks nor releases the claim.
     EXPECT_EQ(other.Release().exitCode, 0u);
     ClaimHeldElsewhere windows2000("open_sheet", UnderVersion("win2k", "own claim"));
