@@ -23,8 +23,7 @@ struct FormDialog : CDialog {
     std::string name = "initial";  // exchanged with IDC_FW_NAME
     CComboBox choices;
     CListCtrl list;
-    int nameChanges = 0;
-    std::function<void(UINT_PTR id)> onTimer = [](UINT_PTR) {};
+    int nameChanges = 0, timers = 0;
     std::function<void()> duringExchange = [] {};  // at the end of every data exchange
 
     const MessageMapBase* GetMessageMap() const override
@@ -45,7 +44,7 @@ struct FormDialog : CDialog {
     }
     void OnNameChange() { ++nameChanges; }
     LRESULT OnRightClick(NMHDR*) { return 5; }
-    LRESULT OnTimer(WPARAM id, LPARAM) { onTimer(id); return 0; }
+    LRESULT OnTimer(WPARAM, LPARAM) { ++timers; return 0; }
 };
 
 // Its table chains to the form's, with an entry that hides the form's.
@@ -99,17 +98,16 @@ protected:
     void SetUp() override { ASSERT_NE(dll_, nullptr) << "framework_test_lang.dll"; }
     void TearDown() override { SetResourceHandle(own_); FreeLibrary(dll_); }
     std::string Which(HINSTANCE module) { return module == dll_ ? "dll" : module == own_ ? "own" : "neither"; }
-    // Runs the form; `step` gets its window once its loop runs, and closes it unless `keepOpen`; the form's result.
-    INT_PTR RunForm(std::function<void(HWND window)> step, bool keepOpen = false)
+    // Runs the form; `step` gets its window once its loop runs, then Cancel closes it.
+    void RunForm(std::function<void(HWND window)> step)
     {
         ModalWindows modal;
         modal.Then([&](HWND window) {
             EXPECT_TRUE(window == form_.m_hWnd && IsWindowVisible(window));
             step(window);
-            if (!keepOpen)
-                user::Click(window, IDCANCEL);
+            user::Click(window, IDCANCEL);
         });
-        return form_.DoModal();
+        form_.DoModal();
     }
     // Runs a sheet of the three pages; `step` gets it once its loop runs and closes it, `dialogs` what it opens
     // meanwhile, in turn. The sheet's window ends detached; the pages outlive it and no longer point at it.
@@ -203,8 +201,6 @@ TEST_F(Framework, AComboBoxIndexPastItsListSelectsNothing)
 
 TEST_F(Framework, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExchange)
 {
-    int timers = 0;
-    form_.onTimer = [&](UINT_PTR) { ++timers; };
     RunForm([&](HWND window) {
         // OnInitDialog's exchange sets the edit's text unheard.
         std::string seen = Format("shown: name %d", form_.nameChanges);
@@ -218,8 +214,8 @@ TEST_F(Framework, ControlNotificationsReachTheChainedTablesOnlyOutsideADataExcha
                 clicks[id == IDC_FW_CHOICES] = SendMessageA(window, WM_NOTIFY, id, LPARAM(&header));
             }
             seen += Format(" | %s: name %d timer %d | right click %d, of another control %d", when.c_str(),
-                           form_.nameChanges, timers, int(clicks[0]), int(clicks[1]));
-            form_.nameChanges = timers = 0;
+                           form_.nameChanges, form_.timers, int(clicks[0]), int(clicks[1]));
+            form_.nameChanges = form_.timers = 0;
         };
         form_.name = "shown";
         form_.duringExchange = [&] { heard("exchange"); };

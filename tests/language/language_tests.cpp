@@ -45,17 +45,15 @@ ChildScenario describeApplet("describe_applet", [](const std::string&) {
 class UserLanguage : public testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(LANGIDFROMLCID(GetUserDefaultLCID()), 0x0407); }
-
-    static std::string DllFor(LANGID language)
-    {
-        const char* name = LanguageDllName(language);
-        return name ? name : "";
-    }
 };
 
 // The entries that are easy to get wrong: shared DLLs, odd spellings, sublanguages; "" keeps the built-in resources.
 TEST_F(UserLanguage, PicksTheDllNamedForItWithItsExactSpelling)
 {
+    auto dllFor = [](LANGID language) {
+        const char* name = LanguageDllName(language);
+        return std::string(name ? name : "");
+    };
     const std::pair<LANGID, const char*> rows[] = {
         {0x0404, "chineseT.dll"}, {0x0C04, "chineseS.dll"},  // Hong Kong takes the simplified set
         {0x0C07, "german.dll"},   {0x1407, "german.dll"},   {0x180C, "french.dll"}, {0x0411, "Japanese.dll"},
@@ -65,10 +63,10 @@ TEST_F(UserLanguage, PicksTheDllNamedForItWithItsExactSpelling)
         {0x540A, ""},  {0x0409, ""}, {0x0809, ""}, {0x0419, ""}, {0x0000, ""},
     };
     for (const auto& [language, dll] : rows)
-        EXPECT_EQ(DllFor(language), dll) << std::hex << language;
+        EXPECT_EQ(dllFor(language), dll) << std::hex << language;
     int spanish = 0;  // of all sublanguages, the nineteen modern ones
     for (unsigned language = 0x000A; language <= 0xFC0A; language += 0x0400)
-        spanish += DllFor(static_cast<LANGID>(language)) == "spanish.dll";
+        spanish += dllFor(static_cast<LANGID>(language)) == "spanish.dll";
     EXPECT_EQ(spanish, 19);
 }
 

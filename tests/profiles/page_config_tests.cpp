@@ -14,13 +14,10 @@
 #include "profiles/dlg_configure_profile.h"
 #include "profiles/dlg_profile_name.h"
 #include "res/resource.h"
-#include "shell/wifi_prop_sheet.h"
 #include "support/adapter_profiles.h"
 #include "support/child.h"
-#include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/main_sheet.h"
-#include "support/user.h"
 
 namespace {
 
@@ -78,11 +75,7 @@ ChildScenario describeStore("describe_store", [](const std::string&) {
     return 0;
 });
 
-std::string StoredState()
-{
-    ChildResult result = RunChild("describe_store");
-    return result.exitCode ? "describe_store ended with " + std::to_string(result.exitCode) : result.output;
-}
+std::string StoredState() { return RunChild("describe_store").output; }
 
 // `step` gets the sheet, its window and the page, and must close the sheet.
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
@@ -301,7 +294,7 @@ struct Session {
     std::string stored, script, shown;
 };
 
-class ConfigPage : public testing::Test {
+class ConfigPage : public StoreTest {
 protected:
     void TearDown() override { SetCurrentProfile(nullptr); }
 
@@ -336,8 +329,6 @@ protected:
         for (const Session& s : sessions)
             EXPECT_EQ(Configure(s.script, Prepare(s.stored)), s.shown) << s.stored;
     }
-
-    IsolatedStore store_;
 };
 
 TEST_F(ConfigPage, ListsBothArraysMarksTheActiveProfileAndFitsTheButtonsToTheSelection)

@@ -13,7 +13,6 @@
 #include "credentials/dlg_peap_user.h"
 #include "credentials/dlg_tls_user.h"
 #include "credentials/dlg_ttls_user.h"
-#include "res/resource.h"
 #include "support/dialog_words.h"
 #include "support/expectations.h"
 #include "support/user.h"
@@ -226,10 +225,7 @@ TEST_F(UserDialogs, HundredsOfCertificatesWithAnyNamesShowAndSelectByTheirIdenti
                   "[" + shown + "] * o [root0]- 'd' 'l' @1104 | ok " + label + "||d|l");
     }
     EXPECT_EQ(Run<CDlgTlsUser>("||d|l", "1104~Cert_137 1"), "ok #Cert137||d|l");
-}
-
-TEST(CertificateLists, TheLastOfDuplicateIdentifiersIsTheOneFound)
-{
+    // Of equal identifiers the last is the one found.
     const CertificateList list = {{"a", "b", "c"}, {"X", "Y", "X"}};
     EXPECT_EQ(std::to_string(list.LastIndexOf("X")) + std::to_string(list.LastIndexOf("x")) + list.IdentifierAt(3),
               "2-1");

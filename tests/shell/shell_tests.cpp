@@ -16,30 +16,23 @@
 #include "res/resource.h"
 #include "shell/control_panel_app.h"
 #include "shell/cp_applet.h"
-#include "shell/wifi_prop_sheet.h"
 #include "shell/user_admin.h"
 #include "shell/windows_version.h"
 #include "support/adapter_profiles.h"
 #include "support/applet_entry.h"
 #include "support/child.h"
 #include "support/claim_holder.h"
-#include "support/expectations.h"
 #include "support/isolated_store.h"
 #include "support/main_sheet.h"
-#include "support/user.h"
 #include "support/window_watcher.h"
 
 namespace {
 
 struct NameDialog : CDialog {
     NameDialog() : CDialog(IDD_PROFILE_NAME) {}
-    static const CRuntimeClass runtimeClass;
 };
-struct NotAWindow : CCmdTarget {
-    static const CRuntimeClass runtimeClass;
-};
-const CRuntimeClass NameDialog::runtimeClass = {"NameDialog", CreateDynamicObject<NameDialog>};
-const CRuntimeClass NotAWindow::runtimeClass = {"NotAWindow", CreateDynamicObject<NotAWindow>};
+const CRuntimeClass kNameDialog = {"NameDialog", CreateDynamicObject<NameDialog>};
+const CRuntimeClass kNotAWindow = {"NotAWindow", CreateDynamicObject<CCmdTarget>};
 
 const char kOtherUser[] = "This Application is Currently Being Used By Another User.\nPlease Try Again Later.";
 const std::string kAllPages = "Status Configuration Security Power About (5) | config 1 about 4";
@@ -63,7 +56,7 @@ struct ObservedSheet : CWiFiPropSheet {
 };
 
 // With the real applet DLL loaded, and a store of the card of its own.
-class Shell : public testing::Test {
+class Shell : public StoreTest {
 protected:
     void SetUp() override
     {
@@ -88,7 +81,6 @@ protected:
                std::to_string(filled.info.idInfo) + " data " + std::to_string(filled.info.lData);
     }
 
-    IsolatedStore store_;
     HMODULE module_ = nullptr;
     APPLET_PROC cplApplet_ = nullptr;
 };
@@ -114,10 +106,10 @@ TEST_F(Shell, TheApplicationRoutesEachMessageToTheAppletThatAnswersForItsClassAn
 {
     CControlPanelApp app;
     EXPECT_EQ(app.OnInit(), FALSE);
-    CCPApplet* applets[] = {new CCPApplet(4242, &NotAWindow::runtimeClass, TRUE),  // no such string
-                            new CCPApplet(IDI_APPLET, &NotAWindow::runtimeClass, FALSE),
+    CCPApplet* applets[] = {new CCPApplet(4242, &kNotAWindow, TRUE),  // no such string
+                            new CCPApplet(IDI_APPLET, &kNotAWindow, FALSE),
                             new CCPApplet(IDI_APPLET, &CObject::runtimeClass, TRUE),
-                            new CCPApplet(IDI_APPLET, &NameDialog::runtimeClass, TRUE)};
+                            new CCPApplet(IDI_APPLET, &kNameDialog, TRUE)};
     for (CCPApplet* applet : applets)
         app.AddApplet(applet);
     // The first applet answers only the new inquiry, its texts missing; the third one's class cannot be created: the
@@ -192,13 +184,10 @@ TEST_F(Shell, ClassifiesEveryWindowsVersionAndChecksAdministratorsWhereItCan)
         {"win2k", true, "code 2 admin 0"}, {"nt40", true, "code 1 admin 0"}, {"win98", true, "code 5 admin 1"},
     };
     // One child per row: Wine fixes a process's version, and its token, when the process starts.
-    std::string expected, seen;
-    for (const auto& [version, asNonAdministrator, classification] : rows) {
-        std::string name = version + std::string(asNonAdministrator ? ", no administrator: " : ": ");
-        expected += name + "exit 0 | " + classification + "\n";
-        seen += name + Outcome(RunChild("print_version", UnderVersion(version, "", asNonAdministrator)));
-    }
-    EXPECT_EQ(seen, expected);
+    for (const auto& [version, asNonAdministrator, classification] : rows)
+        EXPECT_EQ(Outcome(RunChild("print_version", UnderVersion(version, "", asNonAdministrator))),
+                  "exit 0 | " + std::string(classification) + "\n")
+            << version << (asNonAdministrator ? ", no administrator" : "");
 }
 
 // A sheet's life: it opens as the service and the adapter leave it, holds
@@ -292,12 +281,8 @@ TEST_F(Shell, AnotherSessionsClaimEndsTheHostOnWindowsXPUnlessTheTrayCompanionRu
     };
     ClaimHeldElsewhere other;
     // One child per row: the rule ends its process, and Wine fixes the version a process sees when it starts.
-    std::string expected, seen;
-    for (const auto& [name, windowsVersion, argument, output] : rows) {
-        expected += std::string(name) + ": " + output;
-        seen += std::string(name) + ": " + Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument)));
-    }
-    EXPECT_EQ(seen, expected);
+    for (const auto& [name, windowsVersion, argument, output] : rows)
+        EXPECT_EQ(Outcome(RunChild("open_sheet", UnderVersion(windowsVersion, argument))), output) << name;
     // On Windows 2000 the sheet neither checks nor releases the claim.
     EXPECT_EQ(other.Release().exitCode, 0u);
     ClaimHeldElsewhere windows2000("open_sheet", UnderVersion("win2k", "own claim"));

@@ -76,7 +76,7 @@ void SetSimulated(const char* name, int value) { OpenStore().CreateChild(kSimula
 // the Configuration page and prints the Power page. Message boxes (the first one ticks once more) and process ends
 // are printed where they happen, and the process goes on.
 ChildScenario play("play", [](const std::string& rows) {
-    static HWND page, window;
+    static HWND page;
     static bool ticked = false;
     SetMessageBoxHook([](HWND, const std::string& text, const std::string&, UINT) {
         std::printf("box: %s | ", text.c_str());
@@ -86,8 +86,7 @@ ChildScenario play("play", [](const std::string& rows) {
     });
     SetExitHook([](UINT code) { std::printf("exit %u | ", code); });
     std::string shows = rows.substr(0, rows.find(';'));
-    RunMainSheet(kStatusPage, [&](CWiFiPropSheet&, HWND sheet) {
-        window = sheet;
+    RunMainSheet(kStatusPage, [&](CWiFiPropSheet&, HWND window) {
         page = user::CurrentPage(window);
         PrintEachRow(rows.substr(shows.size() + 1), [&](const std::string& row) {
             std::istringstream words(row);
@@ -136,7 +135,7 @@ ChildScenario play("play", [](const std::string& rows) {
     return 0;
 });
 
-class StatusPages : public testing::Test {
+class StatusPages : public StoreTest {
 protected:
     // The library's status as a process opening the applet on this store reads it.
     void SetUp() override { CVeltoDriverStatus::GetInstance()->Refresh(); }
@@ -147,8 +146,6 @@ protected:
         store_.SetSimulation("WirelessZeroConfig", 0);
         return Outcome(RunChildForRows("play", rows, UnderVersion(version, "", !administrator)));
     }
-
-    IsolatedStore store_;
 };
 
 TEST_F(StatusPages, TheStatusPageShowsEachReadingInItsFormat)
