@@ -75,7 +75,11 @@ ChildScenario describeStore("describe_store", [](const std::string&) {
     return 0;
 });
 
-std::string StoredState() { return RunChild("describe_store").output; }
+std::string StoredState()
+{
+    ChildResult result = RunChild("describe_store");
+    return result.exitCode ? "describe_store ended with " + std::to_string(result.exitCode) : result.output;
+}
 
 // `step` gets the sheet, its window and the page, and must close the sheet.
 void RunPage(std::function<void(CWiFiPropSheet& sheet, HWND window, HWND page)> step)
