@@ -143,11 +143,13 @@ BOOL Adapter::Delete(Profile* profile)
     profile->MarkDeleted();
     NameChanged(profile->Name(), std::string());
     (provisioned ? provisioned_ : own_).Remove(profile);
-    std::string next = static_cast<Profile*>(own_.GetAt(0))->Location();
+    // The first own profile takes a deleted selection's place; a store
+    // damaged by hand may have none left.
+    Profile* first = static_cast<Profile*>(own_.GetAt(0));
     UpdateCardState(store, [&](CardState& state) {
-        if (state.currentConfiguration != location)
+        if (state.currentConfiguration != location || !first)
             return false;
-        state.currentConfiguration = next;
+        state.currentConfiguration = first->Location();
         return true;
     });
     return TRUE;
