@@ -76,6 +76,13 @@ public:
 private:
     const LinkStatus& Link() const { return model_.Status(); }
 
+    // Without settings in effect, the driver's own defaults.
+    static const AppliedProfile& InEffect(const CardSnapshot& snapshot)
+    {
+        static const AppliedProfile defaults;
+        return snapshot.hasApplied ? snapshot.applied : defaults;
+    }
+
     // A forced reading where vyrsim set one, else the live link's.
     template <class T>
     T Forced(const char* name, T live) const
@@ -96,32 +103,26 @@ private:
         // settings in effect are as they were read.
         if (root == root_ && snapshot == snapshot_)
             return false;
+        std::shared_ptr<const CardSnapshot> before = snapshot_;  // none at the first read
         snapshot_ = snapshot;
         inputs_.card = snapshot->card;
         inputs_.cardState = snapshot->state;
         recordedFailure_ = snapshot->linkFailure;
-        // Without settings in effect, the driver's own defaults.
-        bool hasApplied = snapshot->hasApplied;
-        AppliedProfile applied = hasApplied ? snapshot->applied : AppliedProfile();
-
+        const AppliedProfile& applied = InEffect(*snapshot);
+        bool changed = !before || !SameSettings(applied.settings, InEffect(*before).settings);
         bool restart = false;
-        bool changed = !SameSettings(applied.settings, sealed_);
         if (root != root_) {
             root_ = root;
             model_ = LinkModel();
-        } else if (hasApplied != hasApplied_ || applied.generation != generation_ ||
-                   applied.location != location_ || changed) {
-            restart = true;
+        } else if (before) {
+            const AppliedProfile& was = InEffect(*before);
+            restart = snapshot->hasApplied != before->hasApplied || applied.generation != was.generation ||
+                      applied.location != was.location || changed;
         }
-        hasApplied_ = hasApplied;
-        generation_ = applied.generation;
-        location_ = applied.location;
         // Keys and passwords are opened only when the settings changed.
-        if (changed || !opened_) {
-            sealed_ = applied.settings;
+        if (changed) {
             inputs_.settings = applied.settings;
             OpenRecordSecrets(inputs_.settings);
-            opened_ = true;
         }
         // Only points of the profile's kind are ever checked against it.
         for (AccessPoint& point : inputs_.card.accessPoints) {
@@ -164,12 +165,7 @@ private:
     LinkModel model_;
     std::shared_ptr<const CardSnapshot> snapshot_;  // the read the inputs come from
     std::string root_ = StoreRootPath();
-    ProfileSettings sealed_;  // the settings in effect as read, keys and passwords sealed
-    bool opened_ = false;
     std::string recordedFailure_;
-    bool hasApplied_ = false;
-    DWORD generation_ = 0;
-    std::string location_;
 };
 
 }  // namespace
